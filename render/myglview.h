@@ -1,0 +1,46 @@
+#pragma once
+
+#include "displaysettings.h"
+
+#include <QOpenGLWidget>
+#include <QString>
+#include <memory>
+
+class Glider;
+class GliderRenderer;
+
+// A document window's 3D view of one glider. The drawing lives in GliderRenderer; this
+// widget owns one, gives it a context and forwards paint, resize, mouse and update hints.
+class CMyglView : public QOpenGLWidget {
+    Q_OBJECT
+public:
+    // Command ids the view handles itself.
+    static constexpr int kToggleFillCommand = 32776;
+    static constexpr int kToggleTextureCommand = 32777;
+
+    // The glider and the settings belong to the document and outlive the view.
+    CMyglView(Glider* glider, DisplaySettings* settings, QWidget* parent = nullptr);
+    ~CMyglView() override;
+
+    int viewMode() const;
+    void setViewMode(int mode); // 0 left, 1 front, 2 top, 3 free
+    float zoom() const;
+    void setZoom(float zoom);
+    int rotX() const;
+    int rotZ() const;
+
+    // The document's update: hint bits HintFill, HintTexture, HintRebuild; 0 redraws.
+    void onUpdate(int hint);
+    void toggleFill();    // command 32776
+    void toggleTexture(); // command 32777
+    // Writes what the view shows to a 24-bit BMP; false when nothing was written.
+    bool screenCopy(const QString& path = QStringLiteral("try.bmp"));
+
+    GliderRenderer& renderer();
+
+signals:
+    // The view took the keyboard focus: the shell reloads its pages and tools bar.
+    void focusGained(CMyglView* view);
+    // No rendering context could be had; the text is the message to show.
+    void contextFailed(const QString& message);
+};
