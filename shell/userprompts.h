@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+enum class PromptIcon { None, Error, Warning, Question, Exclamation, Information };
+
+// Answers to the question asked before a modified document is closed.
+enum class SaveAnswer { Yes, No, Cancel };
+
+// Every modal exchange with the user goes through this interface: the application
+// installs one built on Qt's dialogs, tests install a scripted one that records what was
+// shown and answers as told, so no test ever blocks on a modal window.
+class UserPrompts {
+public:
+    virtual ~UserPrompts() = default;
+
+    virtual void message(QWidget* owner, const QString& text, const QString& caption,
+                         PromptIcon icon) = 0;
+    // Yes/No question with the question icon; true for Yes.
+    virtual bool askYesNo(QWidget* owner, const QString& text, const QString& caption) = 0;
+    // Yes/No/Cancel question asked before closing a modified document.
+    virtual SaveAnswer askSaveChanges(QWidget* owner, const QString& text,
+                                      const QString& caption) = 0;
+    // File choosers; an empty result means the user cancelled. Filters use Qt's
+    // "Text (*.ext);;Other (*)" form.
+    virtual QString openFile(QWidget* owner, const QString& title, const QString& filter,
+                             const QString& initialName) = 0;
+    virtual QString saveFile(QWidget* owner, const QString& title, const QString& filter,
+                             const QString& proposedName, const QString& defaultSuffix,
+                             bool confirmOverwrite) = 0;
+    // Colour chooser, preset with `initial` when given; nullopt when cancelled.
+    virtual std::optional<QColor> chooseColor(QWidget* owner,
+                                              std::optional<QColor> initial) = 0;
+    // The weight estimator for a component kind and size; the estimate in hundredths of
+    // a kilogram, or nullopt when cancelled.
+    virtual std::optional<float> estimateWeight(QWidget* owner, int kind, float size) = 0;
+    // The Setup dialog preset with the stored ini path; the new path, or nullopt on Cancel.
+    virtual std::optional<QString> setup(QWidget* owner, const QString& iniPath) = 0;
+};
