@@ -1,0 +1,16 @@
+#pragma once
+
+#include "model/foil.h"
+
+#include <cstdint>
+#include <string>
+
+/**
+ * Fills the foil from an airfoil file. Throws errLoadFoil ("Foilname '<path>' not found")
+ * when the file is missing, not a regular file, too large or lacks [main], [points] or
+ * [polar]; errOldFoil when [polar] has no usable "nbreynolds". Both use the caption "Error".
+ */
+void loadFoil(Foil& foil, const std::string& path);
+
+// One polar table from its quoted text: triples of angle in degrees, lift, drag.
+Polar parsePolar(std::int32_t reynolds, const std::string& text);
