@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+/**
+ * Writes the bytes to a temporary file beside `path` and renames it over `path`, so the
+ * previous file stays intact until the new one is complete. On failure returns false and
+ * says why in `error`.
+ */
+bool replaceFileContents(const std::string& path, const std::string& bytes, std::string& error);

@@ -1,0 +1,110 @@
+#include "formats/simulatorpaths.h"
+
+#include "model/errors.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+std::string& storedSimulatorDirectory() {
+    static std::string dir;
+    return dir;
+}
+
+const char* const kNoIniPath =
+    "Chemin pour Vantair n'est pas trouvé !\n\nAllez dans le  menu 'Fichier' 'Setup' avant de "
+    "sauver";
+const char* const kNoName = "Le planeur courant n'a pas de nom !";
+const char* const kCaption = "Erreur";
+
+std::string trimmed(const std::string& text) {
+    const char* const blanks = " \t\r\n";
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+// A name that would leave the gliders directory, or not read back from the file.
+bool unusableName(const std::string& name) {
+    if (name == "." || name == "..")
+        return true;
+    return name.find_first_of(std::string("\\/\"[\0", 5)) != std::string::npos;
+}
+
+bool equalsIgnoringCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// The ini path without its file name "vantair.ini"; any other path is kept whole.
+std::string saveRoot(const std::string& iniPath) {
+    const std::string name = fileNamePart(iniPath);
+    if (equalsIgnoringCase(name, "vantair.ini"))
+        return iniPath.substr(0, iniPath.size() - name.size());
+    return iniPath;
+}
+
+void createLastLevel(const std::string& dir) {
+    std::error_code error;
+    std::filesystem::create_directory(dir, error);
+    if (std::filesystem::is_directory(dir, error))
+        return;
+    throw errSaveGlider("Impossible de créer le répertoire '" + dir +
+                            "'.\n\nVérifiez que le répertoire 'gliders' existe à côté de "
+                            "vantair.ini et qu'il est accessible en écriture.",
+                        kCaption);
+}
+
+} // namespace
+
+std::string simulatorDirectoryFrom(const std::string& workingDir) {
+    if (workingDir.find("/bin") != std::string::npos ||
+        workingDir.find("\\bin") != std::string::npos)
+        return workingDir + "/..";
+    return workingDir;
+}
+
+void setSimulatorDirectory(const std::string& dir) {
+    storedSimulatorDirectory() = dir;
+}
+
+const std::string& simulatorDirectory() {
+    return storedSimulatorDirectory();
+}
+
+std::string gliderSavePath(const std::string& iniPath, const std::string& gliderName,
+                           const std::string& chosenPath) {
+    if (iniPath.empty())
+        throw errSaveGlider(kNoIniPath, kCaption);
+    if (trimmed(gliderName).empty())
+        throw errSaveGlider(kNoName, kCaption);
+    if (unusableName(gliderName))
+        throw errSaveGlider("Le nom du planeur '" + gliderName +
+                                "' ne peut pas servir de nom de répertoire.\n\nIl ne doit "
+                                "contenir ni \\, ni /, ni \", ni [ et ne peut pas être . ou ..",
+                            kCaption);
+    const std::string fileName = fileNamePart(chosenPath);
+    if (trimmed(fileName).empty() || fileName == "." || fileName == "..")
+        throw errSaveGlider("Le nom de fichier '" + chosenPath + "' ne convient pas.", kCaption);
+    const std::string dir = saveRoot(iniPath) + "gliders/" + gliderName + "/";
+    createLastLevel(dir);
+    return dir + fileName;
+}
+
+std::string fileNamePart(const std::string& path) {
+    const std::size_t separator = path.find_last_of("\\/");
+    return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+std::string storedToDiskPath(const std::string& simulatorDir, const std::string& subdir,
+                             const std::string& storedValue) {
+    std::string value = storedValue;
+    std::replace(value.begin(), value.end(), '\\', '/');
+    return simulatorDir + "/" + subdir + "/" + value;
+}
