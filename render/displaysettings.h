@@ -15,7 +15,7 @@ enum UpdateHint { HintRedraw = 0, HintFill = 1, HintTexture = 2, HintRebuild = 4
 
 // How one document's glider is shown; owned by the document, read by its views.
 struct DisplaySettings {
-    int fill = 1;        // 1 filled, 0 outlines
-    int texture = 1;     // 1 textured, 0 plain colours
+    int fill = 1;    // 1 filled, 0 outlines
+    int texture = 1; // 1 textured, 0 plain colours
     int visibility = 255;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "avirecorder.h"
 #include "displaysettings.h"
 
 #include <QOpenGLWidget>
@@ -43,4 +44,26 @@ signals:
     void focusGained(CMyglView* view);
     // No rendering context could be had; the text is the message to show.
     void contextFailed(const QString& message);
+
+protected:
+    void initializeGL() override;
+    void paintGL() override;
+    void resizeGL(int width, int height) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    // Makes the view's context current; false while it has none.
+    bool makeViewCurrent();
+    void applyFill();
+    void applyTexture();
+
+    Glider* glider_;
+    DisplaySettings* settings_;
+    std::unique_ptr<GliderRenderer> renderer_;
+    bool hasContext_ = false;
+    CAviRecorder recorder_;
 };

@@ -1,0 +1,141 @@
+#include "drawing.h"
+
+#include "formats/foilfile.h"
+#include "geometry.h"
+#include "listplan.h"
+#include "model/glider.h"
+#include "texture.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+void emitVertex(const Vertex& v) {
+    if (v.hasTexCoord)
+        glTexCoord2f(v.texCoord[0], v.texCoord[1]);
+    glVertex3f(v.position[0], v.position[1], v.position[2]);
+}
+
+void bindTexture(int textureId) {
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(textureId));
+}
+
+// An untextured part must show its plain colour even while the view has texturing on and
+// another part's texture is still bound.
+template <typename Draw> void drawWithTexture(bool textured, int textureId, Draw draw) {
+    if (textured) {
+        bindTexture(textureId);
+        draw();
+        return;
+    }
+    glPushAttrib(GL_ENABLE_BIT);
+    glDisable(GL_TEXTURE_2D);
+    draw();
+    glPopAttrib();
+}
+
+void drawPart(const Glider& glider, int part) {
+    if (part == ListPlan::kBodyPart)
+        drawBody(glider.body);
+    else
+        drawSurface(glider.surfaces[part]);
+}
+
+void compileList(Glider& glider, const ListPlan& plan) {
+    glider.displayList = static_cast<int>(glGenLists(1));
+    glNewList(static_cast<GLuint>(glider.displayList), GL_COMPILE);
+    glTranslatef(plan.translation[0], plan.translation[1], plan.translation[2]);
+    for (int part : plan.parts)
+        drawPart(glider, part);
+    glEndList();
+}
+
+void deleteList(Glider& glider) {
+    if (glider.displayList != -1)
+        glDeleteLists(static_cast<GLuint>(glider.displayList), 1);
+}
+
+} // namespace
+
+void drawPane(const Pane& pane, int textured, float spanSum) {
+    const PaneStrip strip = paneStrip(pane, textured != 0, spanSum);
+    if (strip.vertices.empty())
+        return;
+    glPushMatrix();
+    glTranslatef(strip.translation[0], strip.translation[1], strip.translation[2]);
+    glRotatef(strip.rotationDegrees, 1.0f, 0.0f, 0.0f);
+    glColor3fv(pane.color.data());
+    glBegin(GL_TRIANGLE_STRIP);
+    for (std::size_t i = 0; i + 1 < strip.vertices.size(); i += 2) {
+        const Vec3f& n = strip.vertices[i].normal;
+        glNormal3f(n[0], n[1], n[2]);
+        emitVertex(strip.vertices[i]);
+        emitVertex(strip.vertices[i + 1]);
+    }
+    glEnd();
+    glPopMatrix();
+}
+
+void drawSurface(const Surface& surface) {
+    drawWithTexture(surface.hasTexture != 0, surface.textureId, [&] {
+        for (const Pane& pane : surface.panes())
+            drawPane(pane, surface.hasTexture, surface.spanSum);
+    });
+}
+
+void drawBody(const Body& body) {
+    glColor3fv(body.color.data());
+    drawWithTexture(body.useTexture && body.hasTexture, body.textureId, [&] {
+        for (const std::vector<Vertex>& strip : bodyStrips(body)) {
+            glBegin(GL_TRIANGLE_STRIP);
+            for (const Vertex& v : strip) {
+                glNormal3f(v.normal[0], v.normal[1], v.normal[2]);
+                emitVertex(v);
+            }
+            glEnd();
+        }
+    });
+}
+
+void prepareGlider(Glider& glider) {
+    for (Surface& surface : glider.surfaces) {
+        loadTexture(surface);
+        surface.computePaneValues();
+        surface.sumPanes();
+    }
+    loadTexture(glider.body);
+    buildDisplayList(glider);
+}
+
+void buildDisplayList(Glider& glider) {
+    deleteList(glider);
+    compileList(glider, fullListPlan(glider));
+}
+
+void rebuildDisplayList(Glider& glider, int visibility, const FoilLoader& loadFoil) {
+    deleteList(glider);
+    glider.displayList = -1;
+    const RederiveResult result = rederiveGlider(glider, loadFoil);
+    compileList(glider, maskedListPlan(glider, visibility, result));
+}
+
+void rebuildDisplayList(Glider& glider, int visibility) {
+    rebuildDisplayList(glider, visibility, FoilLoader(loadFoil));
+}
+
+void callDisplayList(const Glider& glider) {
+    if (glider.displayList != -1)
+        glCallList(static_cast<GLuint>(glider.displayList));
+}
+
+bool isGliderPrepared(const Glider& glider) {
+    return glider.displayList != -1 && glIsList(static_cast<GLuint>(glider.displayList));
+}
+
+void releaseGliderGl(Glider& glider) {
+    deleteList(glider);
+    glider.displayList = -1;
+    for (Surface& surface : glider.surfaces)
+        releaseTexture(surface);
+    releaseTexture(glider.body);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/surface.h"
+
+class Glider;
+struct Body;
+struct Pane;
+
+// Everything here emits OpenGL and needs a current context; lists and textures belong to
+// its share group.
+
+// Emits one pane's strip, placed at its root and turned by its dihedral.
+void drawPane(const Pane& pane, int textured, float spanSum);
+// Binds the surface's texture, if any, and emits its panes.
+void drawSurface(const Surface& surface);
+// Emits the body's strips in its colour, textured when it has a texture.
+void drawBody(const Body& body);
+
+// First preparation of a glider for drawing: textures, pane values and sums, then the full
+// list. Foils are not reloaded.
+void prepareGlider(Glider& glider);
+// Compiles a new list holding every part.
+void buildDisplayList(Glider& glider);
+// Re-derives the parts (reloading foils through `loadFoil`) and compiles a list of the
+// drawable parts the visibility mask lets through.
+void rebuildDisplayList(Glider& glider, int visibility, const FoilLoader& loadFoil);
+// As above, loading foils from their files.
+void rebuildDisplayList(Glider& glider, int visibility);
+void callDisplayList(const Glider& glider);
+
+// Whether the glider's list exists in the current share group, i.e. it was prepared there.
+bool isGliderPrepared(const Glider& glider);
+// Deletes the glider's list and texture objects; for a document going away.
+void releaseGliderGl(Glider& glider);

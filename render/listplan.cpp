@@ -1,0 +1,52 @@
+#include "listplan.h"
+
+#include "displaysettings.h"
+#include "model/glider.h"
+
+namespace {
+
+// The list is placed by the centre of gravity as the glider file writes it.
+Vec3f fileFrameCentrum(const Glider& glider) {
+    return {-glider.centrum[0], glider.centrum[1], glider.centrum[2]};
+}
+
+bool finHasSpan(const Glider& glider) {
+    return glider.surfaces[Fin].spanSum != 0.0f;
+}
+
+} // namespace
+
+ListPlan fullListPlan(const Glider& glider) {
+    ListPlan plan;
+    plan.translation = fileFrameCentrum(glider);
+    plan.parts = {ListPlan::kBodyPart, WingLeft, WingRight, StabLeft, StabRight};
+    if (finHasSpan(glider))
+        plan.parts.push_back(Fin);
+    return plan;
+}
+
+RederiveResult rederiveGlider(Glider& glider, const FoilLoader& loadFoil) {
+    RederiveResult result;
+    for (int slot = WingLeft; slot <= StabRight; ++slot)
+        result.surfaces[slot] = rebuildSurface(glider.surfaces[slot], loadFoil);
+    result.body = updateBody(glider.body);
+    if (finHasSpan(glider))
+        result.surfaces[Fin] = rebuildSurface(glider.surfaces[Fin], loadFoil);
+    return result;
+}
+
+ListPlan maskedListPlan(const Glider& glider, int visibility, const RederiveResult& result) {
+    ListPlan plan;
+    plan.translation = fileFrameCentrum(glider);
+    const auto add = [&](int part, int bit, bool drawable) {
+        if ((visibility & bit) && drawable)
+            plan.parts.push_back(part);
+    };
+    add(ListPlan::kBodyPart, ShowBody, result.body);
+    add(WingLeft, ShowWingLeft, result.surfaces[WingLeft]);
+    add(WingRight, ShowWingRight, result.surfaces[WingRight]);
+    add(StabLeft, ShowStabLeft, result.surfaces[StabLeft]);
+    add(StabRight, ShowStabRight, result.surfaces[StabRight]);
+    add(Fin, ShowFin, finHasSpan(glider) && result.surfaces[Fin]);
+    return plan;
+}

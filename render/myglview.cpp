@@ -1,0 +1,146 @@
+#include "myglview.h"
+
+#include "drawing.h"
+#include "gliderrenderer.h"
+#include "viewformat.h"
+#include "windowcapture.h"
+
+#include <QMouseEvent>
+#include <QOpenGLContext>
+
+CMyglView::CMyglView(Glider* glider, DisplaySettings* settings, QWidget* parent)
+    : QOpenGLWidget(parent), glider_(glider), settings_(settings),
+      renderer_(std::make_unique<GliderRenderer>()) {
+    setFormat(viewSurfaceFormat());
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+CMyglView::~CMyglView() = default;
+
+int CMyglView::viewMode() const {
+    return renderer_->viewMode;
+}
+void CMyglView::setViewMode(int mode) {
+    renderer_->viewMode = mode;
+}
+float CMyglView::zoom() const {
+    return renderer_->zoom;
+}
+void CMyglView::setZoom(float zoom) {
+    renderer_->zoom = zoom;
+}
+int CMyglView::rotX() const {
+    return renderer_->rotX;
+}
+int CMyglView::rotZ() const {
+    return renderer_->rotZ;
+}
+GliderRenderer& CMyglView::renderer() {
+    return *renderer_;
+}
+
+void CMyglView::initializeGL() {
+    QOpenGLContext* ctx = context();
+    if (ctx == nullptr || !ctx->isValid()) {
+        emit contextFailed(QStringLiteral("Cant create openGL MS rendering context"));
+        return;
+    }
+    // The drawing is OpenGL 1.1 with display lists, which OpenGL ES cannot run.
+    if (ctx->isOpenGLES()) {
+        emit contextFailed(QStringLiteral("Unsupported Pixel Format"));
+        return;
+    }
+    hasContext_ = true;
+}
+
+void CMyglView::paintGL() {
+    if (!hasContext_)
+        return;
+    renderer_->paint(glider_);
+}
+
+void CMyglView::resizeGL(int width, int height) {
+    if (!hasContext_)
+        return;
+    const qreal ratio = devicePixelRatioF();
+    renderer_->resize(qRound(width * ratio), qRound(height * ratio));
+}
+
+bool CMyglView::makeViewCurrent() {
+    if (!hasContext_)
+        return false;
+    makeCurrent();
+    return true;
+}
+
+void CMyglView::applyFill() {
+    if (makeViewCurrent())
+        renderer_->applyFill(settings_->fill);
+    update();
+}
+
+void CMyglView::applyTexture() {
+    if (makeViewCurrent())
+        renderer_->applyTexture(settings_->texture);
+    update();
+}
+
+void CMyglView::onUpdate(int hint) {
+    update();
+    if (hint & HintFill)
+        applyFill();
+    if (hint & HintTexture)
+        applyTexture();
+    // Before any view prepared the glider its first paint compiles the whole list.
+    if ((hint & HintRebuild) && glider_ != nullptr && makeViewCurrent() &&
+        isGliderPrepared(*glider_))
+        rebuildDisplayList(*glider_, settings_->visibility);
+}
+
+void CMyglView::toggleFill() {
+    settings_->fill = settings_->fill == 0 ? 1 : 0;
+    applyFill();
+}
+
+void CMyglView::toggleTexture() {
+    settings_->texture = settings_->texture == 0 ? 1 : 0;
+    applyTexture();
+}
+
+bool CMyglView::screenCopy(const QString& path) {
+    if (!makeViewCurrent())
+        return false;
+    const bool written = writeWindowBmp(path.toStdString(), *this);
+    update();
+    return written;
+}
+
+void CMyglView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        renderer_->pressLeft(event->position().toPoint().x(), event->position().toPoint().y());
+    QOpenGLWidget::mousePressEvent(event);
+}
+
+void CMyglView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (renderer_->moveTo(at.x(), at.y()))
+        update();
+    QOpenGLWidget::mouseMoveEvent(event);
+}
+
+void CMyglView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        renderer_->releaseLeft();
+    QOpenGLWidget::mouseReleaseEvent(event);
+}
+
+void CMyglView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton)
+        toggleFill();
+    QOpenGLWidget::mouseDoubleClickEvent(event);
+}
+
+void CMyglView::focusInEvent(QFocusEvent* event) {
+    QOpenGLWidget::focusInEvent(event);
+    emit focusGained(this);
+}

@@ -1,0 +1,157 @@
+#include "scene.h"
+
+#include "render/drawing.h"
+#include "render/myglview.h"
+
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+std::vector<std::uint8_t> fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::uint32_t le32(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | std::uint32_t(b[at + 3]) << 24;
+}
+
+struct Shown {
+    Glider glider = wingGlider({1, 0, 0}, flatPlate());
+    DisplaySettings settings;
+    std::unique_ptr<CMyglView> view;
+
+    explicit Shown(QSize size, int mode = ViewTop) {
+        view = std::make_unique<CMyglView>(&glider, &settings);
+        view->setViewMode(mode);
+        view->resize(size);
+        view->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    }
+};
+
+} // namespace
+
+TEST(MyglView, ShowsTheGliderItsRendererDraws) {
+    const QSize size(320, 240);
+    Shown shown(size);
+    const QImage image = shown.view->grabFramebuffer();
+    ASSERT_EQ(image.size(), size);
+    EXPECT_TRUE(near(pixel(image, projectTop(-0.03, 0.15, 0, size)), kRed));
+    EXPECT_TRUE(near(pixel(image, projectTop(-0.05, 0.35, 0, size)), kWhite));
+    EXPECT_TRUE(shown.view->renderer().glReady());
+    EXPECT_GE(shown.view->format().depthBufferSize(), 24);
+}
+
+TEST(MyglView, RightDoubleClickTogglesTheFillOfThisView) {
+    const QSize size(320, 240);
+    Shown shown(size);
+    const QPoint inside = projectTop(-0.025, 0.075, 0, size);
+    shown.view->grabFramebuffer();
+
+    QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(shown.view.get(), &click);
+    EXPECT_EQ(shown.settings.fill, 0);
+    EXPECT_TRUE(near(pixel(shown.view->grabFramebuffer(), inside), kWhite));
+
+    QCoreApplication::sendEvent(shown.view.get(), &click);
+    EXPECT_EQ(shown.settings.fill, 1);
+    EXPECT_TRUE(near(pixel(shown.view->grabFramebuffer(), inside), kRed));
+
+    shown.settings.texture = 7;
+    shown.view->toggleTexture();
+    EXPECT_EQ(shown.settings.texture, 0);
+    EXPECT_FALSE(shown.view->renderer().isTextured());
+}
+
+TEST(MyglView, ANewViewStartsFilledWhateverTheDocumentSays) {
+    const QSize size(320, 240);
+    Shown shown(size);
+    shown.settings.fill = 0;
+    const QPoint inside = projectTop(-0.025, 0.075, 0, size);
+    CMyglView second(&shown.glider, &shown.settings);
+    second.setViewMode(ViewTop);
+    second.resize(size);
+    second.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&second));
+    EXPECT_TRUE(near(pixel(second.grabFramebuffer(), inside), kRed));
+    second.onUpdate(HintFill);
+    EXPECT_TRUE(near(pixel(second.grabFramebuffer(), inside), kWhite));
+    // The first view has not had the hint.
+    EXPECT_TRUE(near(pixel(shown.view->grabFramebuffer(), inside), kRed));
+}
+
+TEST(MyglView, SecondViewOfAGliderSharesItsListAndTheRebuildHintApplies) {
+    const QSize size(320, 240);
+    Shown shown(size);
+    shown.view->grabFramebuffer();
+    const int list = shown.glider.displayList;
+    ASSERT_NE(list, -1);
+
+    Shown other(size);
+    CMyglView second(&shown.glider, &shown.settings);
+    second.setViewMode(ViewTop);
+    second.resize(size);
+    second.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&second));
+    second.grabFramebuffer();
+    EXPECT_EQ(shown.glider.displayList, list);
+
+    // The model hint rebuilds through whatever view gets it; every view then shows it.
+    shown.settings.visibility = 255 & ~ShowWingRight;
+    shown.glider.surfaces[WingRight].foil.foilPath = "";
+    second.onUpdate(HintRebuild);
+    const QPoint right = projectTop(-0.03, 0.15, 0, size);
+    const QPoint left = projectTop(-0.03, -0.15, 0, size);
+    for (CMyglView* view : {shown.view.get(), &second}) {
+        const QImage image = view->grabFramebuffer();
+        EXPECT_TRUE(near(pixel(image, right), kWhite));
+        EXPECT_FALSE(near(pixel(image, left), kRed)); // no foil file to reload: left out
+    }
+}
+
+TEST(MyglView, ScreenCopyOfA301PixelWideViewWritesRowsOf904Bytes) {
+    Shown shown(QSize(301, 200));
+    const std::string path = scratchPath("try.bmp");
+    ASSERT_TRUE(shown.view->screenCopy(QString::fromStdString(path)));
+    const std::vector<std::uint8_t> first = fileBytes(path);
+    ASSERT_EQ(first.size(), 54u + 904 * 200);
+    EXPECT_EQ(le32(first, 10), 54u);
+    EXPECT_EQ(le32(first, 18), 301u);
+    EXPECT_EQ(le32(first, 22), 200u);
+    EXPECT_EQ(le32(first, 34), 904u * 200);
+    // Bottom row first: the bottom-left corner is background white.
+    EXPECT_EQ(first[54], 255);
+
+    shown.view->resize(120, 80);
+    QTest::qWait(50);
+    ASSERT_TRUE(shown.view->screenCopy(QString::fromStdString(path)));
+    EXPECT_EQ(fileBytes(path).size(), 54u + 360 * 80);
+}
+
+TEST(MyglView, DraggingTurnsTheFreeViewAndFocusIsReported) {
+    Shown shown(QSize(200, 150), ViewFree);
+    QSignalSpy focus(shown.view.get(), &CMyglView::focusGained);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(100, 10), QPointF(100, 10), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(100, 10), QPointF(100, 10),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(shown.view.get(), &press);
+    QCoreApplication::sendEvent(shown.view.get(), &move);
+    QCoreApplication::sendEvent(shown.view.get(), &release);
+    EXPECT_EQ(shown.view->rotZ(), 90);
+
+    shown.view->activateWindow();
+    shown.view->setFocus();
+    EXPECT_TRUE(focus.count() >= 1 || QTest::qWaitFor([&] { return focus.count() >= 1; }));
+}
