@@ -130,9 +130,10 @@ def ariel():
         w.rect(c_out, off + 100, c_out, off + 127, GREY)
     both_surfaces(hinge)
     # registration under the side +1 half, competition number on top of the side -1 half
-    # seen from above and from below alike, columns run to the viewer's right and rows
-    # towards the tail when the nose points up, so letters are stamped upright
-    w.text("D-4215", 30, 148, (2, 0), (0, 12), (40, 40, 60))
+    # with the nose up, rows run towards the tail on both surfaces; columns run to the
+    # viewer's right seen from above but to the left seen from below, so the lettering
+    # under the wing runs backwards across the columns
+    w.text("D-4215", 100, 148, (-2, 0), (0, 12), (40, 40, 60))
     w.text("A1", 176, 20, (3, 0), (0, 12), RED)
     out["wing.raw"] = w
 
@@ -183,7 +184,7 @@ def vespa():
         w.rect(c_out, off + 102, 255, off + 102, (120, 110, 80))
     both_surfaces(hinge)
     w.text("VS", 176, 20, (3, 0), (0, 12), BLACK)
-    w.text("D-KWVS", 30, 148, (2, 0), (0, 12), BLACK)
+    w.text("D-KWVS", 100, 148, (-2, 0), (0, 12), BLACK)
     out["wing.raw"] = w
 
     s = Image(WHITE)
@@ -235,7 +236,7 @@ def mirlo():
     out = {}
     c_in, c_out = span_col(4.5, 6.5), span_col(-4.5, 6.5)
     w = fabric_surface(8, 26, 96, ((0, c_in), (c_out, 255)))
-    w.text("MIRLO", 36, 148, (2, 0), (0, 12), DARKRED)
+    w.text("MIRLO", 100, 148, (-2, 0), (0, 12), DARKRED)
     out["wing.raw"] = w
 
     s = fabric_surface(12, 22, 86, ((0, 255),))
