@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Each command takes the words after its name and returns the process's exit status.
+int runCheck(const std::vector<std::string>& args);
+int runDump(const std::vector<std::string>& args);
+int runFoil(const std::vector<std::string>& args);
+int runSave(const std::vector<std::string>& args);
+int runSheet(const std::vector<std::string>& args);

@@ -1,0 +1,39 @@
+// kesh-tool: the editor's loading, saving and drawing for scripts and tests.
+#include "commands.h"
+#include "toolargs.h"
+
+#ifdef KESH_TOOL_RENDER
+#include "rendercommand.h"
+#endif
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(const std::vector<std::string>& args);
+};
+
+const Command kCommands[] = {
+    {"check", runCheck},   {"dump", runDump},   {"foil", runFoil},
+    {"save", runSave},     {"sheet", runSheet},
+#ifdef KESH_TOOL_RENDER
+    {"render", runRender},
+#endif
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2)
+        return usageError("no command");
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    for (const Command& command : kCommands) {
+        if (std::strcmp(argv[1], command.name) == 0)
+            return command.run(args);
+    }
+    return usageError(std::string("unknown command ") + argv[1]);
+}

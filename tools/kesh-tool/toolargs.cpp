@@ -1,0 +1,65 @@
+#include "toolargs.h"
+
+#include "formats/gliderfile.h"
+#include "formats/simulatorpaths.h"
+#include "model/errors.h"
+
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+
+std::string ToolArgs::option(const std::string& name, const std::string& def) const {
+    const auto found = options.find(name);
+    return found == options.end() ? def : found->second;
+}
+
+bool parseToolArgs(const std::vector<std::string>& args, const std::set<std::string>& valueOptions,
+                   const std::set<std::string>& switchOptions, ToolArgs& out, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        if (word.rfind("--", 0) != 0) {
+            out.files.push_back(word);
+        } else if (switchOptions.count(word)) {
+            out.switches.insert(word);
+        } else if (valueOptions.count(word)) {
+            if (i + 1 == args.size()) {
+                error = word + " needs a value";
+                return false;
+            }
+            out.options[word] = args[++i];
+        } else {
+            error = "unknown option " + word;
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string setUpSimulatorDirectory(const ToolArgs& args) {
+    std::string dir = args.option("--sim");
+    if (dir.empty()) {
+        std::error_code ignored;
+        dir = simulatorDirectoryFrom(std::filesystem::current_path(ignored).string());
+    }
+    setSimulatorDirectory(dir);
+    return dir;
+}
+
+void loadPreparedGlider(Glider& glider, const std::string& path, const std::string& simulatorDir) {
+    readGlider(glider, path, simulatorDir);
+    for (Surface& surface : glider.surfaces) {
+        surface.computePaneValues();
+        surface.sumPanes();
+    }
+}
+
+int usageError(const std::string& message) {
+    std::cerr << "kesh-tool: " << message << "\n"
+              << "usage: kesh-tool check|dump|foil|save|sheet|render FILE [options]\n";
+    return ExitUsage;
+}
+
+int refused(const err& error) {
+    std::cerr << error.text() << "\n";
+    return ExitRefused;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "model/glider.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+class err;
+
+enum ExitCode { ExitOk = 0, ExitRefused = 1, ExitUsage = 2 };
+
+// A command's arguments: plain words, "--name value" options and "--name" switches.
+struct ToolArgs {
+    std::vector<std::string> files;
+    std::map<std::string, std::string> options;
+    std::set<std::string> switches;
+
+    bool has(const std::string& name) const { return options.count(name) != 0; }
+    std::string option(const std::string& name, const std::string& def = {}) const;
+};
+
+// False, with the reason in `error`, for an unknown "--" word or an option without value.
+bool parseToolArgs(const std::vector<std::string>& args, const std::set<std::string>& valueOptions,
+                   const std::set<std::string>& switchOptions, ToolArgs& out, std::string& error);
+
+// "--sim DIR", else derived from the working directory as the editor does; also made the
+// process's simulator directory.
+std::string setUpSimulatorDirectory(const ToolArgs& args);
+
+// Reads the glider and derives pane values and surface sums as a first paint does.
+// Throws the err family.
+void loadPreparedGlider(Glider& glider, const std::string& path, const std::string& simulatorDir);
+
+// Prints "kesh-tool: <message>" and the usage line; returns ExitUsage.
+int usageError(const std::string& message);
+// Prints the error's text; returns ExitRefused.
+int refused(const err& error);
