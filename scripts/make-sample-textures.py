@@ -267,8 +267,8 @@ def mirlo():
     # name on both flanks, upright: on side +1 the nose is to the viewer's left and the
     # columns rise towards the top (64); on side -1 the nose is to the right and the
     # columns fall towards the top
-    b.text("MIRLO", 22, 104, (0, 4), (-2, 0), DARKRED)
-    b.text("MIRLO", 106, 220, (0, -4), (2, 0), DARKRED)
+    b.text("MIRLO", 24, 50, (0, 3), (-3, 0), DARKRED)
+    b.text("MIRLO", 104, 138, (0, -3), (3, 0), DARKRED)
     out["body.raw"] = b
     return out
 
