@@ -21,7 +21,7 @@ const Command kCommands[] = {
     {"check", runCheck},   {"dump", runDump},   {"foil", runFoil},
     {"save", runSave},     {"sheet", runSheet},
 #ifdef KESH_TOOL_RENDER
-    {"render", runRender},
+    {"render", runRenderCommand},
 #endif
 };
 

@@ -1,0 +1,189 @@
+#include "formats/gliderfile.h"
+#include "scratchdir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+namespace {
+
+const std::string kSim = std::string(KESH_SOURCE_DIR) + "/tests/formats/data/sim";
+const std::string kTiny = kSim + "/gliders/Tiny/tiny.gli";
+const std::string kSample = std::string(KESH_SOURCE_DIR) + "/sample";
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string quoted(const std::string& word) {
+    std::string out = "'";
+    for (const char c : word)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+// Runs kesh-tool in `dir` with a private configuration directory.
+ToolRun tool(const std::vector<std::string>& args, const ScratchDir& dir,
+             const std::string& workingDir = {}) {
+    std::string command = "cd " + quoted(workingDir.empty() ? dir.path() : workingDir) +
+                          " && XDG_CONFIG_HOME=" + quoted(dir / "config") + " " + quoted(KESH_TOOL);
+    for (const std::string& a : args)
+        command += " " + quoted(a);
+    command += " >" + quoted(dir / "out.txt") + " 2>" + quoted(dir / "err.txt");
+    const int raw = std::system(command.c_str());
+    ToolRun run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = readBytes(dir / "out.txt");
+    run.err = readBytes(dir / "err.txt");
+    return run;
+}
+
+std::vector<std::filesystem::path> sampleGliders() {
+    std::vector<std::filesystem::path> files;
+    std::error_code ignored;
+    for (const auto& entry :
+         std::filesystem::recursive_directory_iterator(kSample + "/gliders", ignored)) {
+        if (entry.path().extension() == ".gli")
+            files.push_back(entry.path());
+    }
+    return files;
+}
+
+} // namespace
+
+TEST(KeshToolCheck, PrintsNameAndTotals) {
+    ScratchDir dir;
+    const ToolRun run = tool({"check", kTiny, "--sim", kSim}, dir);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "name: Tiny\nspan: 10\nwing-area: 7.8\ntotal-weight: 12.5\n"
+                       "wing-loading: 16.0256\n");
+}
+
+TEST(KeshToolCheck, DerivesTheSimulatorDirectoryFromABinWorkingDirectory) {
+    ScratchDir dir;
+    std::filesystem::create_directories(dir / "sim/bin");
+    std::filesystem::create_directory_symlink(kSim + "/airfoils", dir / "sim/airfoils");
+    const ToolRun run = tool({"check", kTiny}, dir, dir / "sim/bin");
+    EXPECT_EQ(run.status, 0) << run.err;
+    std::filesystem::create_directories(dir / "sim/tools");
+    EXPECT_EQ(tool({"check", kTiny}, dir, dir / "sim/tools").status, 1);
+}
+
+TEST(KeshToolCheck, RefusedFilesExitOneWithTheMessage) {
+    ScratchDir dir;
+    writeBytes(dir / "nofoil.gli", "[main]\nname = \"x\"\n[wing]\nfoil.filename = \"no.txt\"\n");
+    const ToolRun run = tool({"check", dir / "nofoil.gli", "--sim", kSim}, dir);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Foilname '" + kSim + "/airfoils/no.txt' not found\n");
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(tool({"check", dir / "absent.gli"}, dir).status, 1);
+}
+
+TEST(KeshToolUsage, BadCommandLinesExitTwo) {
+    ScratchDir dir;
+    EXPECT_EQ(tool({}, dir).status, 2);
+    EXPECT_EQ(tool({"frobnicate"}, dir).status, 2);
+    EXPECT_EQ(tool({"check"}, dir).status, 2);
+    EXPECT_EQ(tool({"check", kTiny, "--bogus"}, dir).status, 2);
+    EXPECT_EQ(tool({"check", kTiny, "--sim"}, dir).status, 2);
+    EXPECT_EQ(tool({"save", kTiny, "--sim", kSim}, dir).status, 2);
+    EXPECT_EQ(tool({"foil", "a.txt", "b.txt"}, dir).status, 2);
+}
+
+TEST(KeshToolDump, PrintsTheWholeModelAsJson) {
+    ScratchDir dir;
+    const ToolRun run = tool({"dump", kTiny, "--sim", kSim}, dir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const char* field :
+         {"\"name\": \"Tiny\"", "\"wingArea\": 7.79999971", "\"totalWeight\": 12.5",
+          "\"diedre\": 1.57079637", "\"foil\": \"tiny.txt\"", "\"reynolds\": 10000000",
+          "\"zeroIndex\": 1", "\"inertia\": [", "\"rootPoint\": [", "\"useTexture\": 1"})
+        EXPECT_NE(run.out.find(field), std::string::npos) << field;
+    EXPECT_EQ(run.out.find("textureId"), std::string::npos);
+    EXPECT_EQ(run.out.find("displayList"), std::string::npos);
+    if (std::system("python3 -c 'pass' >/dev/null 2>&1") == 0) {
+        writeBytes(dir / "dump.json", run.out);
+        const std::string check =
+            "python3 -m json.tool " + quoted(dir / "dump.json") + " >/dev/null";
+        EXPECT_EQ(std::system(check.c_str()), 0);
+    }
+}
+
+TEST(KeshToolDump, EscapesNamesByteForByte) {
+    ScratchDir dir;
+    std::string text = readBytes(kTiny);
+    text.replace(text.find("\"Tiny\""), 6, "\"T\xe9 \\ \t x\"");
+    writeBytes(dir / "named.gli", text);
+    const ToolRun run = tool({"dump", dir / "named.gli", "--sim", kSim}, dir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\"name\": \"T\\u00e9 \\\\ \\u0009 x\""), std::string::npos);
+}
+
+TEST(KeshToolFoil, PrintsConstantsAndPolars) {
+    ScratchDir dir;
+    const ToolRun run = tool({"foil", kSim + "/airfoils/tiny.txt"}, dir);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "name: Tiny 10\ncm0: -0.05\nalpha0: -2.5\npoints: 5\n"
+                       "polar: reynolds 0, rows 3, zero-index 1\n"
+                       "polar: reynolds 50000, rows 3, zero-index 1\n"
+                       "polar: reynolds 100000, rows 2, zero-index 1\n"
+                       "polar: reynolds 10000000, rows 2, zero-index 1\n");
+    const ToolRun old = tool({"foil", kSim + "/airfoils/old.txt"}, dir);
+    EXPECT_EQ(old.status, 1);
+    EXPECT_NE(old.err.find("nbreynolds"), std::string::npos);
+}
+
+TEST(KeshToolSave, WritesIntoTheGliderDirectoryNextToTheIni) {
+    ScratchDir dir;
+    std::filesystem::create_directories(dir / "vsim/gliders");
+    const ToolRun run =
+        tool({"save", kTiny, "--sim", kSim, "--ini", dir / "vsim/vantair.ini"}, dir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, (dir / "vsim/gliders/Tiny/tiny.gli") + "\n");
+    Glider glider;
+    readGlider(glider, kTiny, kSim);
+    EXPECT_EQ(readBytes(dir / "vsim/gliders/Tiny/tiny.gli"), gliderFileText(glider));
+
+    const ToolRun renamed = tool(
+        {"save", kTiny, "--sim", kSim, "--ini", dir / "vsim/vantair.ini", "--as", "x.gli"}, dir);
+    EXPECT_EQ(renamed.out, (dir / "vsim/gliders/Tiny/x.gli") + "\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "config")) << "the user's settings were touched";
+}
+
+TEST(KeshToolSave, AFailedSaveExitsOne) {
+    ScratchDir dir;
+    const ToolRun run = tool({"save", kTiny, "--sim", kSim, "--ini", dir / "vantair.ini"}, dir);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Impossible de créer"), std::string::npos) << run.err;
+}
+
+TEST(KeshToolSheet, WritesDocHtmlInTheWorkingDirectory) {
+    ScratchDir dir;
+    const ToolRun run = tool({"sheet", kTiny, "--sim", kSim}, dir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string sheet = readBytes(dir / "doc.html");
+    EXPECT_NE(sheet.find("<TITLE> glider : Tiny</TITLE>\r\n"), std::string::npos);
+    EXPECT_NE(sheet.find("<TD> Tiny 10</TD>"), std::string::npos);
+    EXPECT_NE(sheet.find("<TD>10 metres</TD>"), std::string::npos);
+    EXPECT_NE(sheet.find("<TD> 12.5 Kg</TD>"), std::string::npos);
+}
+
+TEST(KeshToolSample, EverySampleGliderChecksAndSavesByteIdentically) {
+    const auto files = sampleGliders();
+    if (files.empty())
+        GTEST_SKIP() << "no sample gliders yet";
+    for (const auto& file : files) {
+        ScratchDir dir;
+        std::filesystem::create_directories(dir / "gliders");
+        const ToolRun check = tool({"check", file.string(), "--sim", kSample}, dir);
+        EXPECT_EQ(check.status, 0) << file << check.err;
+        const ToolRun save =
+            tool({"save", file.string(), "--sim", kSample, "--ini", dir / "vantair.ini"}, dir);
+        ASSERT_EQ(save.status, 0) << file << save.err;
+        const std::string written = save.out.substr(0, save.out.size() - 1);
+        EXPECT_EQ(std::filesystem::path(written).filename(), file.filename());
+        EXPECT_TRUE(readBytes(written) == readBytes(file.string())) << file;
+    }
+}
