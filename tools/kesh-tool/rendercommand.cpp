@@ -52,7 +52,8 @@ std::string lowered(std::string text) {
 }
 
 bool endsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 std::optional<int> parseInt(const std::string& text) {
@@ -109,7 +110,8 @@ std::optional<int> parseHidden(const std::string& list) {
 }
 
 // Reads the options; a message in `error` when they do not make a command.
-std::optional<RenderOptions> parseOptions(const std::vector<std::string>& args, std::string& error) {
+std::optional<RenderOptions> parseOptions(const std::vector<std::string>& args,
+                                          std::string& error) {
     RenderOptions o;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -221,9 +223,9 @@ QImage draw(Glider& glider, const RenderOptions& o, OffscreenFrame& frame) {
 
 int render(const RenderOptions& o) {
     Glider glider;
-    const std::string simDir = !o.simDir.empty()
-                                   ? o.simDir
-                                   : simulatorDirectoryFrom(std::filesystem::current_path().string());
+    const std::string simDir =
+        !o.simDir.empty() ? o.simDir
+                          : simulatorDirectoryFrom(std::filesystem::current_path().string());
     try {
         readGlider(glider, o.gliderPath, simDir);
     } catch (const err& e) {
@@ -253,8 +255,12 @@ int runRenderCommand(const std::vector<std::string>& args) {
         std::cerr << error << "\n" << kUsage;
         return 2;
     }
-    if (QGuiApplication::instance() != nullptr)
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
         return render(*options);
+    if (QCoreApplication::instance() != nullptr) {
+        std::cerr << "render needs a GUI application\n";
+        return 1;
+    }
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     int argc = 1;
     char name[] = "kesh-tool";
