@@ -1,5 +1,8 @@
 #include "shell/keshdoc.h"
 
+#include "formats/foilfile.h"
+#include "render/drawing.h"
+#include "render/listplan.h"
 #include "render/myglview.h"
 
 CKeshDoc::CKeshDoc(QObject* parent) : QObject(parent) {}
@@ -42,6 +45,32 @@ void CKeshDoc::updateAllViews(int hint) {
         view->onUpdate(hint);
 }
 
+CMyglView* CKeshDoc::viewWithContext() const {
+    for (CMyglView* view : views())
+        if (view->isValid())
+            return view;
+    return nullptr;
+}
+
 void CKeshDoc::rebuildModel() {
-    // Filled in once the render library's rebuild entry point is in place.
+    CMyglView* view = viewWithContext();
+    if (!view) {
+        // No context yet: the first paint compiles the list from the re-derived parts.
+        rederiveGlider(glider_, FoilLoader(loadFoil));
+        return;
+    }
+    view->makeCurrent();
+    if (isGliderPrepared(glider_))
+        rebuildDisplayList(glider_, display_.visibility);
+    else
+        rederiveGlider(glider_, FoilLoader(loadFoil));
+    view->doneCurrent();
+}
+
+void CKeshDoc::releaseGl(CMyglView* lastView) {
+    if (!lastView || !lastView->isValid())
+        return;
+    lastView->makeCurrent();
+    releaseGliderGl(glider_);
+    lastView->doneCurrent();
 }

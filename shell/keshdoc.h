@@ -42,12 +42,16 @@ public:
     // After an edit: surfaces re-derived and the display list rebuilt with the document's
     // visibility mask, in a view's context when one exists.
     void rebuildModel();
+    // Frees the glider's display list and textures in the context of its last view.
+    void releaseGl(CMyglView* lastView);
 
 signals:
     void modifiedChanged(bool modified);
     void titleChanged(const QString& title);
 
 private:
+    CMyglView* viewWithContext() const;
+
     Glider glider_;
     DisplaySettings display_;
     QString title_;

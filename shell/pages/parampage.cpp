@@ -24,6 +24,14 @@ UserPrompts& CParamPage::prompts() const {
     return source_.prompts();
 }
 
+CKeshDoc* CParamPage::document() const {
+    return document_.data();
+}
+
+void CParamPage::setDocument(CKeshDoc* document) {
+    document_ = document;
+}
+
 void CParamPage::showFloat(QLineEdit* field, float value) {
     field->setText(formatFloatField(value));
 }

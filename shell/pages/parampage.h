@@ -37,8 +37,8 @@ protected:
     UserPrompts& prompts() const;
 
     // The document this page last loaded or applied; null once it is closed.
-    CKeshDoc* document() const { return document_.data(); }
-    void setDocument(CKeshDoc* document) { document_ = document; }
+    CKeshDoc* document() const;
+    void setDocument(CKeshDoc* document);
 
     static void showFloat(QLineEdit* field, float value);
     static void showDouble(QLineEdit* field, double value);

@@ -1,0 +1,283 @@
+// The document commands of the main frame: new, open, save, save as, setup, view presets.
+#include "shell/mainframe.h"
+
+#include "formats/gliderfile.h"
+#include "formats/settingsstore.h"
+#include "formats/simulatorpaths.h"
+#include "model/errors.h"
+#include "render/myglview.h"
+#include "shell/aboutdialog.h"
+#include "shell/childframe.h"
+#include "shell/keshdoc.h"
+#include "shell/pages/parambardlg.h"
+#include "shell/toolsbardlg.h"
+#include "shell/userprompts.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMdiArea>
+
+namespace {
+
+const QString kGliderFilter = QString::fromUtf8("glider (*.gli);;Tous les fichiers (*.*)");
+const QString kGliderSuffix = QStringLiteral("gli");
+const QString kError = QStringLiteral("Erreur");
+
+const char* const kPresetLabels[] = {"LEFT", "Front", "TOP", "FREE"}; // by view mode
+
+std::string diskPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString fromDiskPath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// The name the save dialog proposes: the title up to its first character that cannot
+// stand in a file name, with the glider extension.
+QString proposedFileName(const QString& title) {
+    static const QString bad = QStringLiteral(" #%;/\\");
+    qsizetype cut = title.size();
+    for (qsizetype i = 0; i < title.size(); ++i)
+        if (bad.contains(title[i])) {
+            cut = i;
+            break;
+        }
+    QString name = title.left(cut);
+    if (!name.endsWith(QStringLiteral(".gli"), Qt::CaseInsensitive))
+        name += QStringLiteral(".gli");
+    return name;
+}
+
+bool sameFile(const QString& a, const QString& b) {
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+}
+
+} // namespace
+
+CKeshDoc* CMainFrame::adoptDocument(std::unique_ptr<CKeshDoc> document) {
+    CKeshDoc* adopted = document.release();
+    adopted->setParent(this);
+    documents_.append(adopted);
+    connect(adopted, &CKeshDoc::modifiedChanged, this, [this, adopted](bool modified) {
+        for (CChildFrame* frame : childFrames(adopted))
+            frame->setWindowModified(modified);
+        updateTitle();
+    });
+    updateMenus();
+    return adopted;
+}
+
+CChildFrame* CMainFrame::openWindow(CKeshDoc& document, const QString& title) {
+    auto* frame = new CChildFrame(document);
+    frame->setWindowTitle(title);
+    frame->setWindowModified(document.isModified());
+    frame->setCloseGuard([this](CChildFrame& closing) { return confirmFrameClose(closing); });
+    connect(frame, &CChildFrame::closing, this, &CMainFrame::frameClosing);
+    CMyglView* view = frame->view();
+    connect(view, &CMyglView::focusGained, this, &CMainFrame::viewFocused);
+    connect(view, &CMyglView::contextFailed, this, [this](const QString& message) {
+        prompts_.message(this, message, kError, PromptIcon::Error);
+    });
+    mdi_->addSubWindow(frame);
+    frame->resize(480, 360);
+    frame->show();
+    mdi_->setActiveSubWindow(frame);
+    view->setFocus(Qt::OtherFocusReason);
+    refreshBars();
+    updateTitle();
+    return frame;
+}
+
+void CMainFrame::viewFocused(CMyglView* view) {
+    // The view can take the focus before the MDI area has made its window the active one.
+    for (CChildFrame* frame : childFrames())
+        if (frame->view() == view && mdi_->currentSubWindow() != frame)
+            mdi_->setActiveSubWindow(frame);
+    refreshBars();
+}
+
+void CMainFrame::refreshBars() {
+    paramBar_->ReloadPages();
+    toolsBar_->SyncFromView();
+}
+
+CKeshDoc* CMainFrame::fileNew() {
+    auto document = std::make_unique<CKeshDoc>();
+    document->setTitle(QStringLiteral("Kesh%1").arg(++untitledCount_));
+    document->glider().markNew();
+    CKeshDoc* adopted = adoptDocument(std::move(document));
+    openWindow(*adopted, adopted->title() + QStringLiteral("[*]"));
+    return adopted;
+}
+
+CKeshDoc* CMainFrame::fileOpen() {
+    const QString path =
+        prompts_.openFile(this, QStringLiteral("Ouvrir"), kGliderFilter, QString());
+    return path.isEmpty() ? nullptr : openFile(path);
+}
+
+CKeshDoc* CMainFrame::openFile(const QString& path) {
+    for (CKeshDoc* document : documents_) {
+        if (sameFile(document->path(), path)) {
+            if (const QList<CChildFrame*> frames = childFrames(document); !frames.isEmpty())
+                mdi_->setActiveSubWindow(frames.constFirst());
+            return document;
+        }
+    }
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        prompts_.message(this,
+                         QString::fromUtf8("%1\nImpossible de trouver ce fichier. Vérifiez que "
+                                           "le chemin et le nom du fichier sont corrects.")
+                             .arg(path),
+                         QStringLiteral("kesh"), PromptIcon::Exclamation);
+        recent_.remove(path);
+        updateRecentFileActions();
+        return nullptr;
+    }
+    if (!info.isFile() || !info.isReadable()) {
+        prompts_.message(this, QString::fromUtf8("L'ouverture du document a échoué."),
+                         QStringLiteral("kesh"), PromptIcon::Exclamation);
+        return nullptr;
+    }
+
+    auto document = std::make_unique<CKeshDoc>();
+    try {
+        readGlider(document->glider(), diskPath(info.absoluteFilePath()), simulatorDirectory());
+    } catch (const err& failure) {
+        if (!failure.text().empty())
+            prompts_.message(this, QString::fromStdString(failure.text()),
+                             QString::fromStdString(failure.caption()), PromptIcon::Error);
+        return nullptr;
+    }
+    document->setPath(info.absoluteFilePath());
+    document->setTitle(info.fileName());
+    CKeshDoc* adopted = adoptDocument(std::move(document));
+    rememberFile(adopted->path());
+    openWindow(*adopted, adopted->title() + QStringLiteral("[*]"));
+    return adopted;
+}
+
+bool CMainFrame::fileSave() {
+    CKeshDoc* document = activeDocument();
+    return document && saveDocument(*document);
+}
+
+bool CMainFrame::saveDocument(CKeshDoc& document) {
+    const QFileInfo current(document.path());
+    if (!document.path().isEmpty() && current.isFile() && current.isWritable()) {
+        if (!writeDocument(document, document.path()))
+            return false;
+        document.setModified(false);
+        return true;
+    }
+
+    const QString chosen =
+        prompts_.saveFile(this, QStringLiteral("Enregistrer sous"), kGliderFilter,
+                          proposedFileName(document.title()), kGliderSuffix, true);
+    if (chosen.isEmpty())
+        return false;
+    const std::optional<QString> written = writeDocument(document, chosen);
+    if (!written)
+        return false;
+    // The file lands under the simulator's gliders directory, whatever folder was chosen.
+    document.setPath(*written);
+    document.setTitle(QFileInfo(*written).fileName());
+    for (CChildFrame* frame : childFrames(&document))
+        if (frame->windowTitle().endsWith(QStringLiteral("[*]")))
+            frame->setWindowTitle(document.title() + QStringLiteral("[*]"));
+    rememberFile(*written);
+    document.setModified(false);
+    updateTitle();
+    return true;
+}
+
+bool CMainFrame::fileSaveAs() {
+    CKeshDoc* document = activeDocument();
+    if (!document)
+        return false;
+    const QString chosen = prompts_.saveFile(this, QStringLiteral("Sauver sous"), QString(),
+                                             QString(), kGliderSuffix, true);
+    if (chosen.isEmpty())
+        return false;
+    return writeDocument(*document, chosen).has_value();
+}
+
+std::optional<QString> CMainFrame::writeDocument(const CKeshDoc& document, const QString& path) {
+    // Read afresh: a new path chosen in Setup applies to the next save.
+    const QString iniPath =
+        settings_.value(QStringLiteral("General"), QStringLiteral("gliderPath"));
+    try {
+        return fromDiskPath(writeGlider(document.glider(), diskPath(iniPath), diskPath(path)));
+    } catch (const err& failure) {
+        if (!failure.text().empty())
+            prompts_.message(nullptr, QString::fromStdString(failure.text()),
+                             QString::fromStdString(failure.caption()), PromptIcon::Error);
+        return std::nullopt;
+    }
+}
+
+void CMainFrame::rememberFile(const QString& path) {
+    recent_.add(path);
+    recent_.save(settings_);
+    updateRecentFileActions();
+}
+
+void CMainFrame::setup() {
+    const QString current =
+        settings_.value(QStringLiteral("General"), QStringLiteral("gliderPath"));
+    const std::optional<QString> chosen = prompts_.setup(this, current);
+    if (!chosen)
+        return;
+    settings_.setValue(QStringLiteral("General"), QStringLiteral("gliderPath"), *chosen);
+    settings_.setValue(QStringLiteral("General"), QStringLiteral("GliderPath"), *chosen);
+}
+
+CChildFrame* CMainFrame::openPresetView(int viewMode) {
+    CKeshDoc* document = activeDocument();
+    if (!document || viewMode < 0 || viewMode > 3)
+        return nullptr;
+    CChildFrame* frame = openWindow(*document, QString::fromLatin1(kPresetLabels[viewMode]));
+    frame->view()->setViewMode(viewMode);
+    return frame;
+}
+
+void CMainFrame::about() {
+    AboutDialog dialog(this);
+    dialog.exec();
+}
+
+bool CMainFrame::confirmFrameClose(CChildFrame& frame) {
+    CKeshDoc* document = frame.document();
+    if (closingAll_ || !document->isModified() || childFrames(document).size() > 1)
+        return true;
+    return askToSave(*document);
+}
+
+bool CMainFrame::askToSave(CKeshDoc& document) {
+    const QString text =
+        QStringLiteral("Enregistrer les modifications de %1 ?").arg(document.title());
+    switch (prompts_.askSaveChanges(this, text, QStringLiteral("Question"))) {
+    case SaveAnswer::Yes:
+        return saveDocument(document);
+    case SaveAnswer::No:
+        return true;
+    case SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void CMainFrame::frameClosing(CChildFrame* frame) {
+    CKeshDoc* document = frame->document();
+    for (CChildFrame* other : childFrames(document))
+        if (other != frame)
+            return;
+    document->releaseGl(frame->view());
+    documents_.removeOne(document);
+    // The view reads its document's glider until it is gone.
+    connect(frame, &QObject::destroyed, document, &QObject::deleteLater);
+    updateMenus();
+}

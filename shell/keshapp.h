@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QStringList>
+#include <memory>
+
+class CMainFrame;
+class QtUserPrompts;
+class SettingsStore;
+
+// The application: the user's settings store, the Qt dialogs and the main window.
+class CKeshApp {
+public:
+    // The arguments are parsed for the splash decision only; no file named on them opens.
+    explicit CKeshApp(const QStringList& arguments);
+    ~CKeshApp();
+
+    CMainFrame& mainFrame() { return *frame_; }
+    // Shows the main window in its stored show state.
+    void show();
+
+    // Whether the command line asks for the normal start, which shows the splash window.
+    static bool splashAllowed(const QStringList& arguments);
+
+private:
+    std::unique_ptr<SettingsStore> settings_;
+    std::unique_ptr<QtUserPrompts> prompts_;
+    std::unique_ptr<CMainFrame> frame_;
+};

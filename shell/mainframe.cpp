@@ -1,0 +1,405 @@
+#include "shell/mainframe.h"
+
+#include "formats/settingsstore.h"
+#include "formats/simulatorpaths.h"
+#include "render/myglview.h"
+#include "shell/childframe.h"
+#include "shell/keshdoc.h"
+#include "shell/pages/parambardlg.h"
+#include "shell/toolsbardlg.h"
+#include "shell/userprompts.h"
+#include "shell/widgets/dialogdockbar.h"
+#include "shell/widgets/pictures.h"
+#include "shell/widgets/splashwindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+const QString kLayoutSection = QStringLiteral("General-Summary");
+const QString kLayoutKey = QStringLiteral("State");
+constexpr int kLayoutVersion = 1;
+
+// Show states of the stored placement.
+constexpr unsigned kShowNormal = 1;
+constexpr unsigned kShowMinimized = 2;
+constexpr unsigned kShowMaximized = 3;
+constexpr unsigned kRestoreToMaximized = 2;
+
+struct CommandText {
+    const char* text;
+    const char* prompt;
+    const char* tip;
+};
+
+// Menu text, status-bar prompt and tool tip of each command, in Command order.
+const CommandText kCommandTexts[CMainFrame::CommandCount] = {
+    {"&Nouveau\tCtrl+N", "Crée un nouveau document", "Nouveau"},
+    {"&Ouvrir...\tCtrl+O", "Ouvre un document existant", "Ouvrir"},
+    {"&Sauver\tCtrl+S", "Enregistre le planeur actif dans le répertoire du simulateur", "Sauver"},
+    {"Sauver sous ...", "Enregistre une copie du planeur actif sous un autre nom", "Sauver sous"},
+    {"Set&up ...", "Indique le fichier vantair.ini du simulateur", "Setup"},
+    {"C&onfiguration de l'impression...", "Modifie les options d'impression",
+     "Configuration de l'impression"},
+    {"&Quitter", "Quitte l'application", "Quitter"},
+    {"&Barre d'outils", "Affiche ou masque la barre d'outils", "Barre d'outils"},
+    {"Barre d'é&tat", "Affiche ou masque la barre d'état", "Barre d'état"},
+    {"Barre parametres", "Affiche ou masque la barre des paramètres du planeur",
+     "Barre parametres"},
+    {"Barre d'outils", "Affiche ou masque la barre d'outils du planeur", "Barre d'outils"},
+    {"Vue de gauche", "Ouvre une fenêtre de plus, vue de gauche", "Vue de gauche"},
+    {"Vue de haut", "Ouvre une fenêtre de plus, vue de haut", "Vue de haut"},
+    {"Vue de face", "Ouvre une fenêtre de plus, vue de face", "Vue de face"},
+    {"Vue libre", "Ouvre une fenêtre de plus, vue libre", "Vue libre"},
+    {"&A propos de kesh...", "Affiche le nom et la version du programme", "A propos"},
+    {"&Annuler\tCtrl+Z", "Annule la dernière action", "Annuler"},
+    {"&Couper\tCtrl+X", "Coupe la sélection et la place dans le Presse-papiers", "Couper"},
+    {"&Copier\tCtrl+C", "Copie la sélection et la place dans le Presse-papiers", "Copier"},
+    {"C&oller\tCtrl+V", "Insère le contenu du Presse-papiers", "Coller"},
+    {"&Imprimer...\tCtrl+P", "Imprime le document actif", "Imprimer"},
+    {"Volet suivant", "Passe au volet suivant de la fenêtre", "Volet suivant"},
+    {"Volet précédent", "Revient au volet précédent de la fenêtre", "Volet précédent"},
+};
+
+} // namespace
+
+CMainFrame::CMainFrame(SettingsStore& settings, UserPrompts& prompts, Options options)
+    : settings_(settings), prompts_(prompts) {
+    if (simulatorDirectory().empty())
+        setSimulatorDirectory(simulatorDirectoryFrom(QDir::currentPath().toStdString()));
+
+    setWindowTitle(QStringLiteral("kesh"));
+    setWindowIcon(QIcon(aboutPicture()));
+    resize(1024, 720);
+    mdi_ = new QMdiArea(this);
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdi_);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::updateTitle);
+
+    restorePlacement();
+    recent_.load(settings_);
+    createActions();
+    createToolBar();
+    createStatusBar();
+    createBars();
+    createMenus();
+    restoreBarLayout();
+    updateMenus();
+
+    if (options.splash) {
+        splash_ = new CSplashWindow(splashPicture());
+        connect(splash_, &CSplashWindow::finished, this, qOverload<>(&QWidget::repaint));
+        splash_->show();
+    }
+}
+
+CMainFrame::~CMainFrame() {
+    if (splash_)
+        splash_->close();
+}
+
+CSplashWindow* CMainFrame::splash() const {
+    return splash_.data();
+}
+
+CChildFrame* CMainFrame::activeChildFrame() const {
+    return qobject_cast<CChildFrame*>(mdi_->currentSubWindow());
+}
+
+CKeshDoc* CMainFrame::activeDocument() {
+    CChildFrame* frame = activeChildFrame();
+    return frame ? frame->document() : nullptr;
+}
+
+CMyglView* CMainFrame::activeView() {
+    CChildFrame* frame = activeChildFrame();
+    return frame ? frame->view() : nullptr;
+}
+
+QList<CChildFrame*> CMainFrame::childFrames(const CKeshDoc* document) const {
+    QList<CChildFrame*> frames;
+    for (QMdiSubWindow* window : mdi_->subWindowList()) {
+        auto* frame = qobject_cast<CChildFrame*>(window);
+        if (frame && (!document || frame->document() == document))
+            frames.append(frame);
+    }
+    return frames;
+}
+
+QList<QAction*> CMainFrame::recentFileActions() const {
+    QList<QAction*> visible;
+    for (QAction* action : recentActions_)
+        if (action->isVisible())
+            visible.append(action);
+    return visible;
+}
+
+void CMainFrame::createActions() {
+    for (int command = 0; command < CommandCount; ++command) {
+        if (command == ToggleToolBar || command == ToggleParamBar || command == ToggleToolsBar)
+            continue; // the bars' own actions, taken when the bars are made
+        const CommandText& text = kCommandTexts[command];
+        auto* action = new QAction(QString::fromUtf8(text.text), this);
+        action->setStatusTip(QString::fromUtf8(text.prompt));
+        action->setToolTip(QString::fromUtf8(text.tip));
+        actions_[command] = action;
+    }
+    action(New)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    action(Open)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    action(Save)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    action(Print)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    action(Undo)->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+    action(Cut)->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
+    action(Copy)->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+    action(Paste)->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
+    action(NextPane)->setShortcut(QKeySequence(Qt::Key_F6));
+    action(PreviousPane)->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
+
+    // Commands the editor has no handler for stay visible but disabled.
+    for (Command idle : {PrintSetup, Undo, Cut, Copy, Paste, Print, NextPane, PreviousPane})
+        action(idle)->setEnabled(false);
+
+    connect(action(New), &QAction::triggered, this, &CMainFrame::fileNew);
+    connect(action(Open), &QAction::triggered, this, &CMainFrame::fileOpen);
+    connect(action(Save), &QAction::triggered, this, &CMainFrame::fileSave);
+    connect(action(SaveAs), &QAction::triggered, this, &CMainFrame::fileSaveAs);
+    connect(action(Setup), &QAction::triggered, this, &CMainFrame::setup);
+    connect(action(Quit), &QAction::triggered, this, &QWidget::close);
+    connect(action(About), &QAction::triggered, this, &CMainFrame::about);
+    const std::pair<Command, int> presets[] = {
+        {ViewLeft, 0}, {ViewTop, 2}, {ViewFront, 1}, {ViewFree, 3}};
+    for (const auto& [command, mode] : presets)
+        connect(action(command), &QAction::triggered, this,
+                [this, mode = mode] { openPresetView(mode); });
+
+    action(ToggleStatusBar)->setCheckable(true);
+    connect(action(ToggleStatusBar), &QAction::toggled, this,
+            [this](bool shown) { statusBar()->setVisible(shown); });
+
+    for (std::size_t i = 0; i < recentActions_.size(); ++i) {
+        auto* recent = new QAction(this);
+        recent->setStatusTip(QStringLiteral("Ouvre ce document"));
+        connect(recent, &QAction::triggered, this,
+                [this, recent] { openFile(recent->data().toString()); });
+        recentActions_[i] = recent;
+    }
+    recentPlaceholder_ = new QAction(QString::fromUtf8("Fichier récent"), this);
+    recentPlaceholder_->setEnabled(false);
+}
+
+void CMainFrame::createMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    file->addAction(action(New));
+    file->addAction(action(Open));
+    file->addAction(action(Save));
+    file->addAction(action(SaveAs));
+    file->addAction(action(Setup));
+    file->addSeparator();
+    file->addAction(action(PrintSetup));
+    file->addSeparator();
+    file->addAction(recentPlaceholder_);
+    for (QAction* recent : recentActions_)
+        file->addAction(recent);
+    file->addSeparator();
+    file->addAction(action(Quit));
+
+    editMenu_ = menuBar()->addMenu(QStringLiteral("&Edition"));
+    editMenu_->addAction(action(Undo));
+    editMenu_->addSeparator();
+    editMenu_->addAction(action(Cut));
+    editMenu_->addAction(action(Copy));
+    editMenu_->addAction(action(Paste));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&Affichage"));
+    view->addAction(action(ToggleToolBar));
+    view->addAction(action(ToggleStatusBar));
+    view->addAction(action(ToggleParamBar));
+    view->addAction(action(ToggleToolsBar));
+    viewSeparator_ = view->addSeparator();
+    for (Command preset : {ViewLeft, ViewTop, ViewFront, ViewFree})
+        view->addAction(action(preset));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
+    help->addAction(action(About));
+
+    // Shortcut-only commands.
+    for (Command hidden : {Print, NextPane, PreviousPane})
+        addAction(action(hidden));
+}
+
+void CMainFrame::createToolBar() {
+    toolBar_ = new QToolBar(QString::fromUtf8("Barre d'outils"), this);
+    toolBar_->setObjectName(QStringLiteral("ToolBar"));
+    toolBar_->setIconSize(QSize(16, 16));
+    const std::pair<Command, ToolbarImage> buttons[] = {
+        {New, ToolbarImage::New},     {Open, ToolbarImage::Open},  {Save, ToolbarImage::Save},
+        {Cut, ToolbarImage::Cut},     {Copy, ToolbarImage::Copy},  {Paste, ToolbarImage::Paste},
+        {Print, ToolbarImage::Print}, {About, ToolbarImage::About}};
+    for (const auto& [command, image] : buttons) {
+        action(command)->setIcon(toolbarIcon(image));
+        if (command == Cut || command == Print || command == About)
+            toolBar_->addSeparator();
+        toolBar_->addAction(action(command));
+    }
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+
+    adoptToggleAction(ToggleToolBar, toolBar_->toggleViewAction());
+}
+
+void CMainFrame::createStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->addWidget(new QLabel(QString::fromUtf8("Prêt")), 1);
+    for (const char* key : {"MAJ", "NUM", "DEF"}) {
+        auto* indicator = new QLabel(QString::fromLatin1(key));
+        indicator->setFrameShape(QFrame::Panel);
+        indicator->setFrameShadow(QFrame::Sunken);
+        indicator->setEnabled(false);
+        bar->addPermanentWidget(indicator);
+    }
+    action(ToggleStatusBar)->setChecked(true);
+}
+
+void CMainFrame::createBars() {
+    paramBar_ = new CParamBarDlg(*this);
+    paramDock_ = new CDialogDockBar(QStringLiteral("Params glider bar"), paramBar_, this);
+    paramDock_->setObjectName(QStringLiteral("ParamsGliderBar"));
+    addDockWidget(Qt::LeftDockWidgetArea, paramDock_);
+
+    toolsBar_ = new CToolsBarDlg(*this);
+    toolsDock_ = new CDialogDockBar(QStringLiteral("Tools glider bar"), toolsBar_, this);
+    toolsDock_->setObjectName(QStringLiteral("ToolsGliderBar"));
+    addDockWidget(Qt::RightDockWidgetArea, toolsDock_);
+
+    const std::pair<Command, CDialogDockBar*> toggles[] = {{ToggleParamBar, paramDock_},
+                                                           {ToggleToolsBar, toolsDock_}};
+    for (const auto& [command, dock] : toggles)
+        adoptToggleAction(command, dock->toggleViewAction());
+}
+
+// The bars' own toggle actions keep the menu check marks in step with their visibility.
+void CMainFrame::adoptToggleAction(Command command, QAction* toggle) {
+    const CommandText& text = kCommandTexts[command];
+    toggle->setText(QString::fromUtf8(text.text));
+    toggle->setStatusTip(QString::fromUtf8(text.prompt));
+    toggle->setToolTip(QString::fromUtf8(text.tip));
+    actions_[command] = toggle;
+}
+
+void CMainFrame::updateMenus() {
+    const bool hasDocument = !documents_.isEmpty();
+    action(Save)->setVisible(hasDocument);
+    action(SaveAs)->setVisible(hasDocument);
+    editMenu_->menuAction()->setVisible(hasDocument);
+    viewSeparator_->setVisible(hasDocument);
+    for (Command preset : {ViewLeft, ViewTop, ViewFront, ViewFree})
+        action(preset)->setVisible(hasDocument);
+    updateRecentFileActions();
+}
+
+void CMainFrame::updateRecentFileActions() {
+    const QStringList& files = recent_.files();
+    recentPlaceholder_->setVisible(files.isEmpty());
+    for (int i = 0; i < static_cast<int>(recentActions_.size()); ++i) {
+        QAction* recent = recentActions_[i];
+        recent->setVisible(i < files.size());
+        if (i < files.size()) {
+            recent->setText(
+                QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i])));
+            recent->setData(files[i]);
+        }
+    }
+}
+
+void CMainFrame::updateTitle() {
+    CKeshDoc* document = activeDocument();
+    if (!document) {
+        setWindowTitle(QStringLiteral("kesh"));
+        setWindowModified(false);
+        return;
+    }
+    setWindowTitle(QStringLiteral("kesh - %1[*]").arg(document->title()));
+    setWindowModified(document->isModified());
+}
+
+void CMainFrame::restorePlacement() {
+    WindowPlacement placement;
+    const QString text = settings_.value(QStringLiteral("Settings"), QStringLiteral("WindowPos"));
+    if (text.isEmpty() || !parseWindowPos(text.toStdString(), placement))
+        return;
+    const int width = placement.right - placement.left;
+    const int height = placement.bottom - placement.top;
+    if (width <= 0 || height <= 0)
+        return;
+    setGeometry(placement.left, placement.top, width, height);
+    if (placement.showCmd == kShowMinimized)
+        storedState_ = Qt::WindowMinimized;
+    else if (placement.showCmd == kShowMaximized || (placement.flags & kRestoreToMaximized))
+        storedState_ = Qt::WindowMaximized;
+    if (placement.showCmd == kShowMinimized && (placement.flags & kRestoreToMaximized))
+        storedState_ |= Qt::WindowMaximized;
+}
+
+void CMainFrame::showWithStoredPlacement() {
+    if (storedState_ & Qt::WindowMinimized)
+        showMinimized();
+    else if (storedState_ & Qt::WindowMaximized)
+        showMaximized();
+    else
+        show();
+}
+
+void CMainFrame::storePlacement() {
+    WindowPlacement placement;
+    placement.flags = isMaximized() ? kRestoreToMaximized : 0;
+    placement.showCmd = isMinimized()   ? kShowMinimized
+                        : isMaximized() ? kShowMaximized
+                                        : kShowNormal;
+    placement.minX = placement.minY = placement.maxX = placement.maxY = -1;
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    placement.left = normal.left();
+    placement.top = normal.top();
+    placement.right = normal.left() + normal.width();
+    placement.bottom = normal.top() + normal.height();
+    settings_.setValue(QStringLiteral("Settings"), QStringLiteral("WindowPos"),
+                       QString::fromStdString(formatWindowPos(placement)));
+}
+
+void CMainFrame::restoreBarLayout() {
+    const QByteArray state = settings_.bytes(kLayoutSection, kLayoutKey);
+    if (!state.isEmpty())
+        restoreState(state, kLayoutVersion);
+}
+
+void CMainFrame::storeBarLayout() {
+    settings_.setBytes(kLayoutSection, kLayoutKey, saveState(kLayoutVersion));
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    for (CKeshDoc* document : documents_) {
+        if (document->isModified() && !askToSave(*document)) {
+            event->ignore();
+            return;
+        }
+    }
+    storeBarLayout();
+    storePlacement();
+    recent_.save(settings_);
+    settings_.sync();
+    closingAll_ = true;
+    mdi_->closeAllSubWindows();
+    if (splash_)
+        splash_->close();
+    event->accept();
+}

@@ -1,0 +1,150 @@
+#pragma once
+
+#include "shell/activedocumentsource.h"
+#include "shell/recentfilelist.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <memory>
+#include <optional>
+
+class CChildFrame;
+class CDialogDockBar;
+class CKeshDoc;
+class CParamBarDlg;
+class CSplashWindow;
+class CToolsBarDlg;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+class SettingsStore;
+
+/**
+ * The main window: toolbar, status bar, the two docked bars around the document windows,
+ * the menus and the document commands. The settings store and the user dialogs come from
+ * outside so that tests run on their own.
+ */
+class CMainFrame : public QMainWindow, public ActiveDocumentSource {
+    Q_OBJECT
+public:
+    enum Command {
+        New,
+        Open,
+        Save,
+        SaveAs,
+        Setup,
+        PrintSetup,
+        Quit,
+        ToggleToolBar,
+        ToggleStatusBar,
+        ToggleParamBar,
+        ToggleToolsBar,
+        ViewLeft,
+        ViewTop,
+        ViewFront,
+        ViewFree,
+        About,
+        Undo,
+        Cut,
+        Copy,
+        Paste,
+        Print,
+        NextPane,
+        PreviousPane,
+        CommandCount
+    };
+
+    struct Options {
+        bool splash = true;
+    };
+
+    CMainFrame(SettingsStore& settings, UserPrompts& prompts, Options options);
+    ~CMainFrame() override;
+
+    CKeshDoc* activeDocument() override;
+    CMyglView* activeView() override;
+    UserPrompts& prompts() override { return prompts_; }
+
+    CChildFrame* activeChildFrame() const;
+    QList<CKeshDoc*> documents() const { return documents_; }
+    // Every open document window, or those of one document.
+    QList<CChildFrame*> childFrames(const CKeshDoc* document = nullptr) const;
+
+    QAction* action(Command command) const { return actions_.at(command); }
+    QMdiArea* mdiArea() const { return mdi_; }
+    QToolBar* toolBar() const { return toolBar_; }
+    CParamBarDlg* paramBar() const { return paramBar_; }
+    CToolsBarDlg* toolsBar() const { return toolsBar_; }
+    CDialogDockBar* paramDock() const { return paramDock_; }
+    CDialogDockBar* toolsDock() const { return toolsDock_; }
+    CSplashWindow* splash() const;
+    const RecentFileList& recentFiles() const { return recent_; }
+    QList<QAction*> recentFileActions() const;
+
+    // Shows the window in the show state stored with its placement.
+    void showWithStoredPlacement();
+
+    // Document commands; each returns what it made or whether it succeeded.
+    CKeshDoc* fileNew();
+    CKeshDoc* fileOpen();
+    CKeshDoc* openFile(const QString& path);
+    bool fileSave();
+    bool fileSaveAs();
+    void setup();
+    CChildFrame* openPresetView(int viewMode);
+    void about();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void createBars();
+    void adoptToggleAction(Command command, QAction* toggle);
+    void updateMenus();
+    void updateRecentFileActions();
+    void updateTitle();
+
+    void restorePlacement();
+    void storePlacement();
+    void restoreBarLayout();
+    void storeBarLayout();
+
+    CKeshDoc* adoptDocument(std::unique_ptr<CKeshDoc> document);
+    CChildFrame* openWindow(CKeshDoc& document, const QString& title);
+    void viewFocused(CMyglView* view);
+    void refreshBars();
+    bool confirmFrameClose(CChildFrame& frame);
+    void frameClosing(CChildFrame* frame);
+    bool askToSave(CKeshDoc& document);
+    bool saveDocument(CKeshDoc& document);
+    std::optional<QString> writeDocument(const CKeshDoc& document, const QString& path);
+    void rememberFile(const QString& path);
+
+    SettingsStore& settings_;
+    UserPrompts& prompts_;
+    QMdiArea* mdi_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    CParamBarDlg* paramBar_ = nullptr;
+    CToolsBarDlg* toolsBar_ = nullptr;
+    CDialogDockBar* paramDock_ = nullptr;
+    CDialogDockBar* toolsDock_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QAction* viewSeparator_ = nullptr;
+    QAction* recentPlaceholder_ = nullptr;
+    std::array<QAction*, RecentFileList::kMaxFiles> recentActions_{};
+    std::array<QAction*, CommandCount> actions_{};
+    QPointer<CSplashWindow> splash_;
+    QList<CKeshDoc*> documents_;
+    RecentFileList recent_;
+    Qt::WindowStates storedState_ = Qt::WindowNoState;
+    int untitledCount_ = 0;
+    bool closingAll_ = false;
+};

@@ -1,0 +1,87 @@
+#include "shell/pages/generalpage.h"
+
+#include "formats/htmlsheet.h"
+#include "shell/keshdoc.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QLineEdit* addRow(QGridLayout* grid, int row, const QString& label, const QString& unit,
+                  bool editable) {
+    auto* field = new QLineEdit;
+    field->setEnabled(editable);
+    grid->addWidget(new QLabel(label), row, 0);
+    grid->addWidget(field, row, 1);
+    if (!unit.isEmpty())
+        grid->addWidget(new QLabel(unit), row, 2);
+    return field;
+}
+
+} // namespace
+
+CGeneralPage::CGeneralPage(ActiveDocumentSource& source, QWidget* parent)
+    : CParamPage(source, parent), opener_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
+    auto* grid = new QGridLayout(this);
+    name_ = addRow(grid, 0, QStringLiteral("Nom : "), {}, true);
+    file_ = addRow(grid, 1, QStringLiteral("Fichier :"), {}, false);
+    foil_ = addRow(grid, 2, QStringLiteral("Profil :"), {}, false);
+    weight_ = addRow(grid, 3, QStringLiteral("Poids : "), QStringLiteral("Kg"), false);
+    span_ = addRow(grid, 4, QStringLiteral("Envergure : "), QStringLiteral("m"), false);
+    loading_ =
+        addRow(grid, 5, QStringLiteral("Charge ailaire :"), QString::fromUtf8("g/dm ²"), false);
+    area_ = addRow(grid, 6, QStringLiteral("Surface ailaire :"), QString::fromUtf8("dm ²"), false);
+    sheet_ = new QPushButton(QStringLiteral("Nomenclature"));
+    grid->addWidget(sheet_, 7, 0, 1, 3, Qt::AlignLeft);
+    grid->setRowStretch(8, 1);
+    connect(sheet_, &QPushButton::clicked, this, &CGeneralPage::writeSpecificationSheet);
+}
+
+void CGeneralPage::Load() {
+    CKeshDoc* doc = activeDocument();
+    if (!doc)
+        return;
+    setDocument(doc);
+    const Glider& glider = doc->glider();
+    heldName_ = glider.name;
+    name_->setText(fromModelText(glider.name));
+    file_->setText(glider.name.empty() ? QString() : fromModelText(glider.name + ".gli"));
+    foil_->setText(fromModelText(glider.surfaces[WingLeft].foil.name));
+    showFloat(weight_, glider.totalWeight());
+    showFloat(span_, glider.span());
+    showFloat(loading_, glider.wingLoading());
+    showFloat(area_, glider.wingArea());
+}
+
+bool CGeneralPage::Apply() {
+    CKeshDoc* doc = activeDocument();
+    if (!doc)
+        return true;
+    const std::string name = toModelText(name_->text());
+    const bool changed = assign(doc->glider().name, name);
+    heldName_ = name;
+    finishApply(*doc, changed, false);
+    return true;
+}
+
+void CGeneralPage::writeSpecificationSheet() {
+    CKeshDoc* doc = activeDocument();
+    if (!doc) {
+        prompts().message(this, QStringLiteral("Aucun planeurs en cours d'edition"),
+                          QStringLiteral("Erreur"), PromptIcon::Error);
+        return;
+    }
+    const Glider& glider = doc->glider();
+    const std::string text =
+        specificationSheetText(heldName_, glider.surfaces[WingLeft].foil.name, glider.totalWeight(),
+                               glider.span(), glider.wingArea(), glider.wingLoading());
+    const QString path = QDir::current().absoluteFilePath(QStringLiteral("doc.html"));
+    ::writeSpecificationSheet(QFile::encodeName(path).toStdString(), text);
+    opener_(QUrl::fromLocalFile(path));
+}

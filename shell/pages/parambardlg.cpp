@@ -1,0 +1,82 @@
+#include "shell/pages/parambardlg.h"
+
+#include "shell/pages/generalpage.h"
+#include "shell/pages/miscpage.h"
+#include "shell/widgets/pictures.h"
+
+#include <QPushButton>
+#include <QTabWidget>
+
+// The grid pages are dropped in as their files appear; until then their tabs are empty.
+#if __has_include("shell/pages/wingpage.h")
+#include "shell/pages/wingpage.h"
+using WingPage = CWingPage;
+#else
+using WingPage = CParamPage;
+#endif
+#if __has_include("shell/pages/bodypage.h")
+#include "shell/pages/bodypage.h"
+using BodyPage = CBodyPage;
+#else
+using BodyPage = CParamPage;
+#endif
+#if __has_include("shell/pages/stabpage.h")
+#include "shell/pages/stabpage.h"
+using StabPage = CStabPage;
+#else
+using StabPage = CParamPage;
+#endif
+#if __has_include("shell/pages/finpage.h")
+#include "shell/pages/finpage.h"
+using FinPage = CFinPage;
+#else
+using FinPage = CParamPage;
+#endif
+
+namespace {
+
+const char* const kTabLabels[CParamBarDlg::TabCount] = {"General", "Aile",   "Fuselage",
+                                                        "Stab",    "Derive", "Divers"};
+constexpr int kBarWidth = 260;
+constexpr int kBarHeight = 420;
+
+} // namespace
+
+CParamBarDlg::CParamBarDlg(ActiveDocumentSource& source, QWidget* parent)
+    : QWidget(parent), tabs_(new QTabWidget(this)),
+      apply_(new QPushButton(QStringLiteral("Appliquer"), this)) {
+    tabs_->setTabPosition(QTabWidget::South);
+    tabs_->setIconSize(QSize(16, 16));
+    tabs_->setUsesScrollButtons(true);
+
+    pages_[General] = new CGeneralPage(source);
+    pages_[Wing] = new WingPage(source);
+    pages_[Body] = new BodyPage(source);
+    pages_[Stab] = new StabPage(source);
+    pages_[Fin] = new FinPage(source);
+    pages_[Misc] = new CMiscPage(source);
+    for (int tab = 0; tab < TabCount; ++tab)
+        tabs_->addTab(pages_[tab], tabIcon(tab), QString::fromUtf8(kTabLabels[tab]));
+    tabs_->setCurrentIndex(General);
+
+    connect(apply_, &QPushButton::clicked, this, &CParamBarDlg::ApplyAll);
+    resize(kBarWidth, kBarHeight);
+}
+
+void CParamBarDlg::ReloadPages() {
+    for (CParamPage* page : pages_)
+        page->Load();
+}
+
+void CParamBarDlg::ApplyAll() {
+    for (CParamPage* page : pages_)
+        page->Apply();
+}
+
+void CParamBarDlg::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int cx = width();
+    const int cy = height();
+    tabs_->setGeometry(0, 0, cx - 5, cy - 30);
+    apply_->setGeometry(cx - 65, cy - 27, 60, 20);
+}

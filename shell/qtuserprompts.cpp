@@ -1,0 +1,90 @@
+#include "shell/qtuserprompts.h"
+
+#include "shell/setupdialog.h"
+#include "shell/weightestimatedialog.h"
+
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon boxIcon(PromptIcon icon) {
+    switch (icon) {
+    case PromptIcon::Error:
+        return QMessageBox::Critical;
+    case PromptIcon::Warning:
+    case PromptIcon::Exclamation:
+        return QMessageBox::Warning;
+    case PromptIcon::Question:
+        return QMessageBox::Question;
+    case PromptIcon::Information:
+        return QMessageBox::Information;
+    case PromptIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+void QtUserPrompts::message(QWidget* owner, const QString& text, const QString& caption,
+                            PromptIcon icon) {
+    QMessageBox box(boxIcon(icon), caption, text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+bool QtUserPrompts::askYesNo(QWidget* owner, const QString& text, const QString& caption) {
+    return QMessageBox::question(owner, caption, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+SaveAnswer QtUserPrompts::askSaveChanges(QWidget* owner, const QString& text,
+                                         const QString& caption) {
+    const auto answer = QMessageBox::question(
+        owner, caption, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::Yes)
+        return SaveAnswer::Yes;
+    if (answer == QMessageBox::No)
+        return SaveAnswer::No;
+    return SaveAnswer::Cancel;
+}
+
+QString QtUserPrompts::openFile(QWidget* owner, const QString& title, const QString& filter,
+                                const QString& initialName) {
+    const QString start = QDir::current().absoluteFilePath(initialName);
+    return QFileDialog::getOpenFileName(owner, title, start, filter);
+}
+
+QString QtUserPrompts::saveFile(QWidget* owner, const QString& title, const QString& filter,
+                                const QString& proposedName, const QString& defaultSuffix,
+                                bool confirmOverwrite) {
+    QFileDialog dialog(owner, title, QDir::currentPath(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.selectFile(proposedName);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !confirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QColor> QtUserPrompts::chooseColor(QWidget* owner, std::optional<QColor> initial) {
+    const QColor color = QColorDialog::getColor(initial.value_or(Qt::white), owner);
+    if (!color.isValid())
+        return std::nullopt;
+    return color;
+}
+
+std::optional<float> QtUserPrompts::estimateWeight(QWidget* owner, int kind, float size) {
+    return runWeightEstimateDialog(owner, kind, size);
+}
+
+std::optional<QString> QtUserPrompts::setup(QWidget* owner, const QString& iniPath) {
+    SetupDialog dialog(iniPath, *this, owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.iniPath();
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "shell/userprompts.h"
+
+// The user dialogs on Qt's message boxes, file and colour choosers and our own dialogs.
+class QtUserPrompts : public UserPrompts {
+public:
+    void message(QWidget* owner, const QString& text, const QString& caption,
+                 PromptIcon icon) override;
+    bool askYesNo(QWidget* owner, const QString& text, const QString& caption) override;
+    SaveAnswer askSaveChanges(QWidget* owner, const QString& text, const QString& caption) override;
+    QString openFile(QWidget* owner, const QString& title, const QString& filter,
+                     const QString& initialName) override;
+    QString saveFile(QWidget* owner, const QString& title, const QString& filter,
+                     const QString& proposedName, const QString& defaultSuffix,
+                     bool confirmOverwrite) override;
+    std::optional<QColor> chooseColor(QWidget* owner, std::optional<QColor> initial) override;
+    std::optional<float> estimateWeight(QWidget* owner, int kind, float size) override;
+    std::optional<QString> setup(QWidget* owner, const QString& iniPath) override;
+};
