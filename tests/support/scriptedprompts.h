@@ -1,0 +1,87 @@
+#pragma once
+
+#include "shell/userprompts.h"
+
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <deque>
+#include <optional>
+
+// UserPrompts for tests: records every prompt shown and answers from queues the test
+// fills. An empty queue gives the cancelling answer (No, Cancel, no file, no colour).
+class ScriptedPrompts : public UserPrompts {
+public:
+    enum class Kind { Message, YesNo, SaveChanges, OpenFile, SaveFile, Color, Weight, Setup };
+
+    struct Shown {
+        Kind kind;
+        QString text; // message or question text; the title of a file chooser
+        QString caption;
+        PromptIcon icon = PromptIcon::None;
+        QString filter;
+        QString proposedName;
+    };
+
+    QList<Shown> shown;
+    std::deque<bool> yesNoAnswers;
+    std::deque<SaveAnswer> saveAnswers;
+    std::deque<QString> openAnswers;
+    std::deque<QString> saveFileAnswers;
+    std::deque<std::optional<QColor>> colorAnswers;
+    std::deque<std::optional<float>> weightAnswers;
+    std::deque<std::optional<QString>> setupAnswers;
+
+    // The messages shown, in order.
+    QList<Shown> messages() const {
+        QList<Shown> result;
+        for (const Shown& prompt : shown)
+            if (prompt.kind == Kind::Message)
+                result.append(prompt);
+        return result;
+    }
+
+    void message(QWidget*, const QString& text, const QString& caption,
+                 PromptIcon icon) override {
+        shown.append({Kind::Message, text, caption, icon, {}, {}});
+    }
+    bool askYesNo(QWidget*, const QString& text, const QString& caption) override {
+        shown.append({Kind::YesNo, text, caption, PromptIcon::Question, {}, {}});
+        return take(yesNoAnswers, false);
+    }
+    SaveAnswer askSaveChanges(QWidget*, const QString& text, const QString& caption) override {
+        shown.append({Kind::SaveChanges, text, caption, PromptIcon::Question, {}, {}});
+        return take(saveAnswers, SaveAnswer::Cancel);
+    }
+    QString openFile(QWidget*, const QString& title, const QString& filter,
+                     const QString& initialName) override {
+        shown.append({Kind::OpenFile, title, {}, PromptIcon::None, filter, initialName});
+        return take(openAnswers, QString());
+    }
+    QString saveFile(QWidget*, const QString& title, const QString& filter,
+                     const QString& proposedName, const QString&, bool) override {
+        shown.append({Kind::SaveFile, title, {}, PromptIcon::None, filter, proposedName});
+        return take(saveFileAnswers, QString());
+    }
+    std::optional<QColor> chooseColor(QWidget*, std::optional<QColor>) override {
+        shown.append({Kind::Color, {}, {}, PromptIcon::None, {}, {}});
+        return take(colorAnswers, std::optional<QColor>());
+    }
+    std::optional<float> estimateWeight(QWidget*, int, float) override {
+        shown.append({Kind::Weight, {}, {}, PromptIcon::None, {}, {}});
+        return take(weightAnswers, std::optional<float>());
+    }
+    std::optional<QString> setup(QWidget*, const QString& iniPath) override {
+        shown.append({Kind::Setup, iniPath, {}, PromptIcon::None, {}, {}});
+        return take(setupAnswers, std::optional<QString>());
+    }
+
+private:
+    template <typename T> static T take(std::deque<T>& queue, T fallback) {
+        if (queue.empty())
+            return fallback;
+        T answer = std::move(queue.front());
+        queue.pop_front();
+        return answer;
+    }
+};
