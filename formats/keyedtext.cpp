@@ -135,6 +135,10 @@ private:
 
 TextFileStatus loadTextFile(const std::string& path, std::string& text) {
     text.clear();
+    // Devices are never opened; the check after opening covers a file swapped meanwhile.
+    struct stat before {};
+    if (::stat(path.c_str(), &before) != 0 || !S_ISREG(before.st_mode))
+        return TextFileStatus::CannotOpen;
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0)
         return TextFileStatus::CannotOpen;
