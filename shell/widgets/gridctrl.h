@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/widgets/inplaceedit.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QPointer>
@@ -9,7 +11,6 @@
 #include <cstdint>
 #include <memory>
 
-class CInPlaceEdit;
 class QTableWidgetItem;
 class QTimer;
 

@@ -1,0 +1,197 @@
+#include "shell/pages/bodypage.h"
+
+#include "model/glider.h"
+#include "model/weightestimate.h"
+#include "shell/keshdoc.h"
+#include "shell/pages/gridrows.h"
+#include "shell/widgets/colorbutton.h"
+#include "shell/widgets/gridctrl.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+
+namespace {
+
+constexpr int kGridTop = 61;
+
+} // namespace
+
+CBodyPage::CBodyPage(ActiveDocumentSource& source, QWidget* parent) : CParamPage(source, parent) {
+    fields_ = buildFields();
+    fields_->setParent(this);
+    frame_ = new QGroupBox(this);
+    grid_ = new CGridCtrl(this);
+    add_ = new QPushButton(QStringLiteral("Add"), this);
+    remove_ = new QPushButton(QStringLiteral("Supr"), this);
+    // The corner stays empty, unlike the surface grids.
+    setUpSectionGrid(*grid_, {QString(), QStringLiteral("X"), QStringLiteral("Z"),
+                              QStringLiteral("Hauteur"), QStringLiteral("Largeur")});
+    showColor(0);
+
+    connect(add_, &QPushButton::clicked, this, &CBodyPage::addRow);
+    connect(remove_, &QPushButton::clicked, this, &CBodyPage::deleteRow);
+    connect(textureBrowse_, &QPushButton::clicked, this, &CBodyPage::browseTexture);
+    connect(colorButton_, &QPushButton::clicked, this, &CBodyPage::chooseColor);
+    connect(estimate_, &QPushButton::clicked, this, &CBodyPage::estimateWeight);
+    setMinimumSize(240, 200);
+}
+
+QWidget* CBodyPage::buildFields() {
+    auto* area = new QWidget;
+    auto* layout = new QGridLayout(area);
+    layout->setContentsMargins(7, 4, 7, 0);
+    layout->setVerticalSpacing(3);
+
+    texture_ = new QLineEdit;
+    textureBrowse_ = new QPushButton(QStringLiteral("..."));
+    textureBrowse_->setFixedSize(24, 22);
+    layout->addWidget(new QLabel(QStringLiteral("Fichier Texture : ")), 0, 0);
+    layout->addWidget(texture_, 0, 1);
+    layout->addWidget(textureBrowse_, 0, 2);
+
+    auto* row = new QHBoxLayout;
+    colorButton_ = new CColorButton(QStringLiteral("Couleurs"));
+    colorText_ = new QLineEdit;
+    colorText_->setEnabled(false);
+    colorText_->setMaximumWidth(60);
+    weight_ = new QLineEdit;
+    weight_->setMaximumWidth(70);
+    estimate_ = new QPushButton(QStringLiteral("E"));
+    estimate_->setFixedSize(24, 22);
+    estimate_->setToolTip(QStringLiteral("Evaluation du poids"));
+    row->addWidget(colorButton_);
+    row->addWidget(colorText_);
+    row->addSpacing(8);
+    row->addWidget(new QLabel(QStringLiteral("Poids : ")));
+    row->addWidget(weight_);
+    row->addWidget(new QLabel(QStringLiteral("Kg")));
+    row->addWidget(estimate_);
+    row->addStretch(1);
+    layout->addLayout(row, 1, 0, 1, 3);
+    return area;
+}
+
+void CBodyPage::resizeEvent(QResizeEvent* event) {
+    CParamPage::resizeEvent(event);
+    const int fieldsHeight = fields_->sizeHint().height();
+    fields_->setGeometry(0, 0, width(), fieldsHeight);
+    placeGridArea(std::max(kGridTop, fieldsHeight + 3), size(), frame_, grid_, add_, remove_);
+}
+
+void CBodyPage::showColor(std::uint32_t color) {
+    color_ = color;
+    colorButton_->setColor(toQColor(color));
+    colorText_->setText(QString::asprintf("%x", color));
+}
+
+void CBodyPage::Load() {
+    CKeshDoc* doc = activeDocument();
+    if (!doc)
+        return;
+    setDocument(doc);
+    const Body& body = doc->glider().body;
+    texture_->setText(fromModelText(body.texturePath));
+    showFloat(weight_, body.weight);
+    showColor(colorRef(body.color));
+
+    const int count = static_cast<int>(body.sections.size());
+    grid_->setRowCount(count + 1);
+    for (int row = 1; row <= count; ++row) {
+        const BodySection& section = body.sections[row - 1];
+        grid_->setCellText(row, 0, QString::number(row));
+        grid_->setCellText(row, 1, cellText(section.x));
+        grid_->setCellText(row, 2, cellText(section.z));
+        grid_->setCellText(row, 3, cellText(section.h));
+        grid_->setCellText(row, 4, cellText(section.l));
+    }
+    grid_->viewport()->update();
+}
+
+bool CBodyPage::Apply() {
+    CKeshDoc* doc = activeDocument();
+    if (!doc)
+        return true;
+    float weight = 0;
+    if (!readFloat(weight_, weight))
+        return false;
+
+    Body& body = doc->glider().body;
+    bool changed = assign(body.texturePath, toModelText(texture_->text()));
+    changed = assign(body.color, colorFromRef(color_)) || changed;
+    changed = assign(body.weight, weight) || changed;
+    // The grid decides the number and order of the sections.
+    std::vector<BodySection> sections;
+    for (int row = 1; row < grid_->rowCount(); ++row)
+        sections.push_back(
+            {cellNumber(grid_->cellText(row, 1)), cellNumber(grid_->cellText(row, 2)),
+             cellNumber(grid_->cellText(row, 3)), cellNumber(grid_->cellText(row, 4))});
+    const auto same = [](const BodySection& a, const BodySection& b) {
+        return a.x == b.x && a.z == b.z && a.h == b.h && a.l == b.l;
+    };
+    if (!std::equal(sections.begin(), sections.end(), body.sections.begin(), body.sections.end(),
+                    same)) {
+        body.sections = std::move(sections);
+        changed = true;
+    }
+    finishApply(*doc, changed, true);
+    return true;
+}
+
+void CBodyPage::addRow() {
+    CKeshDoc* doc = activeDocument();
+    if (!doc)
+        return;
+    Body& body = doc->glider().body;
+    const int row = addGridRow(*grid_, QString::number(body.sections.size() + 1));
+    if (row < 1)
+        return;
+    // Where the grid shows it, so a reload before Apply finds it in the same place.
+    body.insertSection(row - 1);
+    for (int col = 1; col <= 4; ++col)
+        grid_->setCellText(row, col, QStringLiteral("0.0"));
+    renumberRows(*grid_);
+    grid_->viewport()->update();
+    doc->setModified(true);
+}
+
+void CBodyPage::deleteRow() {
+    CKeshDoc* doc = activeDocument();
+    if (!doc)
+        return;
+    const int row = rowToDelete(*grid_, prompts(), this);
+    if (row < 1)
+        return;
+    grid_->deleteRow(row);
+    doc->glider().body.removeSection(row - 1);
+    renumberRows(*grid_);
+    grid_->viewport()->update();
+    doc->setModified(true);
+}
+
+void CBodyPage::browseTexture() {
+    const QString path = prompts().openFile(
+        this, QStringLiteral("Ouvrir"), QStringLiteral("Texture Files (*.raw);;All Files (*.*)"),
+        QStringLiteral("*.raw"));
+    if (!path.isEmpty())
+        texture_->setText(path);
+}
+
+void CBodyPage::chooseColor() {
+    if (const auto chosen = prompts().chooseColor(this, toQColor(color_)))
+        showColor(colorRef(*chosen));
+}
+
+void CBodyPage::estimateWeight() {
+    CKeshDoc* doc = activeDocument();
+    // Without a section there is no length to estimate from.
+    if (!doc || doc->glider().body.sections.empty())
+        return;
+    const float length = doc->glider().body.sections.back().x;
+    if (const auto estimate = prompts().estimateWeight(this, ComponentBody, length))
+        showFloat(weight_, *estimate * 0.01f);
+}

@@ -1,0 +1,7 @@
+#include "shell/pages/finpage.h"
+
+#include "model/surface.h"
+#include "model/weightestimate.h"
+
+CFinPage::CFinPage(ActiveDocumentSource& source, QWidget* parent)
+    : CSurfacePage(source, {Fin, {Fin}, false, false, ComponentFin, Fin}, parent) {}

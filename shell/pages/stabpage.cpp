@@ -1,0 +1,19 @@
+#include "shell/pages/stabpage.h"
+
+#include "model/surface.h"
+#include "model/weightestimate.h"
+
+#include <QCheckBox>
+
+CStabPage::CStabPage(ActiveDocumentSource& source, QWidget* parent)
+    : CSurfacePage(source, {StabLeft, {StabLeft, StabRight}, true, true, ComponentStab, StabRight},
+                   parent),
+      vTail_(new QCheckBox(QStringLiteral("Stab en V"), this)) {
+    // Not part of the glider file; kept for its place on the page.
+    vTail_->setEnabled(false);
+}
+
+void CStabPage::resizeEvent(QResizeEvent* event) {
+    CSurfacePage::resizeEvent(event);
+    vTail_->setGeometry(10, height() - 20, 70, 20);
+}

@@ -1,0 +1,312 @@
+#include "shell/pages/surfacepage.h"
+
+#include "formats/foilfile.h"
+#include "formats/simulatorpaths.h"
+#include "model/errors.h"
+#include "model/glider.h"
+#include "shell/keshdoc.h"
+#include "shell/pages/gridrows.h"
+#include "shell/widgets/gridctrl.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+
+namespace {
+
+constexpr float kDegToRad = 0.017453292520882225f;
+constexpr float kRadToDeg = 57.29577951f;
+constexpr float kUpright = 1.5707963f;
+constexpr int kGridTop = 141;
+
+QLineEdit* numberField() {
+    auto* field = new QLineEdit;
+    field->setMaximumWidth(70);
+    return field;
+}
+
+QPushButton* smallButton(const QString& text) {
+    auto* button = new QPushButton(text);
+    button->setFixedSize(24, 22);
+    return button;
+}
+
+} // namespace
+
+CSurfacePage::CSurfacePage(ActiveDocumentSource& source, Traits traits, QWidget* parent)
+    : CParamPage(source, parent), traits_(std::move(traits)) {
+    fields_ = buildFields();
+    fields_->setParent(this);
+    frame_ = new QGroupBox(this);
+    grid_ = new CGridCtrl(this);
+    add_ = new QPushButton(QStringLiteral("Add"), this);
+    remove_ = new QPushButton(QStringLiteral("Supr"), this);
+
+    QStringList titles{QStringLiteral("Section"), QStringLiteral("Ke"), QStringLiteral("Ks"),
+                       QStringLiteral("Longeur"), QStringLiteral("Fleche")};
+    if (traits_.dihedral)
+        titles << QStringLiteral("Diedre");
+    titles << QStringLiteral("Couleur");
+    setUpSectionGrid(*grid_, titles);
+
+    connect(add_, &QPushButton::clicked, this, &CSurfacePage::addRow);
+    connect(remove_, &QPushButton::clicked, this, &CSurfacePage::deleteRow);
+    connect(estimate_, &QPushButton::clicked, this, &CSurfacePage::estimateWeight);
+    connect(foilBrowse_, &QPushButton::clicked, this, &CSurfacePage::browseFoil);
+    connect(textureBrowse_, &QPushButton::clicked, this, &CSurfacePage::browseTexture);
+    connect(grid_, &CGridCtrl::cellMoved, this, &CSurfacePage::chooseColor);
+    setMinimumSize(240, 260);
+}
+
+QWidget* CSurfacePage::buildFields() {
+    auto* area = new QWidget;
+    auto* layout = new QGridLayout(area);
+    layout->setContentsMargins(7, 4, 7, 0);
+    layout->setVerticalSpacing(3);
+
+    auto* position = new QGroupBox(QStringLiteral("Position"));
+    auto* xyz = new QHBoxLayout(position);
+    xyz->setContentsMargins(6, 2, 6, 4);
+    const char* axes[] = {"X :", "Y :", "Z :"};
+    for (int axis = 0; axis < 3; ++axis) {
+        position_[axis] = numberField();
+        xyz->addWidget(new QLabel(QString::fromLatin1(axes[axis])));
+        xyz->addWidget(position_[axis]);
+    }
+    layout->addWidget(position, 0, 0, 1, 3);
+
+    auto* values = new QHBoxLayout;
+    if (traits_.incidence) {
+        incidence_ = numberField();
+        values->addWidget(new QLabel(QStringLiteral("Calage : ")));
+        values->addWidget(incidence_);
+        values->addWidget(new QLabel(QStringLiteral("Deg")));
+        values->addSpacing(8);
+    }
+    weight_ = numberField();
+    estimate_ = smallButton(QStringLiteral("E"));
+    estimate_->setToolTip(QStringLiteral("Evaluation du poids"));
+    values->addWidget(new QLabel(QStringLiteral("Poids :")));
+    values->addWidget(weight_);
+    values->addWidget(new QLabel(QStringLiteral("Kg")));
+    values->addWidget(estimate_);
+    values->addStretch(1);
+    layout->addLayout(values, 1, 0, 1, 3);
+
+    foil_ = new QLineEdit;
+    foilBrowse_ = smallButton(QStringLiteral("..."));
+    layout->addWidget(new QLabel(QStringLiteral("Fichier Profil : ")), 2, 0);
+    layout->addWidget(foil_, 2, 1);
+    layout->addWidget(foilBrowse_, 2, 2);
+
+    texture_ = new QLineEdit;
+    textureBrowse_ = smallButton(QStringLiteral("..."));
+    layout->addWidget(new QLabel(QStringLiteral("Fichier Texture : ")), 3, 0);
+    layout->addWidget(texture_, 3, 1);
+    layout->addWidget(textureBrowse_, 3, 2);
+    return area;
+}
+
+void CSurfacePage::resizeEvent(QResizeEvent* event) {
+    CParamPage::resizeEvent(event);
+    const int fieldsHeight = fields_->sizeHint().height();
+    fields_->setGeometry(0, 0, width(), fieldsHeight);
+    placeGridArea(std::max(kGridTop, fieldsHeight + 3), size(), frame_, grid_, add_, remove_);
+}
+
+void CSurfacePage::Load() {
+    CKeshDoc* doc = activeDocument();
+    if (!doc)
+        return;
+    setDocument(doc);
+    const Surface& surface = doc->glider().surfaces[traits_.shownSlot];
+    for (int axis = 0; axis < 3; ++axis)
+        showFloat(position_[axis], surface.position[axis]);
+    if (incidence_)
+        showFloat(incidence_, surface.calage * kRadToDeg);
+    showFloat(weight_, surface.weight);
+    foil_->setText(fromModelText(surface.foil.foilFilename));
+    texture_->setText(fromModelText(surface.texturePath));
+
+    grid_->setRowCount(surface.npart() + 1);
+    for (int row = 1; row <= surface.npart(); ++row)
+        fillRow(row, surface);
+    grid_->viewport()->update();
+}
+
+void CSurfacePage::fillRow(int row, const Surface& surface) {
+    const Pane& pane = surface.pane(row - 1);
+    grid_->setCellText(row, 0, QString::number(row));
+    grid_->setCellText(row, 1, cellText(pane.c1));
+    grid_->setCellText(row, 2, cellText(pane.c2));
+    grid_->setCellText(row, 3, cellText(pane.env));
+    grid_->setCellText(row, 4, cellText(pane.fleche));
+    if (traits_.dihedral)
+        grid_->setCellText(row, 5, cellText(pane.diedre * kRadToDeg));
+    const std::uint32_t color = colorRef(pane.color);
+    grid_->setCellBackground(row, colorColumn(), toQColor(color));
+    grid_->setItemData(row, colorColumn(), color);
+}
+
+bool CSurfacePage::Apply() {
+    CKeshDoc* doc = activeDocument();
+    if (!doc)
+        return true;
+    Vec3f position{};
+    for (int axis = 0; axis < 3; ++axis)
+        if (!readFloat(position_[axis], position[axis]))
+            return false;
+    float incidence = 0;
+    if (incidence_ &&
+        (!readFloat(incidence_, incidence) || !checkRange(incidence_, incidence, -20.0, 20.0)))
+        return false;
+    float weight = 0;
+    if (!readFloat(weight_, weight))
+        return false;
+
+    Glider& glider = doc->glider();
+    bool changed = replaceFoil(glider);
+    const int panes = glider.surfaces[traits_.shownSlot].npart();
+    for (int slot : traits_.writtenSlots) {
+        Surface& surface = glider.surfaces[slot];
+        changed = assign(surface.position, position) || changed;
+        if (incidence_)
+            changed = assign(surface.calage, incidence * kDegToRad) || changed;
+        changed = assign(surface.weight, weight) || changed;
+        changed = assign(surface.texturePath, toModelText(texture_->text())) || changed;
+        // Rows the grid does not hold (a page never loaded) leave their panes alone.
+        const int rows = std::min({panes, surface.npart(), grid_->rowCount() - 1});
+        for (int row = 1; row <= rows; ++row) {
+            Pane& pane = surface.pane(row - 1);
+            changed = assign(pane.c1, cellNumber(grid_->cellText(row, 1))) || changed;
+            changed = assign(pane.c2, cellNumber(grid_->cellText(row, 2))) || changed;
+            changed = assign(pane.env, cellNumber(grid_->cellText(row, 3))) || changed;
+            changed = assign(pane.fleche, cellNumber(grid_->cellText(row, 4))) || changed;
+            const float diedre =
+                traits_.dihedral ? cellNumber(grid_->cellText(row, 5)) * kDegToRad : kUpright;
+            changed = assign(pane.diedre, diedre) || changed;
+            changed =
+                assign(pane.color, colorFromRef(grid_->itemData(row, colorColumn()))) || changed;
+        }
+    }
+    finishApply(*doc, changed, true);
+    return true;
+}
+
+bool CSurfacePage::replaceFoil(Glider& glider) {
+    const Surface& shown = glider.surfaces[traits_.shownSlot];
+    const std::string named = toModelText(foil_->text().trimmed());
+    if (named.empty() || named == shown.foil.foilFilename || named == shown.foil.foilPath)
+        return false;
+    // A bare name is looked for where glider files keep their airfoils.
+    const bool bare = named.find_first_of("/\\") == std::string::npos;
+    const std::string path =
+        bare ? storedToDiskPath(simulatorDirectory(), "airfoils", named) : named;
+    Foil loaded = shown.foil;
+    try {
+        loadFoil(loaded, path);
+    } catch (const err& failure) {
+        prompts().message(this, fromModelText(failure.text()), fromModelText(failure.caption()),
+                          PromptIcon::Error);
+        return false;
+    }
+    for (int slot : traits_.writtenSlots)
+        glider.surfaces[slot].foil = loaded;
+    foil_->setText(fromModelText(loaded.foilFilename));
+    return true;
+}
+
+void CSurfacePage::addRow() {
+    CKeshDoc* doc = activeDocument();
+    if (!doc)
+        return;
+    Glider& glider = doc->glider();
+    if (glider.surfaces[traits_.shownSlot].npart() >= Surface::kMaxPanes) {
+        prompts().message(this, QStringLiteral("Nombre de sections maximum atteind"),
+                          QStringLiteral("Erreur"), PromptIcon::Error);
+        return;
+    }
+    const int count = glider.surfaces[traits_.shownSlot].npart() + 1;
+    const int row = addGridRow(*grid_, QString::number(count));
+    if (row < 1)
+        return;
+    // The pane goes where its row is, so the throws stay with their panes.
+    for (int slot : traits_.writtenSlots)
+        glider.surfaces[slot].insertPane(row - 1);
+
+    const bool follows = row >= 2;
+    grid_->setCellText(row, 1, follows ? grid_->cellText(row - 1, 2) : QStringLiteral("0.0"));
+    for (int col = 2; col <= 4; ++col)
+        grid_->setCellText(row, col, QStringLiteral("0.0"));
+    if (traits_.dihedral)
+        grid_->setCellText(row, 5, follows ? grid_->cellText(row - 1, 5) : QStringLiteral("0.0"));
+    grid_->setCellBackground(row, colorColumn(), toQColor(0));
+    grid_->setItemData(row, colorColumn(), 0);
+    renumberRows(*grid_);
+    grid_->viewport()->update();
+    doc->setModified(true);
+}
+
+void CSurfacePage::deleteRow() {
+    CKeshDoc* doc = activeDocument();
+    if (!doc)
+        return;
+    const int row = rowToDelete(*grid_, prompts(), this);
+    if (row < 1)
+        return;
+    grid_->deleteRow(row);
+    for (int slot : traits_.writtenSlots)
+        doc->glider().surfaces[slot].removePane(row - 1);
+    renumberRows(*grid_);
+    grid_->viewport()->update();
+    doc->setModified(true);
+}
+
+void CSurfacePage::chooseColor(int row, int col) {
+    if (row < 1 || col != colorColumn())
+        return;
+    CKeshDoc* doc = activeDocument();
+    if (!doc)
+        return;
+    const std::optional<QColor> chosen = prompts().chooseColor(this, std::nullopt);
+    if (!chosen)
+        return;
+    const std::uint32_t color = colorRef(*chosen);
+    grid_->setCellBackground(row, col, toQColor(color));
+    grid_->setItemData(row, col, color);
+    for (int slot : traits_.writtenSlots) {
+        Surface& surface = doc->glider().surfaces[slot];
+        if (row - 1 < surface.npart())
+            surface.pane(row - 1).color = colorFromRef(color);
+    }
+    doc->setModified(true);
+}
+
+void CSurfacePage::browseFoil() {
+    const QString path = prompts().openFile(
+        this, QStringLiteral("Ouvrir"), QStringLiteral("Airfoil Files (*.txt);;All Files (*.*)"),
+        QStringLiteral("*.txt"));
+    if (!path.isEmpty())
+        foil_->setText(path);
+}
+
+void CSurfacePage::browseTexture() {
+    const QString path = prompts().openFile(
+        this, QStringLiteral("Ouvrir"), QStringLiteral("Texture Files (*.raw);;All Files (*.*)"),
+        QStringLiteral("*.raw"));
+    if (!path.isEmpty())
+        texture_->setText(path);
+}
+
+void CSurfacePage::estimateWeight() {
+    CKeshDoc* doc = activeDocument();
+    if (!doc)
+        return;
+    const float area = doc->glider().surfaces[traits_.estimateSlot].areaSum;
+    if (const auto estimate = prompts().estimateWeight(this, traits_.estimateKind, area))
+        showFloat(weight_, *estimate * 0.01f);
+}
