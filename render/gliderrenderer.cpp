@@ -41,8 +41,9 @@ void GliderRenderer::firstPaint(Glider& glider) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glEnable(GL_CULL_FACE);
-    glEnable(GL_TEXTURE_2D);
-    textured_ = true;
+    // A fresh renderer starts filled and textured whatever its document says.
+    applyFill(filled_ ? 1 : 0);
+    applyTexture(textured_ ? 1 : 0);
     // Views of one glider share lists and textures; only the first one prepares it.
     if (!isGliderPrepared(glider))
         prepareGlider(glider);
@@ -93,6 +94,7 @@ bool GliderRenderer::resize(int width, int height) {
 }
 
 void GliderRenderer::applyFill(int fill) {
+    filled_ = fill != 0;
     glPolygonMode(GL_FRONT_AND_BACK, fill != 0 ? GL_FILL : GL_LINE);
 }
 

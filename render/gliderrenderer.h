@@ -21,6 +21,9 @@ public:
 
     // The client size before any context exists; read again at the first paint.
     void setClientSize(int width, int height);
+    // The view was given a new context (Qt recreates it when the widget changes window):
+    // the next paint sets it up again, keeping the fill and texturing last applied.
+    void contextRecreated() { glReady_ = false; }
 
     // Draws one frame; nothing while the glider is missing or not valid. The first frame
     // sets up the context and prepares the glider unless its share group already has it.
@@ -45,6 +48,7 @@ private:
 
     bool glReady_ = false;
     bool textured_ = true;
+    bool filled_ = true;
     bool dragging_ = false;
     int lastX_ = 0;
     int lastY_ = 0;

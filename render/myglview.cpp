@@ -39,18 +39,35 @@ GliderRenderer& CMyglView::renderer() {
     return *renderer_;
 }
 
+void CMyglView::reportContextFailure(const QString& message) {
+    hasContext_ = false;
+    if (failureReported_)
+        return;
+    failureReported_ = true;
+    emit contextFailed(message);
+}
+
 void CMyglView::initializeGL() {
     QOpenGLContext* ctx = context();
     if (ctx == nullptr || !ctx->isValid()) {
-        emit contextFailed(QStringLiteral("Cant create openGL MS rendering context"));
+        reportContextFailure(QStringLiteral("Cant create openGL MS rendering context"));
         return;
     }
     // The drawing is OpenGL 1.1 with display lists, which OpenGL ES cannot run.
     if (ctx->isOpenGLES()) {
-        emit contextFailed(QStringLiteral("Unsupported Pixel Format"));
+        reportContextFailure(QStringLiteral("Unsupported Pixel Format"));
         return;
     }
+    if (renderer_->glReady())
+        renderer_->contextRecreated();
     hasContext_ = true;
+}
+
+void CMyglView::paintEvent(QPaintEvent* event) {
+    QOpenGLWidget::paintEvent(event);
+    // Qt skips initializeGL when it cannot make a context at all.
+    if (!hasContext_ && (context() == nullptr || !context()->isValid()))
+        reportContextFailure(QStringLiteral("Cant create openGL MS rendering context"));
 }
 
 void CMyglView::paintGL() {

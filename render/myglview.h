@@ -53,6 +53,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
 private:
@@ -60,10 +61,12 @@ private:
     bool makeViewCurrent();
     void applyFill();
     void applyTexture();
+    void reportContextFailure(const QString& message);
 
     Glider* glider_;
     DisplaySettings* settings_;
     std::unique_ptr<GliderRenderer> renderer_;
     bool hasContext_ = false;
+    bool failureReported_ = false;
     CAviRecorder recorder_;
 };

@@ -150,9 +150,12 @@ TEST(Drawing, UntexturedPartAfterATexturedOneKeepsItsPlainColour) {
         writeTexture("black.raw", [](int, int) { return kBlack; });
     Scene scene(kSize);
     scene.renderer.viewMode = ViewTop;
+    scene.draw(glider);
+    // The second frame starts with the black texture still bound.
     const QImage image = scene.draw(glider);
     EXPECT_TRUE(near(pixel(image, at(-0.05, -0.15)), kBlack));
     EXPECT_TRUE(near(pixel(image, at(-0.05, 0.15)), kBlue));
+    EXPECT_TRUE(colourAround(image, QPoint(500, 240), kRed)); // axes stay untextured
 }
 
 TEST(Drawing, BodyAndFinAreDrawnInTheirPlaces) {

@@ -41,13 +41,21 @@ struct Shown {
 
 TEST(MyglView, ShowsTheGliderItsRendererDraws) {
     const QSize size(320, 240);
-    Shown shown(size);
-    const QImage image = shown.view->grabFramebuffer();
+    Glider glider = wingGlider({1, 0, 0}, flatPlate());
+    DisplaySettings settings;
+    CMyglView view(&glider, &settings);
+    QSignalSpy failures(&view, &CMyglView::contextFailed);
+    view.setViewMode(ViewTop);
+    view.resize(size);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const QImage image = view.grabFramebuffer();
     ASSERT_EQ(image.size(), size);
     EXPECT_TRUE(near(pixel(image, projectTop(-0.03, 0.15, 0, size)), kRed));
     EXPECT_TRUE(near(pixel(image, projectTop(-0.05, 0.35, 0, size)), kWhite));
-    EXPECT_TRUE(shown.view->renderer().glReady());
-    EXPECT_GE(shown.view->format().depthBufferSize(), 24);
+    EXPECT_TRUE(view.renderer().glReady());
+    EXPECT_GE(view.format().depthBufferSize(), 24);
+    EXPECT_EQ(failures.count(), 0);
 }
 
 TEST(MyglView, RightDoubleClickTogglesTheFillOfThisView) {
