@@ -193,9 +193,9 @@ def write_foil(fname, name, m, p, t, res, arange, purpose):
 
 def main():
     os.makedirs(OUT, exist_ok=True)
-    for spec in FOILS:
-        alpha0, cm0 = write_foil(*spec)
-        print("%-12s alpha0 %+.3f deg  cm0 %+.4f" % (spec[0], alpha0, cm0))
+    for foil in FOILS:
+        alpha0, cm0 = write_foil(*foil)
+        print("%-12s alpha0 %+.3f deg  cm0 %+.4f" % (foil[0], alpha0, cm0))
 
 
 if __name__ == "__main__":
