@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and runs one (or all) for a given time.
+#   scripts/fuzz.sh [keyedtext|foilfile|gliderfile|roundtrip|all] [seconds]
+# New inputs go to build-fuzz/corpus/<target>; crashes to build-fuzz/findings/<target>.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+target="${1:-all}"
+seconds="${2:-60}"
+build="$root/build-fuzz"
+command -v clang++ >/dev/null || { echo "clang++ is needed (apt-get install clang libclang-rt-14-dev)"; exit 2; }
+CXX=clang++ cmake -S "$root/fuzz" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j"$(nproc)"
+
+seed() {
+    local name="$1" dir="$build/corpus/$1"
+    mkdir -p "$dir"
+    case "$name" in
+    foilfile) cp -n "$root"/sample/airfoils/*.txt "$root"/tests/formats/data/sim/airfoils/*.txt "$dir"/ ;;
+    *) find "$root/sample/gliders" "$root/tests" -name '*.gli' -exec cp -n {} "$dir"/ \; ;;
+    esac
+    if [ "$name" = keyedtext ]; then
+        cp -n "$root"/sample/airfoils/*.txt "$dir"/
+    fi
+}
+
+# A frozen copy of the sample airfoils for the readers to load.
+rm -rf "$build/sim" && mkdir -p "$build/sim/gliders" && cp -r "$root/sample/airfoils" "$build/sim/"
+export KESH_FUZZ_SIM="$build/sim"
+
+run() {
+    local name="$1"
+    seed "$name"
+    mkdir -p "$build/findings/$name"
+    echo "== $name for ${seconds}s"
+    ASAN_OPTIONS=detect_leaks=1 "$build/fuzz_$name" "$build/corpus/$name" \
+        -dict="$root/fuzz/keyed.dict" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -max_len=65536 -artifact_prefix="$build/findings/$name/" -print_final_stats=1
+}
+
+if [ "$target" = all ]; then
+    for t in keyedtext foilfile gliderfile roundtrip; do run "$t"; done
+else
+    run "$target"
+fi
