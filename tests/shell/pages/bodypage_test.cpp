@@ -1,0 +1,140 @@
+#include "shell/pages/bodypage.h"
+#include "shell/pages/gridrows.h"
+#include "shell/widgets/colorbutton.h"
+#include "tests/shell/pages/pagetestsupport.h"
+
+#include "model/glider.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class BodyPageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Body& body = doc.glider().body;
+        body.weight = 1.25f;
+        body.texturePath = "Asw\\body.raw";
+        body.color = {0.0f, 0.5f, 1.0f};
+        for (int i = 0; i < 4; ++i)
+            body.sections.push_back({0.3f * i, -0.01f * i, 0.1f + i, 0.2f + i});
+        source.document = &doc;
+        page.resize(360, 320);
+        page.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+        page.Load();
+    }
+    Body& body() { return doc.glider().body; }
+    CGridCtrl& grid() { return *page.grid(); }
+
+    CKeshDoc doc;
+    PageSource source;
+    CBodyPage page{source};
+};
+
+TEST_F(BodyPageTest, loadShowsTheBodyWithAnEmptyCorner) {
+    EXPECT_EQ(grid().cellText(0, 0), "");
+    EXPECT_EQ((QStringList{grid().cellText(0, 1), grid().cellText(0, 2), grid().cellText(0, 3),
+                           grid().cellText(0, 4)}),
+              (QStringList{"X", "Z", "Hauteur", "Largeur"}));
+    EXPECT_EQ(columnTexts(grid(), 0), (QStringList{"", "1", "2", "3", "4"}));
+    EXPECT_EQ(grid().cellText(2, 1), "0.300000");
+    EXPECT_EQ(grid().cellText(4, 4), "3.200000");
+    EXPECT_EQ(page.weightField()->text(), "1.25");
+    EXPECT_EQ(page.textureField()->text(), "Asw\\body.raw");
+    EXPECT_EQ(page.colorField()->text(), "ff7f00");
+    EXPECT_FALSE(page.colorField()->isEnabled());
+    EXPECT_EQ(page.colorButton()->color(), QColor(0, 127, 255));
+    EXPECT_EQ(page.colorButton()->text(), "Couleurs");
+}
+
+TEST_F(BodyPageTest, deletingRowTwoRenumbersAndDropsItsSection) {
+    clickCell(grid(), 2, 3);
+    source.scripted.yesNoAnswers.push_back(true);
+    QTest::mouseClick(page.deleteButton(), Qt::LeftButton);
+    EXPECT_EQ(source.scripted.shown.back().text, "Voulez-vous detruire la ligne 2 ?");
+    EXPECT_EQ(columnTexts(grid(), 0), (QStringList{"", "1", "2", "3"}));
+    ASSERT_EQ(body().sections.size(), 3u);
+    EXPECT_EQ(body().sections[1].x, 0.6f);
+    EXPECT_TRUE(doc.isModified());
+}
+
+TEST_F(BodyPageTest, addOnRowTwoInsertsAZeroRowThere) {
+    grid().setRowCount(4);
+    body().sections.resize(3);
+    clickCell(grid(), 2, 1);
+    QTest::mouseClick(page.addButton(), Qt::LeftButton);
+    EXPECT_EQ(columnTexts(grid(), 0), (QStringList{"", "1", "2", "3", "4"}));
+    for (int col = 1; col <= 4; ++col)
+        EXPECT_EQ(grid().cellText(2, col), "0.0");
+    EXPECT_EQ(grid().cellText(3, 1), "0.300000");
+    ASSERT_EQ(body().sections.size(), 4u);
+    EXPECT_EQ(body().sections[1].x, 0.0f);
+    EXPECT_EQ(body().sections[2].x, 0.3f);
+
+    grid().setCurrentCell(-1, -1);
+    page.addRow();
+    EXPECT_EQ(grid().rowCount(), 6);
+    EXPECT_EQ(grid().cellText(5, 0), "5");
+    EXPECT_EQ(body().sections.size(), 5u);
+}
+
+TEST_F(BodyPageTest, applyReplacesTheSectionsByTheGrid) {
+    grid().setCellText(1, 3, "2.5");
+    grid().setCellText(2, 2, "x1");
+    page.weightField()->setText("3");
+    ASSERT_TRUE(page.Apply());
+    ASSERT_EQ(body().sections.size(), 4u);
+    EXPECT_EQ(body().sections[0].h, 2.5f);
+    EXPECT_EQ(body().sections[1].z, 0.0f);
+    EXPECT_EQ(body().weight, 3.0f);
+    EXPECT_EQ(body().color, colorFromRef(0xff7f00));
+
+    grid().setRowCount(1);
+    ASSERT_TRUE(page.Apply());
+    EXPECT_TRUE(body().sections.empty());
+}
+
+TEST_F(BodyPageTest, colourChooserSetsThePageColourUntilApply) {
+    source.scripted.colorAnswers = {QColor(255, 0, 0), QColor(0, 0, 255), std::nullopt};
+    QTest::mouseClick(page.colorButton(), Qt::LeftButton);
+    EXPECT_EQ(page.colorField()->text(), "ff");
+    EXPECT_EQ(page.colorButton()->color(), QColor(255, 0, 0));
+    page.chooseColor();
+    EXPECT_EQ(page.colorField()->text(), "ff0000");
+    page.chooseColor();
+    EXPECT_EQ(page.colorField()->text(), "ff0000") << "cancel keeps the colour";
+    EXPECT_EQ(body().color, (Color{0.0f, 0.5f, 1.0f}));
+    ASSERT_TRUE(page.Apply());
+    EXPECT_EQ(body().color, (Color{0, 0, 1}));
+}
+
+TEST_F(BodyPageTest, estimateUsesTheLastSectionAndNeedsOne) {
+    source.scripted.weightAnswers = {150.0f};
+    page.estimateWeight();
+    EXPECT_EQ(source.scripted.estimateKind, 2);
+    EXPECT_EQ(source.scripted.estimateSize, body().sections.back().x);
+    EXPECT_EQ(page.weightField()->text(), "1.5");
+
+    body().sections.clear();
+    page.estimateWeight();
+    EXPECT_EQ(source.scripted.shown.size(), 1) << "no section, no estimator";
+}
+
+TEST(GridNumbers, readLikeTheCConversionInAnyLocale) {
+    EXPECT_EQ(cellNumber("  1.5e2xyz"), 150.0f);
+    EXPECT_EQ(cellNumber("+.5"), 0.5f);
+    EXPECT_EQ(cellNumber("-2"), -2.0f);
+    EXPECT_EQ(cellNumber("1,5"), 1.0f);
+    EXPECT_EQ(cellNumber("abc"), 0.0f);
+    EXPECT_EQ(cellNumber("+-1"), 0.0f);
+    EXPECT_EQ(cellNumber("nan"), 0.0f);
+    EXPECT_EQ(cellNumber("1e300"), 0.0f);
+    EXPECT_EQ(cellNumber(""), 0.0f);
+    EXPECT_EQ(colorRef(Color{1.0f, 0.0f, 0.999f}), 0xfe00ffu);
+    EXPECT_EQ(colorRef(Color{2.0f, -1.0f, 0.0f}), 0x0000ffu);
+}
+
+} // namespace
