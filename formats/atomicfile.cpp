@@ -1,6 +1,7 @@
 #include "formats/atomicfile.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -34,7 +35,20 @@ mode_t modeFor(const std::string& path) {
 
 } // namespace
 
-bool replaceFileContents(const std::string& path, const std::string& bytes, std::string& error) {
+bool replaceFileContents(const std::string& requestedPath, const std::string& bytes,
+                         std::string& error) {
+    // A link is kept and the file it names replaced; a device or directory never is.
+    std::string path = requestedPath;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) {
+        if (!S_ISREG(info.st_mode)) {
+            error = "not a regular file";
+            return false;
+        }
+        char resolved[PATH_MAX];
+        if (::realpath(path.c_str(), resolved) != nullptr)
+            path = resolved;
+    }
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {

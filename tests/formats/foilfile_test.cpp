@@ -4,6 +4,7 @@
 #include "scratchdir.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -82,7 +83,8 @@ TEST(LoadFoil, MissingOrUnreadableFilesAreNotFound) {
         EXPECT_EQ(e.caption(), "Error");
     }
     EXPECT_THROW(loadFoil(foil, dir.path()), errLoadFoil);
-    EXPECT_THROW(loadFoil(foil, "/dev/null"), errLoadFoil);
+    ASSERT_EQ(::mkfifo((dir / "pipe.txt").c_str(), 0600), 0);
+    EXPECT_THROW(loadFoil(foil, dir / "pipe.txt"), errLoadFoil);
 }
 
 TEST(LoadFoil, EmptySectionsAreLoadErrors) {

@@ -2,7 +2,9 @@
 
 #include "scratchdir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 TEST(SpecificationSheet, ExactText) {
     const std::string expected =
@@ -54,4 +56,16 @@ TEST(SpecificationSheet, WrittenWithCrLfAndReplacedNotAppended) {
     ASSERT_TRUE(writeSpecificationSheet(dir / "doc.html", "c\n\n"));
     EXPECT_EQ(readBytes(dir / "doc.html"), "c\r\n\r\n");
     EXPECT_FALSE(writeSpecificationSheet(dir / "missing/doc.html", "x\n"));
+}
+
+TEST(SpecificationSheet, ALinkIsKeptAndAPipeIsNotReplaced) {
+    ScratchDir dir;
+    writeBytes(dir / "real.html", "old");
+    std::filesystem::create_symlink(dir / "real.html", dir / "doc.html");
+    ASSERT_TRUE(writeSpecificationSheet(dir / "doc.html", "new\n"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "doc.html"));
+    EXPECT_EQ(readBytes(dir / "real.html"), "new\r\n");
+    ASSERT_EQ(::mkfifo((dir / "pipe.html").c_str(), 0600), 0);
+    EXPECT_FALSE(writeSpecificationSheet(dir / "pipe.html", "x\n"));
+    EXPECT_EQ(std::filesystem::status(dir / "pipe.html").type(), std::filesystem::file_type::fifo);
 }
