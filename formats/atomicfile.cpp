@@ -42,7 +42,7 @@ bool replaceFileContents(const std::string& requestedPath, const std::string& by
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0) {
         if (!S_ISREG(info.st_mode)) {
-            error = "not a regular file";
+            error = "ce n'est pas un fichier ordinaire";
             return false;
         }
         char resolved[PATH_MAX];
