@@ -158,18 +158,6 @@ TEST(ReadGlider, TotalsThroughALoadedFile) {
     EXPECT_NEAR(g.wingLoading(), 12.5 * 10 / 7.8, 1e-4);
 }
 
-TEST(ReadGlider, CrLfAndLfFilesReadAlike) {
-    ScratchDir dir;
-    std::string crlf;
-    for (char c : readBytes(kTiny))
-        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    writeBytes(dir / "crlf.gli", crlf);
-    Glider a, b;
-    readGlider(a, kTiny, kSim);
-    readGlider(b, dir / "crlf.gli", kSim);
-    EXPECT_EQ(gliderFileText(a), gliderFileText(b));
-}
-
 TEST(ReadGlider, FinWithoutCalageOrDihedralAndTheLastWingWins) {
     ScratchDir dir;
     writeBytes(dir / "a.gli",
@@ -453,10 +441,4 @@ TEST(WriteGlider, AFailedSaveIsReportedAndKeepsWhatWasThere) {
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir / "gliders/G"))
         ++entries;
     EXPECT_EQ(entries, 1);
-}
-
-TEST(WriteGlider, WithoutAGlidersDirectoryNothingIsWritten) {
-    ScratchDir dir;
-    EXPECT_THROW(writeGlider(smallGlider(), dir / "vantair.ini", "g.gli"), errSaveGlider);
-    EXPECT_FALSE(std::filesystem::exists(dir / "gliders"));
 }
