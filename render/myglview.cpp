@@ -1,7 +1,9 @@
 #include "myglview.h"
 
 #include "drawing.h"
+#include "formats/foilfile.h"
 #include "gliderrenderer.h"
+#include "listplan.h"
 #include "viewformat.h"
 #include "windowcapture.h"
 
@@ -108,10 +110,13 @@ void CMyglView::onUpdate(int hint) {
         applyFill();
     if (hint & HintTexture)
         applyTexture();
-    // Before any view prepared the glider its first paint compiles the whole list.
-    if ((hint & HintRebuild) && glider_ != nullptr && makeViewCurrent() &&
-        isGliderPrepared(*glider_))
-        rebuildDisplayList(*glider_, settings_->visibility);
+    if ((hint & HintRebuild) && glider_ != nullptr) {
+        // Until a view has prepared the glider, its first paint compiles the whole list.
+        if (makeViewCurrent() && isGliderPrepared(*glider_))
+            rebuildDisplayList(*glider_, settings_->visibility);
+        else
+            rederiveGlider(*glider_, FoilLoader(loadFoil));
+    }
 }
 
 void CMyglView::toggleFill() {

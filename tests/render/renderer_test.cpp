@@ -2,16 +2,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(GliderRenderer, StartsAsAFreeViewAtOneMetre) {
-    const GliderRenderer r;
-    EXPECT_EQ(r.viewMode, ViewFree);
-    EXPECT_EQ(r.rotX, 0);
-    EXPECT_EQ(r.rotZ, 0);
-    EXPECT_FLOAT_EQ(r.zoom, 1.0f);
-    EXPECT_FALSE(r.glReady());
-    EXPECT_TRUE(r.isTextured());
-}
-
 TEST(GliderRenderer, DraggingInTheFreeViewTurnsOneDegreePerPixel) {
     GliderRenderer r;
     r.pressLeft(10, 20);
