@@ -97,13 +97,19 @@ CMainFrame::CMainFrame(SettingsStore& settings, UserPrompts& prompts, Options op
     if (options.splash) {
         splash_ = new CSplashWindow(splashPicture());
         connect(splash_, &CSplashWindow::finished, this, qOverload<>(&QWidget::repaint));
-        splash_->show();
     }
 }
 
 CMainFrame::~CMainFrame() {
     if (splash_)
         splash_->close();
+    // The windows go with the base class, which no longer knows this frame.
+    closingAll_ = true;
+    mdi_->disconnect(this);
+    for (CChildFrame* child : childFrames()) {
+        child->disconnect(this);
+        child->view()->disconnect(this);
+    }
 }
 
 CSplashWindow* CMainFrame::splash() const {
@@ -358,6 +364,11 @@ void CMainFrame::showWithStoredPlacement() {
         showMaximized();
     else
         show();
+    if (splash_ && !splash_->isFinished()) {
+        // Over the main window, which it would otherwise hide behind.
+        splash_->show();
+        splash_->raise();
+    }
 }
 
 void CMainFrame::storePlacement() {

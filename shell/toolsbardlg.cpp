@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -32,6 +33,7 @@ CToolsBarDlg::CToolsBarDlg(ActiveDocumentSource& source, QWidget* parent)
       wing_(checkBox(QStringLiteral("Aile"))), body_(checkBox(QStringLiteral("Fuselage"))),
       stab_(checkBox(QStringLiteral("Stab"))), fin_(checkBox(QStringLiteral("Derive"))) {
     slider_->setRange(1, 100);
+    slider_->setInvertedAppearance(true); // 1 at the top
     slider_->setTickPosition(QSlider::TicksBothSides);
     slider_->setTickInterval(10);
     slider_->setValue(kInitialPosition);
@@ -108,7 +110,11 @@ void CToolsBarDlg::SyncFromView() {
         return;
     const int position = static_cast<int>(view->zoom() * 10);
     position_ = position;
-    slider_->setValue(position);
+    {
+        // A zoom outside the slider's range must not come back as a slider move.
+        const QSignalBlocker quiet(slider_);
+        slider_->setValue(position);
+    }
     showZoom(position);
 
     CKeshDoc* doc = source_.activeDocument();

@@ -37,8 +37,9 @@ namespace {
 
 const char* const kTabLabels[CParamBarDlg::TabCount] = {"General", "Aile",   "Fuselage",
                                                         "Stab",    "Derive", "Divers"};
-constexpr int kBarWidth = 260;
-constexpr int kBarHeight = 420;
+// Room around the tab control for the button row, as the resize layout places them.
+constexpr int kRightMargin = 5;
+constexpr int kBottomMargin = 30;
 
 } // namespace
 
@@ -60,7 +61,11 @@ CParamBarDlg::CParamBarDlg(ActiveDocumentSource& source, QWidget* parent)
     tabs_->setCurrentIndex(General);
 
     connect(apply_, &QPushButton::clicked, this, &CParamBarDlg::ApplyAll);
-    resize(kBarWidth, kBarHeight);
+    setMinimumSize(sizeHint());
+}
+
+QSize CParamBarDlg::sizeHint() const {
+    return tabs_->sizeHint() + QSize(kRightMargin, kBottomMargin);
 }
 
 void CParamBarDlg::ReloadPages() {

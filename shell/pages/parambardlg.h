@@ -26,6 +26,8 @@ public:
     QTabWidget* tabs() const { return tabs_; }
     QPushButton* applyButton() const { return apply_; }
 
+    QSize sizeHint() const override;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

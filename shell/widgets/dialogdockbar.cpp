@@ -2,6 +2,20 @@
 
 #include <QScrollArea>
 
+namespace {
+
+// Asks for the hosted dialog's own size, so that the bar starts at the dialog's size.
+class DialogScroller : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        return widget() ? widget()->sizeHint().expandedTo(widget()->minimumSizeHint())
+                        : QScrollArea::sizeHint();
+    }
+};
+
+} // namespace
+
 CDialogDockBar::CDialogDockBar(const QString& title, QWidget* dialog, QWidget* parent)
     : QDockWidget(title, parent), dialog_(dialog) {
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
@@ -9,7 +23,7 @@ CDialogDockBar::CDialogDockBar(const QString& title, QWidget* dialog, QWidget* p
     setAllowedAreas(Qt::AllDockWidgetAreas);
     setMinimumSize(kMinExtent, kMinExtent);
 
-    auto* scroller = new QScrollArea(this);
+    auto* scroller = new DialogScroller(this);
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidgetResizable(true);
     scroller->setMinimumSize(0, 0);

@@ -41,8 +41,7 @@ public:
         return result;
     }
 
-    void message(QWidget*, const QString& text, const QString& caption,
-                 PromptIcon icon) override {
+    void message(QWidget*, const QString& text, const QString& caption, PromptIcon icon) override {
         shown.append({Kind::Message, text, caption, icon, {}, {}});
     }
     bool askYesNo(QWidget*, const QString& text, const QString& caption) override {

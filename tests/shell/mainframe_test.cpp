@@ -1,0 +1,411 @@
+#include "tests/support/shellfixture.h"
+
+#include "shell/keshapp.h"
+#include "shell/pages/generalpage.h"
+#include "shell/pages/parambardlg.h"
+#include "shell/widgets/dialogdockbar.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+const QString kNoIniPath = QString::fromUtf8(
+    "Chemin pour Vantair n'est pas trouvé !\n\nAllez dans le  menu 'Fichier' 'Setup' avant de "
+    "sauver");
+const QString kNoName = QStringLiteral("Le planeur courant n'a pas de nom !");
+
+QStringList visibleMenuTitles(QMainWindow& window) {
+    QStringList titles;
+    for (QAction* menu : window.menuBar()->actions())
+        if (menu->isVisible())
+            titles.append(menu->text());
+    return titles;
+}
+
+QStringList visibleItems(QMainWindow& window, const QString& title) {
+    QStringList items;
+    for (QAction* menu : window.menuBar()->actions())
+        if (menu->text() == title && menu->menu())
+            for (QAction* item : menu->menu()->actions())
+                if (item->isVisible())
+                    items.append(item->isSeparator() ? QStringLiteral("-") : item->text());
+    return items;
+}
+
+CGeneralPage& generalPage(CMainFrame& frame) {
+    return *static_cast<CGeneralPage*>(frame.paramBar()->page(CParamBarDlg::General));
+}
+
+} // namespace
+
+using MainFrameTest = ShellFixture;
+
+TEST_F(MainFrameTest, StartsWithoutDocumentWithBarsDockedAndTheShortMenus) {
+    EXPECT_TRUE(frame->documents().isEmpty());
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("kesh"));
+    EXPECT_EQ(frame->dockWidgetArea(frame->paramDock()), Qt::LeftDockWidgetArea);
+    EXPECT_EQ(frame->dockWidgetArea(frame->toolsDock()), Qt::RightDockWidgetArea);
+    EXPECT_EQ(frame->paramDock()->windowTitle(), QStringLiteral("Params glider bar"));
+    EXPECT_EQ(frame->toolsDock()->windowTitle(), QStringLiteral("Tools glider bar"));
+
+    EXPECT_EQ(visibleMenuTitles(*frame), (QStringList{"&Fichier", "&Affichage", "&?"}));
+    EXPECT_EQ(visibleItems(*frame, "&Fichier"),
+              (QStringList{"&Nouveau\tCtrl+N", "&Ouvrir...\tCtrl+O", "Set&up ...", "-",
+                           "C&onfiguration de l'impression...", "-",
+                           QString::fromUtf8("Fichier récent"), "-", "&Quitter"}));
+    EXPECT_EQ(visibleItems(*frame, "&Affichage"),
+              (QStringList{"&Barre d'outils", QString::fromUtf8("Barre d'é&tat"),
+                           "Barre parametres", "Barre d'outils"}));
+    EXPECT_EQ(visibleItems(*frame, "&?"), QStringList{"&A propos de kesh..."});
+
+    QStringList indicators;
+    for (QLabel* label : frame->statusBar()->findChildren<QLabel*>())
+        indicators.append(label->text());
+    EXPECT_TRUE(indicators.contains("MAJ") && indicators.contains("NUM") &&
+                indicators.contains("DEF"));
+    EXPECT_EQ(frame->action(CMainFrame::New)->statusTip(),
+              QString::fromUtf8("Crée un nouveau document"));
+    EXPECT_EQ(frame->action(CMainFrame::Open)->statusTip(),
+              QStringLiteral("Ouvre un document existant"));
+}
+
+TEST_F(MainFrameTest, NewNumbersDocumentsAndSwitchesToTheLongMenus) {
+    CKeshDoc* first = frame->fileNew();
+    CKeshDoc* second = frame->fileNew();
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->title(), QStringLiteral("Kesh1"));
+    EXPECT_EQ(second->title(), QStringLiteral("Kesh2"));
+    EXPECT_EQ(first->glider().valid, 1);
+    EXPECT_EQ(frame->activeDocument(), second);
+    EXPECT_EQ(frame->activeView()->viewMode(), 3);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("kesh - Kesh2[*]"));
+
+    EXPECT_EQ(visibleMenuTitles(*frame), (QStringList{"&Fichier", "&Edition", "&Affichage", "&?"}));
+    EXPECT_EQ(visibleItems(*frame, "&Fichier").mid(0, 5),
+              (QStringList{"&Nouveau\tCtrl+N", "&Ouvrir...\tCtrl+O", "&Sauver\tCtrl+S",
+                           "Sauver sous ...", "Set&up ..."}));
+    EXPECT_EQ(visibleItems(*frame, "&Edition"),
+              (QStringList{"&Annuler\tCtrl+Z", "-", "&Couper\tCtrl+X", "&Copier\tCtrl+C",
+                           "C&oller\tCtrl+V"}));
+    EXPECT_EQ(visibleItems(*frame, "&Affichage").mid(4),
+              (QStringList{"-", "Vue de gauche", "Vue de haut", "Vue de face", "Vue libre"}));
+    for (auto command : {CMainFrame::Undo, CMainFrame::Cut, CMainFrame::Copy, CMainFrame::Paste,
+                         CMainFrame::Print})
+        EXPECT_FALSE(frame->action(command)->isEnabled());
+}
+
+TEST_F(MainFrameTest, OpenLoadsTheGliderOnceAndFillsThePages) {
+    prompts.openAnswers.push_back(sampleGlider("Ariel15"));
+    CKeshDoc* document = frame->fileOpen();
+    ASSERT_NE(document, nullptr);
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("Ouvrir"));
+    EXPECT_EQ(prompts.shown[0].filter, QStringLiteral("glider (*.gli);;Tous les fichiers (*.*)"));
+    EXPECT_EQ(document->title(), QStringLiteral("Ariel15.gli"));
+    EXPECT_EQ(document->glider().name, "Ariel15");
+    EXPECT_FALSE(document->isModified());
+    EXPECT_EQ(generalPage(*frame).nameField()->text(), QStringLiteral("Ariel15"));
+    EXPECT_EQ(frame->recentFiles().files().value(0),
+              QFileInfo(sampleGlider("Ariel15")).absoluteFilePath());
+    EXPECT_EQ(frame->recentFileActions().size(), 1);
+
+    // A file already open only activates its window.
+    frame->fileNew();
+    EXPECT_EQ(frame->openFile(sampleGlider("Ariel15")), document);
+    EXPECT_EQ(frame->documents().size(), 2);
+    EXPECT_EQ(frame->activeDocument(), document);
+}
+
+TEST_F(MainFrameTest, MissingAndRefusedFilesLeaveNoDocument) {
+    const QString missing = temp.filePath(QStringLiteral("nowhere.gli"));
+    EXPECT_EQ(frame->openFile(missing), nullptr);
+    ASSERT_EQ(prompts.messages().size(), 1);
+    EXPECT_EQ(prompts.messages()[0].text,
+              missing + QString::fromUtf8("\nImpossible de trouver ce fichier. Vérifiez que le "
+                                          "chemin et le nom du fichier sont corrects."));
+
+    // A glider naming an airfoil the simulator lacks: the reader's own message.
+    QFile source(sampleGlider("Ariel15"));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    QByteArray text = source.readAll();
+    const QByteArray foil = text.mid(text.indexOf("kw"), 10); // e.g. kw3013.txt
+    text.replace(foil, "nofoil.txt");
+    const QString refused = temp.filePath(QStringLiteral("refused.gli"));
+    QFile out(refused);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(text);
+    out.close();
+    EXPECT_EQ(frame->openFile(refused), nullptr);
+    ASSERT_EQ(prompts.messages().size(), 2);
+    EXPECT_TRUE(prompts.messages()[1].text.startsWith(QStringLiteral("Foilname '")));
+    EXPECT_TRUE(prompts.messages()[1].text.endsWith(QStringLiteral("nofoil.txt' not found")));
+    EXPECT_EQ(prompts.messages()[1].caption, QStringLiteral("Error"));
+
+    EXPECT_TRUE(frame->documents().isEmpty());
+    EXPECT_TRUE(frame->childFrames().isEmpty());
+    EXPECT_TRUE(frame->recentFiles().files().isEmpty());
+}
+
+TEST_F(MainFrameTest, SaveWithoutIniPathAsksForANameThenShowsThePathMessage) {
+    CKeshDoc* document = frame->fileNew();
+    document->glider().name = "Named";
+    prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("elsewhere/Kesh1.gli")));
+    EXPECT_FALSE(frame->fileSave());
+    ASSERT_EQ(prompts.shown.size(), 2);
+    EXPECT_EQ(prompts.shown[0].kind, ScriptedPrompts::Kind::SaveFile);
+    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("Enregistrer sous"));
+    EXPECT_EQ(prompts.shown[0].proposedName, QStringLiteral("Kesh1.gli"));
+    EXPECT_EQ(prompts.shown[1].text, kNoIniPath);
+    EXPECT_EQ(prompts.shown[1].caption, QStringLiteral("Erreur"));
+    EXPECT_EQ(prompts.shown[1].icon, PromptIcon::Error);
+    EXPECT_EQ(document->title(), QStringLiteral("Kesh1"));
+    EXPECT_TRUE(document->path().isEmpty());
+}
+
+TEST_F(MainFrameTest, SaveOfAnUnnamedGliderShowsTheNameMessageAndKeepsTheTitle) {
+    makeSaveTree();
+    CKeshDoc* document = frame->fileNew();
+    prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("Kesh1.gli")));
+    EXPECT_FALSE(frame->fileSave());
+    ASSERT_EQ(prompts.messages().size(), 1);
+    EXPECT_EQ(prompts.messages()[0].text, kNoName);
+    EXPECT_EQ(prompts.messages()[0].caption, QStringLiteral("Erreur"));
+    EXPECT_EQ(document->title(), QStringLiteral("Kesh1"));
+    EXPECT_TRUE(QDir(temp.filePath(QStringLiteral("sim/gliders"))).isEmpty());
+}
+
+TEST_F(MainFrameTest, SaveThroughTheDialogAdoptsTheFileActuallyWritten) {
+    makeSaveTree();
+    CKeshDoc* document = frame->fileNew();
+    document->glider().name = "Soar";
+    document->setModified(true);
+    prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("typed/here/Mine.gli")));
+    ASSERT_TRUE(frame->fileSave());
+    EXPECT_TRUE(prompts.messages().isEmpty());
+
+    const QString written = temp.filePath(QStringLiteral("sim/gliders/Soar/Mine.gli"));
+    ASSERT_TRUE(QFile::exists(written));
+    EXPECT_EQ(QFileInfo(document->path()).canonicalFilePath(),
+              QFileInfo(written).canonicalFilePath());
+    EXPECT_EQ(document->title(), QStringLiteral("Mine.gli"));
+    EXPECT_EQ(frame->activeChildFrame()->windowTitle(), QStringLiteral("Mine.gli[*]"));
+    EXPECT_EQ(frame->recentFiles().files().value(0), document->path());
+    EXPECT_FALSE(document->isModified());
+
+    // The next save goes straight to that file, without the dialog.
+    document->glider().centrum = {-1.5f, 0, 0};
+    ASSERT_TRUE(frame->fileSave());
+    EXPECT_EQ(prompts.shown.size(), 1);
+    QFile file(written);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("centrum.x = \"1.5\""));
+}
+
+TEST_F(MainFrameTest, SaveOfAnOpenedGliderWritesUnderTheIniDirectory) {
+    makeSaveTree();
+    CKeshDoc* document = frame->openFile(copyOfSample("Vespa"));
+    ASSERT_NE(document, nullptr);
+    ASSERT_TRUE(frame->fileSave());
+    EXPECT_TRUE(prompts.shown.isEmpty());
+    EXPECT_TRUE(QFile::exists(temp.filePath(QStringLiteral("sim/gliders/Vespa/Vespa.gli"))));
+}
+
+TEST_F(MainFrameTest, SaveAsWritesACopyAndKeepsTitleAndPath) {
+    makeSaveTree();
+    const QString copy = copyOfSample("Mirlo");
+    CKeshDoc* document = frame->openFile(copy);
+    ASSERT_NE(document, nullptr);
+    prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("Other.gli")));
+    EXPECT_TRUE(frame->fileSaveAs());
+    EXPECT_TRUE(QFile::exists(temp.filePath(QStringLiteral("sim/gliders/Mirlo/Other.gli"))));
+    EXPECT_EQ(document->title(), QStringLiteral("Mirlo.gli"));
+    EXPECT_EQ(document->path(), QFileInfo(copy).absoluteFilePath());
+    EXPECT_EQ(frame->activeChildFrame()->windowTitle(), QStringLiteral("Mirlo.gli[*]"));
+}
+
+TEST_F(MainFrameTest, SetupStoresTheIniPathUnderBothSpellingsAndCancelStoresNothing) {
+    settings->setValue("General", "GLIDERPATH", "/old/vantair.ini");
+    prompts.setupAnswers.push_back(std::nullopt);
+    frame->setup();
+    EXPECT_EQ(prompts.shown.value(0).text, QStringLiteral("/old/vantair.ini"));
+    EXPECT_EQ(settings->value("general", "gliderpath"), QStringLiteral("/old/vantair.ini"));
+
+    prompts.setupAnswers.push_back(QStringLiteral("/sim/VANTAIR.INI"));
+    frame->setup();
+    EXPECT_EQ(settings->value("General", "gliderPath"), QStringLiteral("/sim/VANTAIR.INI"));
+    EXPECT_EQ(settings->value("General", "GliderPath"), QStringLiteral("/sim/VANTAIR.INI"));
+}
+
+TEST_F(MainFrameTest, ViewPresetsOpenOneMoreWindowEach) {
+    CKeshDoc* document = frame->openFile(sampleGlider("Ariel15"));
+    ASSERT_NE(document, nullptr);
+    frame->action(CMainFrame::ViewFront)->trigger();
+    frame->action(CMainFrame::ViewFront)->trigger();
+    frame->action(CMainFrame::ViewLeft)->trigger();
+    frame->action(CMainFrame::ViewTop)->trigger();
+    frame->action(CMainFrame::ViewFree)->trigger();
+    const QList<CChildFrame*> frames = frame->childFrames(document);
+    ASSERT_EQ(frames.size(), 6);
+    const QStringList titles{"Ariel15.gli[*]", "Front", "Front", "LEFT", "TOP", "FREE"};
+    const int modes[] = {3, 1, 1, 0, 2, 3};
+    for (int i = 0; i < frames.size(); ++i) {
+        EXPECT_EQ(frames[i]->windowTitle(), titles[i]);
+        EXPECT_EQ(frames[i]->view()->viewMode(), modes[i]);
+        EXPECT_EQ(frames[i]->document(), document);
+    }
+    EXPECT_EQ(document->views().size(), 6);
+}
+
+TEST_F(MainFrameTest, EveryWindowRedrawsAfterAnAppliedChange) {
+    showFrame();
+    ASSERT_NE(frame->openFile(sampleGlider("Ariel15")), nullptr);
+    frame->openPresetView(1);
+    CChildFrame* third = frame->openPresetView(1);
+    ASSERT_EQ(frame->childFrames().size(), 3);
+    frame->mdiArea()->tileSubWindows();
+    waitForViews();
+    const QImage before = third->view()->grabFramebuffer();
+
+    // The drawn model is placed relative to the centre of gravity.
+    auto* misc = frame->paramBar()->page(CParamBarDlg::Misc);
+    misc->findChildren<QLineEdit*>().at(2)->setText(QStringLiteral("2.5"));
+    frame->paramBar()->ApplyAll();
+    EXPECT_TRUE(prompts.messages().isEmpty());
+    const QImage after = third->view()->grabFramebuffer();
+    EXPECT_NE(before, after);
+}
+
+TEST_F(MainFrameTest, FocusOnAViewReloadsThePagesAndTheToolsBar) {
+    showFrame();
+    CKeshDoc* ariel = frame->openFile(sampleGlider("Ariel15"));
+    CKeshDoc* vespa = frame->openFile(sampleGlider("Vespa"));
+    ASSERT_TRUE(ariel && vespa);
+    frame->mdiArea()->tileSubWindows();
+    // The first GL view turns the native window into an OpenGL one, which loses activation.
+    reactivateFrame();
+    CMyglView* arielView = frame->childFrames(ariel).at(0)->view();
+    arielView->setZoom(0.25f);
+
+    // Unapplied typing is discarded when a view takes the focus.
+    generalPage(*frame).nameField()->setText(QStringLiteral("typed"));
+    arielView->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->activeDocument() == ariel; }, 2000));
+    EXPECT_EQ(generalPage(*frame).nameField()->text(), QStringLiteral("Ariel15"));
+    EXPECT_EQ(vespa->glider().name, "Vespa");
+}
+
+TEST_F(MainFrameTest, ClosingTheLastWindowOfAModifiedDocumentAsks) {
+    CKeshDoc* document = frame->fileNew();
+    generalPage(*frame).nameField()->setText(QStringLiteral("Edited"));
+    frame->paramBar()->ApplyAll();
+    EXPECT_TRUE(document->isModified());
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("kesh - Kesh1[*]"));
+    EXPECT_TRUE(frame->isWindowModified());
+    EXPECT_TRUE(frame->activeChildFrame()->isWindowModified());
+
+    // A second window closes without a question.
+    frame->openPresetView(2);
+    frame->childFrames(document).at(1)->close();
+    EXPECT_TRUE(prompts.shown.isEmpty());
+
+    prompts.saveAnswers.push_back(SaveAnswer::Cancel);
+    frame->childFrames(document).at(0)->close();
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(prompts.shown[0].kind, ScriptedPrompts::Kind::SaveChanges);
+    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("Enregistrer les modifications de Kesh1 ?"));
+    EXPECT_EQ(frame->documents().size(), 1);
+
+    prompts.saveAnswers.push_back(SaveAnswer::No);
+    frame->childFrames(document).at(0)->close();
+    EXPECT_TRUE(frame->documents().isEmpty());
+    EXPECT_EQ(visibleMenuTitles(*frame), (QStringList{"&Fichier", "&Affichage", "&?"}));
+}
+
+TEST_F(MainFrameTest, QuittingWithAModifiedDocumentAsksAndCancelKeepsEverything) {
+    CKeshDoc* document = frame->fileNew();
+    frame->fileNew();
+    document->setModified(true);
+    prompts.saveAnswers.push_back(SaveAnswer::Cancel);
+    EXPECT_FALSE(frame->close());
+    EXPECT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(frame->documents().size(), 2);
+    EXPECT_TRUE(settings->value("Settings", "WindowPos").isEmpty());
+
+    // Yes saves first; a failed save keeps the editor open.
+    prompts.saveAnswers.push_back(SaveAnswer::Yes);
+    prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("x.gli")));
+    EXPECT_FALSE(frame->close());
+    EXPECT_EQ(prompts.messages().value(0).text, kNoIniPath);
+
+    prompts.saveAnswers.push_back(SaveAnswer::No);
+    EXPECT_TRUE(frame->close());
+    EXPECT_FALSE(settings->value("Settings", "WindowPos").isEmpty());
+}
+
+TEST_F(MainFrameTest, PlacementLayoutAndRecentFilesSurviveARestart) {
+    showFrame();
+    frame->setGeometry(40, 50, 900, 700);
+    QTest::qWait(20);
+    ASSERT_NE(frame->openFile(sampleGlider("Ariel15")), nullptr);
+    ASSERT_NE(frame->openFile(sampleGlider("Vespa")), nullptr);
+    frame->paramDock()->close();
+    EXPECT_FALSE(frame->action(CMainFrame::ToggleParamBar)->isChecked());
+    ASSERT_TRUE(frame->close());
+
+    WindowPlacement stored;
+    ASSERT_TRUE(parseWindowPos(settings->value("Settings", "WindowPos").toStdString(), stored));
+    EXPECT_EQ(stored.flags, 0u);
+    EXPECT_EQ(stored.showCmd, 1u);
+    EXPECT_EQ(stored.right - stored.left, 900);
+    EXPECT_EQ(stored.bottom - stored.top, 700);
+
+    frame.reset();
+    frame = makeFrame();
+    EXPECT_EQ(frame->geometry().size(), QSize(900, 700));
+    EXPECT_EQ(frame->recentFiles().files(),
+              (QStringList{QFileInfo(sampleGlider("Vespa")).absoluteFilePath(),
+                           QFileInfo(sampleGlider("Ariel15")).absoluteFilePath()}));
+    ASSERT_EQ(frame->recentFileActions().size(), 2);
+    EXPECT_TRUE(frame->recentFileActions()[0]->text().startsWith(QStringLiteral("&1 ")));
+    frame->show();
+    EXPECT_FALSE(frame->paramDock()->isVisible());
+    EXPECT_TRUE(frame->toolsDock()->isVisible());
+    EXPECT_FALSE(frame->action(CMainFrame::ToggleParamBar)->isChecked());
+    frame->action(CMainFrame::ToggleParamBar)->trigger();
+    EXPECT_TRUE(frame->paramDock()->isVisible());
+}
+
+TEST_F(MainFrameTest, StoredShowStatesComeBack) {
+    settings->setValue("Settings", "WindowPos", "2,3,-1,-1,-1,-1,10,20,810,620");
+    frame = makeFrame();
+    EXPECT_EQ(frame->geometry(), QRect(10, 20, 800, 600));
+    frame->showWithStoredPlacement();
+    EXPECT_TRUE(frame->isMaximized());
+    frame->close();
+    WindowPlacement stored;
+    ASSERT_TRUE(parseWindowPos(settings->value("Settings", "WindowPos").toStdString(), stored));
+    EXPECT_EQ(stored.flags, 2u);
+
+    settings->setValue("Settings", "WindowPos", "0,2,-1,-1,-1,-1,10,20,810,620");
+    frame = makeFrame();
+    frame->showWithStoredPlacement();
+    EXPECT_TRUE(frame->isMinimized());
+
+    // Anything but ten numbers is ignored.
+    settings->setValue("Settings", "WindowPos", "0,1,-1,-1,-1,-1,10,20,810");
+    frame = makeFrame();
+    EXPECT_NE(frame->geometry(), QRect(10, 20, 800, 600));
+}
+
+TEST(KeshAppTest, TheSplashIsLeftOutOnlyForEmbeddingAndAutomationStarts) {
+    EXPECT_TRUE(CKeshApp::splashAllowed({"kesh"}));
+    EXPECT_TRUE(CKeshApp::splashAllowed({"kesh", "some.gli"}));
+    EXPECT_FALSE(CKeshApp::splashAllowed({"kesh", "-Embedding"}));
+    EXPECT_FALSE(CKeshApp::splashAllowed({"kesh", "/Automation"}));
+}
