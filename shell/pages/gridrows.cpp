@@ -36,10 +36,12 @@ float cellNumber(const QString& text) {
 
 namespace {
 
+// Truncated, but a component read back from a file ("%.6g") may fall a hair below the
+// byte it was written from; without the slack a colour would darken at every save.
 std::uint32_t byteOf(float component) {
     if (!(component > 0.0f))
         return 0;
-    return static_cast<std::uint32_t>(std::clamp(component * 255.0f, 0.0f, 255.0f));
+    return static_cast<std::uint32_t>(std::clamp(component * 255.0 + 1e-3, 0.0, 255.0));
 }
 
 } // namespace

@@ -19,6 +19,7 @@ QString cellText(float value);
 float cellNumber(const QString& text);
 
 // 24-bit colour value, red in the low byte; each byte is the component x 255, truncated.
+// Every byte survives a round trip through a glider file's six digits.
 std::uint32_t colorRef(const Color& color);
 Color colorFromRef(std::uint32_t ref);
 QColor toQColor(std::uint32_t ref);

@@ -135,6 +135,14 @@ TEST(GridNumbers, readLikeTheCConversionInAnyLocale) {
     EXPECT_EQ(cellNumber(""), 0.0f);
     EXPECT_EQ(colorRef(Color{1.0f, 0.0f, 0.999f}), 0xfe00ffu);
     EXPECT_EQ(colorRef(Color{2.0f, -1.0f, 0.0f}), 0x0000ffu);
+    EXPECT_EQ(colorRef(Color{0.5f, 0.0f, 0.0f}), 0x00007fu);
+    // What a glider file gives back for bytes 50, 100 and 200 written at six digits.
+    EXPECT_EQ(colorRef(Color{std::stof("0.196078"), std::stof("0.392157"), std::stof("0.784314")}),
+              0xc86432u);
+    for (std::uint32_t byte = 0; byte < 256; ++byte) {
+        const float written = std::stof(QString::asprintf("%.6g", byte / 255.0).toStdString());
+        EXPECT_EQ(colorRef(Color{written, 0, 0}), byte);
+    }
 }
 
 } // namespace
