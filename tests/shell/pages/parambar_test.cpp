@@ -1,0 +1,193 @@
+#include "tests/support/shellfixture.h"
+
+#include "formats/gliderfile.h"
+#include "shell/pages/generalpage.h"
+#include "shell/pages/miscpage.h"
+#include "shell/pages/parambardlg.h"
+#include "shell/pages/surfacepage.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+// A page that shows what the base gives every page.
+class RangePage : public CParamPage {
+public:
+    using CParamPage::CParamPage;
+    QLineEdit field;
+    bool check(double value) { return checkRange(&field, value, -20, 20); }
+};
+
+} // namespace
+
+class ParamBarTest : public ShellFixture {
+protected:
+    CParamBarDlg& bar() { return *frame->paramBar(); }
+    CGeneralPage& general() {
+        return *static_cast<CGeneralPage*>(bar().page(CParamBarDlg::General));
+    }
+    CMiscPage& misc() { return *static_cast<CMiscPage*>(bar().page(CParamBarDlg::Misc)); }
+};
+
+TEST_F(ParamBarTest, SixTabsWithImagesAndTheStripAtTheBottom) {
+    QTabWidget* tabs = bar().tabs();
+    EXPECT_EQ(tabs->tabPosition(), QTabWidget::South);
+    const QStringList labels{"General", "Aile", "Fuselage", "Stab", "Derive", "Divers"};
+    ASSERT_EQ(tabs->count(), 6);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(tabs->tabText(i), labels[i]);
+        EXPECT_FALSE(tabs->tabIcon(i).isNull());
+        EXPECT_EQ(tabs->widget(i), bar().page(i));
+    }
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_EQ(bar().applyButton()->text(), QStringLiteral("Appliquer"));
+}
+
+TEST_F(ParamBarTest, GeneralPageShowsNameFileFoilAndTotalsReadOnly) {
+    CKeshDoc* document = frame->openFile(sampleGlider("Ariel15"));
+    ASSERT_NE(document, nullptr);
+    const Glider& glider = document->glider();
+    EXPECT_EQ(general().nameField()->text(), QStringLiteral("Ariel15"));
+    EXPECT_EQ(general().fileField()->text(), QStringLiteral("Ariel15.gli"));
+    EXPECT_EQ(general().foilField()->text(), QString::fromStdString(glider.surfaces[0].foil.name));
+    EXPECT_FALSE(general().foilField()->text().isEmpty());
+    EXPECT_EQ(general().weightField()->text(),
+              QString::asprintf("%.6g", double(glider.totalWeight())));
+    EXPECT_EQ(general().spanField()->text(), QString::asprintf("%.6g", double(glider.span())));
+    EXPECT_TRUE(general().nameField()->isEnabled());
+    for (QLineEdit* field :
+         {general().fileField(), general().foilField(), general().weightField(),
+          general().spanField(), general().loadingField(), general().areaField()})
+        EXPECT_FALSE(field->isEnabled());
+
+    // An empty name leaves the file field empty; derived fields wait for the next Load.
+    general().nameField()->clear();
+    general().Apply();
+    EXPECT_EQ(glider.name, "");
+    EXPECT_EQ(general().fileField()->text(), QStringLiteral("Ariel15.gli"));
+    bar().ReloadPages();
+    EXPECT_EQ(general().fileField()->text(), QString());
+}
+
+TEST_F(ParamBarTest, DiversShowsTheHeldCentreAndWritesTheFileValueBack) {
+    CKeshDoc* document = frame->openFile(sampleGlider("Ariel15"));
+    ASSERT_NE(document, nullptr);
+    // The file says centrum.x = 2.475; the glider holds it negated.
+    EXPECT_EQ(misc().centreField(0)->text(), QStringLiteral("-2.475"));
+    EXPECT_EQ(misc().centreField(2)->text(), QStringLiteral("0.651"));
+    EXPECT_EQ(misc().inertiaField(3)->text(), QStringLiteral("-59.8"));
+    EXPECT_TRUE(misc().Apply());
+    EXPECT_FALSE(document->isModified());
+    const std::string text = gliderFileText(document->glider());
+    EXPECT_NE(text.find("centrum.x = \"2.475\""), std::string::npos);
+
+    misc().inertiaField(0)->setText(QStringLiteral("2800.5"));
+    EXPECT_TRUE(misc().Apply());
+    EXPECT_DOUBLE_EQ(document->glider().inertia[0], 2800.5);
+    EXPECT_TRUE(document->isModified());
+}
+
+TEST_F(ParamBarTest, ABadNumberStopsItsPageOnlyAndKeepsThatPagesValues) {
+    CKeshDoc* document = frame->openFile(sampleGlider("Ariel15"));
+    ASSERT_NE(document, nullptr);
+    const Glider before = document->glider();
+    general().nameField()->setText(QStringLiteral("Renamed"));
+    misc().centreField(1)->setText(QStringLiteral("0.5"));
+    misc().centreField(2)->setText(QStringLiteral("abc"));
+    bar().applyButton()->click();
+
+    ASSERT_EQ(prompts.messages().size(), 1);
+    EXPECT_EQ(prompts.messages()[0].text, QStringLiteral("Tapez un nombre."));
+    EXPECT_EQ(prompts.messages()[0].caption, QStringLiteral("Erreur"));
+    EXPECT_EQ(prompts.messages()[0].icon, PromptIcon::Error);
+    EXPECT_EQ(document->glider().name, "Renamed");
+    EXPECT_EQ(document->glider().centrum, before.centrum);
+    EXPECT_EQ(document->glider().inertia, before.inertia);
+}
+
+TEST_F(ParamBarTest, APageFailingEarlierDoesNotStopTheFollowingPages) {
+    CKeshDoc* document = frame->openFile(sampleGlider("Ariel15"));
+    ASSERT_NE(document, nullptr);
+    const Vec3f wingBefore = document->glider().surfaces[0].position;
+    auto* wing = static_cast<CSurfacePage*>(bar().page(CParamBarDlg::Wing));
+    wing->positionField(0)->setText(QStringLiteral("1.2.3"));
+    misc().centreField(2)->setText(QStringLiteral("0.9"));
+    bar().ApplyAll();
+
+    ASSERT_EQ(prompts.messages().size(), 1);
+    EXPECT_EQ(prompts.messages()[0].text, QStringLiteral("Tapez un nombre."));
+    EXPECT_EQ(document->glider().surfaces[0].position, wingBefore);
+    EXPECT_FLOAT_EQ(document->glider().centrum[2], 0.9f);
+}
+
+TEST_F(ParamBarTest, EnterAppliesOnlyThePageItIsPressedIn) {
+    CKeshDoc* document = frame->openFile(sampleGlider("Ariel15"));
+    ASSERT_NE(document, nullptr);
+    general().nameField()->setText(QStringLiteral("NotYet"));
+    misc().centreField(2)->setText(QStringLiteral("0.7"));
+    misc().inertiaField(1)->setText(QStringLiteral("450"));
+    QTest::keyClick(misc().centreField(2), Qt::Key_Return);
+    EXPECT_FLOAT_EQ(document->glider().centrum[2], 0.7f);
+    EXPECT_DOUBLE_EQ(document->glider().inertia[1], 450.0);
+    EXPECT_EQ(document->glider().name, "Ariel15");
+
+    QTest::keyClick(general().nameField(), Qt::Key_Enter);
+    EXPECT_EQ(document->glider().name, "NotYet");
+}
+
+TEST_F(ParamBarTest, WithoutADocumentApplyAndEnterDoNothing) {
+    general().nameField()->setText(QStringLiteral("x"));
+    misc().centreField(0)->setText(QStringLiteral("bad"));
+    bar().ApplyAll();
+    QTest::keyClick(misc().centreField(0), Qt::Key_Return);
+    bar().ReloadPages();
+    EXPECT_TRUE(prompts.shown.isEmpty());
+    EXPECT_EQ(misc().centreField(0)->text(), QStringLiteral("bad"));
+}
+
+TEST_F(ParamBarTest, NomenclatureWithoutADocumentSaysSo) {
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(temp.path());
+    bool opened = false;
+    general().setSheetOpener([&](const QUrl&) { opened = true; });
+    general().sheetButton()->click();
+    QDir::setCurrent(previous);
+    ASSERT_EQ(prompts.messages().size(), 1);
+    EXPECT_EQ(prompts.messages()[0].text, QStringLiteral("Aucun planeurs en cours d'edition"));
+    EXPECT_EQ(prompts.messages()[0].caption, QStringLiteral("Erreur"));
+    EXPECT_EQ(prompts.messages()[0].icon, PromptIcon::Error);
+    EXPECT_FALSE(opened);
+    EXPECT_FALSE(QFile::exists(temp.filePath(QStringLiteral("doc.html"))));
+}
+
+TEST_F(ParamBarTest, NomenclatureWritesTheHeldNameInTheWorkingDirectoryAndOpensIt) {
+    ASSERT_NE(frame->openFile(sampleGlider("Ariel15")), nullptr);
+    general().nameField()->setText(QStringLiteral("Unapplied"));
+    QUrl openedUrl;
+    general().setSheetOpener([&](const QUrl& url) { openedUrl = url; });
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(temp.path());
+    general().sheetButton()->click();
+    QDir::setCurrent(previous);
+
+    const QString sheet = temp.filePath(QStringLiteral("doc.html"));
+    EXPECT_EQ(openedUrl, QUrl::fromLocalFile(sheet));
+    QFile file(sheet);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("<TITLE> glider : Ariel15</TITLE>"));
+    EXPECT_FALSE(text.contains("Unapplied"));
+}
+
+TEST_F(ParamBarTest, RangeCheckNamesTheBoundsWithAWarning) {
+    RangePage page(*frame);
+    EXPECT_TRUE(page.check(20));
+    EXPECT_TRUE(page.check(-20));
+    EXPECT_FALSE(page.check(20.5));
+    ASSERT_EQ(prompts.messages().size(), 1);
+    EXPECT_EQ(prompts.messages()[0].text,
+              QStringLiteral("Tapez un nombre compris entre -20 et 20."));
+    EXPECT_EQ(prompts.messages()[0].icon, PromptIcon::Warning);
+}

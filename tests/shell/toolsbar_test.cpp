@@ -1,0 +1,119 @@
+#include "tests/support/shellfixture.h"
+
+#include "shell/toolsbardlg.h"
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QSlider>
+
+using ToolsBarTest = ShellFixture;
+
+TEST_F(ToolsBarTest, StartsAtFiveWithReleasedBoxes) {
+    CToolsBarDlg& tools = *frame->toolsBar();
+    EXPECT_EQ(tools.zoomSlider()->minimum(), 1);
+    EXPECT_EQ(tools.zoomSlider()->maximum(), 100);
+    EXPECT_EQ(tools.zoomSlider()->value(), 5);
+    EXPECT_EQ(tools.zoomText()->text(), QStringLiteral("0.5"));
+    EXPECT_EQ(tools.fillButton()->text(), QStringLiteral("Fill"));
+    EXPECT_EQ(tools.textureButton()->text(), QStringLiteral("Texture"));
+    for (QPushButton* box : {tools.fillButton(), tools.textureButton(), tools.wingButton(),
+                             tools.bodyButton(), tools.stabButton(), tools.finButton()}) {
+        EXPECT_TRUE(box->isCheckable());
+        EXPECT_FALSE(box->isChecked());
+    }
+}
+
+TEST_F(ToolsBarTest, WithoutADocumentOnlyTheCaptionsChange) {
+    CToolsBarDlg& tools = *frame->toolsBar();
+    tools.fillButton()->click();
+    EXPECT_EQ(tools.fillButton()->text(), QStringLiteral("Line"));
+    tools.textureButton()->click();
+    EXPECT_EQ(tools.textureButton()->text(), QStringLiteral("Couleur"));
+    tools.zoomSlider()->setValue(40);
+    EXPECT_EQ(tools.zoomText()->text(), QStringLiteral("0.5"));
+    EXPECT_EQ(tools.storedPosition(), 5);
+    tools.screenCopyButton()->click();
+    tools.stabButton()->click();
+    EXPECT_TRUE(prompts.shown.isEmpty());
+}
+
+TEST_F(ToolsBarTest, ActsOnTheActiveViewAndDocument) {
+    CKeshDoc* document = frame->openFile(sampleGlider("Ariel15"));
+    ASSERT_NE(document, nullptr);
+    CToolsBarDlg& tools = *frame->toolsBar();
+
+    tools.zoomSlider()->setValue(37);
+    EXPECT_EQ(tools.zoomText()->text(), QStringLiteral("3.7"));
+    EXPECT_FLOAT_EQ(frame->activeView()->zoom(), 3.7f);
+
+    tools.fillButton()->click();
+    EXPECT_EQ(document->display().fill, 0);
+    tools.fillButton()->click();
+    EXPECT_EQ(document->display().fill, 1);
+    EXPECT_EQ(tools.fillButton()->text(), QStringLiteral("Fill"));
+    tools.textureButton()->click();
+    EXPECT_EQ(document->display().texture, 0);
+
+    tools.stabButton()->click();
+    EXPECT_EQ(document->display().visibility, 255 & ~0x0C);
+    tools.wingButton()->click();
+    tools.bodyButton()->click();
+    tools.finButton()->click();
+    EXPECT_EQ(document->display().visibility, 255 & ~0x3F);
+    tools.stabButton()->click();
+    EXPECT_EQ(document->display().visibility, (255 & ~0x3F) | 0x0C);
+}
+
+TEST_F(ToolsBarTest, SyncFromViewTakesZoomAndSettingsOfTheFocusedView) {
+    CKeshDoc* lines = frame->openFile(sampleGlider("Ariel15"));
+    CMyglView* linesView = frame->activeView();
+    CKeshDoc* filled = frame->openFile(sampleGlider("Vespa"));
+    ASSERT_TRUE(lines && filled);
+    CToolsBarDlg& tools = *frame->toolsBar();
+    // A new view (zoom 1.0) gave 10 when it opened.
+    EXPECT_EQ(tools.zoomSlider()->value(), 10);
+    EXPECT_EQ(tools.zoomText()->text(), QStringLiteral("1.0"));
+
+    lines->display().fill = 0;
+    lines->display().visibility = 255 & ~0x08 & ~0x20;
+    linesView->setZoom(0.25f);
+    frame->mdiArea()->setActiveSubWindow(frame->childFrames(lines).at(0));
+    tools.SyncFromView();
+    EXPECT_EQ(tools.zoomSlider()->value(), 2);
+    EXPECT_EQ(tools.zoomText()->text(), QStringLiteral("0.2"));
+    EXPECT_FLOAT_EQ(linesView->zoom(), 0.25f);
+    EXPECT_TRUE(tools.fillButton()->isChecked());
+    EXPECT_EQ(tools.fillButton()->text(), QStringLiteral("Line"));
+    EXPECT_TRUE(tools.stabButton()->isChecked());
+    EXPECT_TRUE(tools.finButton()->isChecked());
+    EXPECT_FALSE(tools.wingButton()->isChecked());
+
+    frame->mdiArea()->setActiveSubWindow(frame->childFrames(filled).at(0));
+    tools.SyncFromView();
+    EXPECT_FALSE(tools.fillButton()->isChecked());
+    EXPECT_EQ(tools.fillButton()->text(), QStringLiteral("Fill"));
+    EXPECT_FALSE(tools.stabButton()->isChecked());
+    EXPECT_EQ(tools.zoomSlider()->value(), 10);
+}
+
+TEST_F(ToolsBarTest, ZoomOutsideTheSliderRangeDoesNotComeBackAsAMove) {
+    ASSERT_NE(frame->fileNew(), nullptr);
+    frame->activeView()->setZoom(0.05f);
+    frame->toolsBar()->SyncFromView();
+    EXPECT_FLOAT_EQ(frame->activeView()->zoom(), 0.05f);
+    EXPECT_EQ(frame->toolsBar()->storedPosition(), 0);
+}
+
+TEST_F(ToolsBarTest, ScreenCopyWritesTheActiveViewToTryBmp) {
+    showFrame();
+    ASSERT_NE(frame->openFile(sampleGlider("Ariel15")), nullptr);
+    waitForViews();
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(temp.path());
+    frame->toolsBar()->screenCopyButton()->click();
+    QDir::setCurrent(previous);
+    QFile bmp(temp.filePath(QStringLiteral("try.bmp")));
+    ASSERT_TRUE(bmp.open(QIODevice::ReadOnly));
+    EXPECT_EQ(bmp.read(2), QByteArray("BM"));
+}
