@@ -76,7 +76,9 @@ QWidget* CSurfacePage::buildFields() {
         position_[axis] = numberField();
         xyz->addWidget(new QLabel(QString::fromLatin1(axes[axis])));
         xyz->addWidget(position_[axis]);
+        xyz->addSpacing(6);
     }
+    xyz->addStretch(1);
     layout->addWidget(position, 0, 0, 1, 3);
 
     auto* values = new QHBoxLayout;

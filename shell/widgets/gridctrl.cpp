@@ -318,8 +318,9 @@ int CGridCtrl::insertRow(const QString& label, int index) {
     if (index - 1 >= fixedRows_) {
         for (int c = fixedCols_; c < columnCount(); ++c) {
             const QTableWidgetItem* above = item(index - 1, c);
-            if (above)
-                ensureItem(index, c)->setTextAlignment(Qt::Alignment(above->textAlignment()));
+            const QVariant format = above ? above->data(Qt::TextAlignmentRole) : QVariant();
+            if (format.isValid())
+                ensureItem(index, c)->setData(Qt::TextAlignmentRole, format);
         }
     }
     setCellText(index, 0, label);
@@ -735,6 +736,9 @@ bool CGridCtrl::eventFilter(QObject* watched, QEvent* event) {
         QPainter painter(corner);
         QStyleOptionHeader option;
         option.initFrom(corner);
+        // The corner is a disabled button, but its title must not look greyed out.
+        option.state |= QStyle::State_Enabled;
+        option.palette = palette();
         option.rect = corner->rect();
         option.position = QStyleOptionHeader::OnlyOneSection;
         option.textAlignment = Qt::AlignCenter;

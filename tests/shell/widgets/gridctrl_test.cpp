@@ -77,6 +77,17 @@ TEST_F(GridTest, insertRowFollowsTheCurrentCellRules) {
     EXPECT_EQ(grid.rowCount(), 8);
 }
 
+TEST_F(GridTest, insertedCellsTakeTheTextFormatOfTheCellAbove) {
+    grid.QTableWidget::item(1, 0)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid.insertRow("new", 3);
+    const auto format = [&](int row, int col) {
+        const QTableWidgetItem* cell = grid.QTableWidget::item(row - 1, col - 1);
+        return cell ? cell->data(Qt::TextAlignmentRole) : QVariant();
+    };
+    EXPECT_EQ(format(3, 1).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
+    EXPECT_FALSE(format(3, 2).isValid()) << "no format of its own above, none copied";
+}
+
 TEST_F(GridTest, deleteRowFollowsTheCurrentCellRules) {
     grid.setCurrentCell(3, 2);
     EXPECT_TRUE(grid.deleteRow(1));
