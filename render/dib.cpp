@@ -1,11 +1,8 @@
 #include "dib.h"
 
-#include <QImage>
+#include "formats/atomicfile.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include <QImage>
 
 namespace {
 
@@ -77,24 +74,9 @@ bool writeDib(const std::string& path, const Dib& dib) {
     put32(&header[2], fileSize);
     put32(&header[10], offset);
 
-    const std::string temporary = path + ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(reinterpret_cast<const char*>(header), sizeof header);
-        out.write(reinterpret_cast<const char*>(dib.data()), std::streamsize(dib.size()));
-        out.close();
-        if (!out) {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    std::string bytes(reinterpret_cast<const char*>(header), sizeof header);
+    bytes.append(reinterpret_cast<const char*>(dib.data()), dib.size());
+    // Never renames over a device: a capture aimed at /dev/null must not replace it.
+    std::string error;
+    return replaceFileContents(path, bytes, error);
 }

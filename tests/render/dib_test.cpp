@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 
 namespace {
 
@@ -83,4 +84,14 @@ TEST(Dib, UnwritablePathReportsFailureAndLeavesNoFile) {
     const std::string path = scratchFile("no-such-dir/try.bmp");
     EXPECT_FALSE(writeDib(path, *bitmapToDib(image)));
     EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST(Dib, CaptureAimedAtAPipeLeavesThePipeInPlace) {
+    QImage image(2, 2, QImage::Format_RGB32);
+    const std::string path = scratchFile("capture.fifo");
+    std::filesystem::remove(path);
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    EXPECT_FALSE(writeDib(path, *bitmapToDib(image)));
+    EXPECT_TRUE(std::filesystem::is_fifo(path));
+    std::filesystem::remove(path);
 }
