@@ -1,0 +1,72 @@
+#include "shell/widgets/dialogdockbar.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class DockBarTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.resize(800, 600);
+        window.setCentralWidget(new QLabel(QStringLiteral("centre")));
+        dialog = new QLabel(QStringLiteral("a hosted dialog"));
+        dialog->setMinimumSize(150, 200);
+        bar = new CDialogDockBar(QStringLiteral("Params glider bar"), dialog, &window);
+        bar->setObjectName(QStringLiteral("bar"));
+        window.addDockWidget(Qt::LeftDockWidgetArea, bar);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    QMainWindow window;
+    QLabel* dialog = nullptr;
+    CDialogDockBar* bar = nullptr;
+};
+
+} // namespace
+
+TEST_F(DockBarTest, StartsAtTheDialogsSizeWhichFillsTheBar) {
+    EXPECT_EQ(bar->dialog(), dialog);
+    EXPECT_GE(bar->width(), 150);
+    EXPECT_TRUE(dialog->isVisible());
+    bar->resize(300, bar->height());
+    window.resizeDocks({bar}, {300}, Qt::Horizontal);
+    QTest::qWait(20);
+    EXPECT_GE(dialog->width(), bar->width() - 12);
+}
+
+TEST_F(DockBarTest, ShrinksBelowItsDialogButNeverUnderThirtyTwoPixels) {
+    window.resizeDocks({bar}, {10}, Qt::Horizontal);
+    QTest::qWait(20);
+    // The caption buttons may need more than the floor; the dialog then scrolls.
+    EXPECT_GE(bar->width(), CDialogDockBar::kMinExtent);
+    EXPECT_LT(bar->width(), dialog->minimumWidth());
+    EXPECT_GE(bar->minimumWidth(), CDialogDockBar::kMinExtent);
+}
+
+TEST_F(DockBarTest, CloseHidesTheBarAndTheToggleShowsItAgainInPlace) {
+    QAction* toggle = bar->toggleViewAction();
+    EXPECT_TRUE(toggle->isChecked());
+    bar->close();
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_FALSE(toggle->isChecked());
+    toggle->trigger();
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_TRUE(toggle->isChecked());
+    EXPECT_EQ(window.dockWidgetArea(bar), Qt::LeftDockWidgetArea);
+    EXPECT_FALSE(bar->isFloating());
+}
+
+TEST_F(DockBarTest, FloatsAndDocksAgain) {
+    EXPECT_TRUE(bar->features() & QDockWidget::DockWidgetFloatable);
+    EXPECT_EQ(bar->allowedAreas(), Qt::AllDockWidgetAreas);
+    bar->setFloating(true);
+    EXPECT_TRUE(bar->isFloating());
+    bar->setFloating(false);
+    EXPECT_EQ(window.dockWidgetArea(bar), Qt::LeftDockWidgetArea);
+}
