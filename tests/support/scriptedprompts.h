@@ -77,10 +77,10 @@ public:
 
 private:
     template <typename T> static T take(std::deque<T>& queue, T fallback) {
-        if (queue.empty())
-            return fallback;
-        T answer = std::move(queue.front());
-        queue.pop_front();
-        return answer;
+        if (!queue.empty()) {
+            fallback = std::move(queue.front());
+            queue.pop_front();
+        }
+        return fallback;
     }
 };

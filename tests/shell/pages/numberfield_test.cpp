@@ -18,8 +18,9 @@ TEST_P(NumberFieldTest, ReadsTheCNumberBetweenBlanks) {
     const FieldCase& c = GetParam();
     const auto number = parseNumberField(QString::fromLatin1(c.text));
     ASSERT_EQ(number.has_value(), c.accepted) << c.text;
-    if (c.accepted)
+    if (c.accepted) {
         EXPECT_DOUBLE_EQ(*number, c.value) << c.text;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
