@@ -5,6 +5,8 @@
 
 #include <QCheckBox>
 
+#include <algorithm>
+
 CStabPage::CStabPage(ActiveDocumentSource& source, QWidget* parent)
     : CSurfacePage(source, {StabLeft, {StabLeft, StabRight}, true, true, ComponentStab, StabRight},
                    parent),
@@ -15,5 +17,5 @@ CStabPage::CStabPage(ActiveDocumentSource& source, QWidget* parent)
 
 void CStabPage::resizeEvent(QResizeEvent* event) {
     CSurfacePage::resizeEvent(event);
-    vTail_->setGeometry(10, height() - 20, 70, 20);
+    vTail_->setGeometry(10, height() - 20, std::max(70, vTail_->sizeHint().width()), 20);
 }

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QToolTip>
 
@@ -41,6 +42,19 @@ bool isNavigationKey(int key) {
     }
 }
 
+// A cell with a colour of its own (the pane colours) keeps showing it when selected.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.data(Qt::BackgroundRole).isValid())
+            option->state &= ~QStyle::State_Selected;
+    }
+};
+
 } // namespace
 
 CGridCtrl::CGridCtrl(QWidget* parent)
@@ -49,6 +63,7 @@ CGridCtrl::CGridCtrl(QWidget* parent)
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setCornerButtonEnabled(false);
+    setItemDelegate(new CellDelegate(this));
     horizontalHeader()->setSectionsClickable(false);
     verticalHeader()->setSectionsClickable(false);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);

@@ -3,8 +3,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHelpEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace {
@@ -254,6 +256,18 @@ TEST_F(GridTest, deleteClearsTheCurrentCell) {
     QTest::keyClicks(&grid, "x");
     EXPECT_FALSE(grid.isEditing());
     EXPECT_EQ(grid.cellText(1, 2), "1,2");
+}
+
+TEST_F(GridTest, titleTipShowsOnlyClippedText) {
+    grid.setCellText(1, 1, QString(60, QLatin1Char('w')));
+    const auto tipOver = [&](int row, int col) {
+        const QPoint pos = centre(row, col);
+        QHelpEvent help(QEvent::ToolTip, pos, grid.viewport()->mapToGlobal(pos));
+        QApplication::sendEvent(grid.viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(tipOver(1, 2), "");
+    EXPECT_EQ(tipOver(1, 1), grid.cellText(1, 1));
 }
 
 TEST(GridFixedCells, headersConvertBothWays) {
