@@ -17,6 +17,8 @@
 #include <QFileInfo>
 #include <QMdiArea>
 
+#include <algorithm>
+
 namespace {
 
 const QString kGliderFilter = QString::fromUtf8("glider (*.gli);;Tous les fichiers (*.*)");
@@ -81,13 +83,23 @@ CChildFrame* CMainFrame::openWindow(CKeshDoc& document, const QString& title) {
         prompts_.message(this, message, kError, PromptIcon::Error);
     });
     mdi_->addSubWindow(frame);
-    frame->resize(480, 360);
+    placeCascaded(frame);
     frame->show();
     mdi_->setActiveSubWindow(frame);
     view->setFocus(Qt::OtherFocusReason);
     refreshBars();
     updateTitle();
     return frame;
+}
+
+// New windows take three quarters of the area, each one a step down and right of the last.
+void CMainFrame::placeCascaded(CChildFrame* frame) {
+    constexpr int kStep = 24;
+    constexpr int kSteps = 8;
+    const QSize area = mdi_->viewport()->size();
+    const int offset = kStep * ((mdi_->subWindowList().size() - 1) % kSteps);
+    frame->setGeometry(offset, offset, std::max(320, area.width() * 3 / 4),
+                       std::max(240, area.height() * 3 / 4));
 }
 
 void CMainFrame::viewFocused(CMyglView* view) {

@@ -119,6 +119,7 @@ private:
 
     CKeshDoc* adoptDocument(std::unique_ptr<CKeshDoc> document);
     CChildFrame* openWindow(CKeshDoc& document, const QString& title);
+    void placeCascaded(CChildFrame* frame);
     void viewFocused(CMyglView* view);
     void refreshBars();
     bool confirmFrameClose(CChildFrame& frame);

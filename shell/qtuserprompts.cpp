@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -27,6 +28,18 @@ QMessageBox::Icon boxIcon(PromptIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A question box with the buttons named in French.
+QMessageBox::StandardButton ask(QWidget* owner, const QString& text, const QString& caption,
+                                QMessageBox::StandardButtons buttons) {
+    QMessageBox box(QMessageBox::Question, caption, text, buttons, owner);
+    const std::pair<QMessageBox::StandardButton, const char*> names[] = {
+        {QMessageBox::Yes, "&Oui"}, {QMessageBox::No, "&Non"}, {QMessageBox::Cancel, "Annuler"}};
+    for (const auto& [button, name] : names)
+        if (QAbstractButton* shown = box.button(button))
+            shown->setText(QString::fromUtf8(name));
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 } // namespace
 
 void QtUserPrompts::message(QWidget* owner, const QString& text, const QString& caption,
@@ -36,8 +49,7 @@ void QtUserPrompts::message(QWidget* owner, const QString& text, const QString& 
 }
 
 bool QtUserPrompts::askYesNo(QWidget* owner, const QString& text, const QString& caption) {
-    return QMessageBox::question(owner, caption, text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return ask(owner, text, caption, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 SaveAnswer QtUserPrompts::askSaveChanges(QWidget* owner, const QString& text,

@@ -48,6 +48,8 @@ CToolsBarDlg::CToolsBarDlg(ActiveDocumentSource& source, QWidget* parent)
     for (QPushButton* button : {fill_, texture_, screenCopy_, wing_, body_, stab_, fin_})
         column->addWidget(button);
     column->addStretch(0);
+    // Wide enough for the bar's caption.
+    setMinimumWidth(140);
 
     connect(slider_, &QSlider::valueChanged, this, &CToolsBarDlg::sliderMoved);
     connect(fill_, &QPushButton::clicked, this, &CToolsBarDlg::fillClicked);

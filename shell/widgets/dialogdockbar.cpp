@@ -9,8 +9,12 @@ class DialogScroller : public QScrollArea {
 public:
     using QScrollArea::QScrollArea;
     QSize sizeHint() const override {
-        return widget() ? widget()->sizeHint().expandedTo(widget()->minimumSizeHint())
-                        : QScrollArea::sizeHint();
+        if (!widget())
+            return QScrollArea::sizeHint();
+        return widget()
+            ->sizeHint()
+            .expandedTo(widget()->minimumSizeHint())
+            .expandedTo(widget()->minimumSize());
     }
 };
 

@@ -224,11 +224,11 @@ QPixmap splashPicture() {
     painter.fillRect(pixmap.rect(), sky);
 
     painter.save();
-    painter.translate(300, 110);
-    painter.rotate(-70);
+    painter.translate(290, 95);
+    painter.rotate(20);
     painter.setPen(QPen(QColor(30, 30, 40), 1));
     painter.setBrush(QColor(250, 250, 250));
-    drawGliderShape(painter, QRectF(-150, -55, 300, 110));
+    drawGliderShape(painter, QRectF(-125, -70, 250, 140));
     painter.restore();
 
     painter.setPen(Qt::white);

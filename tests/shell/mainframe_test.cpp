@@ -403,6 +403,15 @@ TEST_F(MainFrameTest, StoredShowStatesComeBack) {
     EXPECT_NE(frame->geometry(), QRect(10, 20, 800, 600));
 }
 
+TEST(RecentFileListTest, KeepsFourMostRecentFirstWithoutRepeats) {
+    RecentFileList recent;
+    for (const char* path : {"/a.gli", "/b.gli", "/c.gli", "/d.gli", "/e.gli", "/c.gli"})
+        recent.add(QString::fromLatin1(path));
+    EXPECT_EQ(recent.files(), (QStringList{"/c.gli", "/e.gli", "/d.gli", "/b.gli"}));
+    recent.remove(QStringLiteral("/e.gli"));
+    EXPECT_EQ(recent.files(), (QStringList{"/c.gli", "/d.gli", "/b.gli"}));
+}
+
 TEST(KeshAppTest, TheSplashIsLeftOutOnlyForEmbeddingAndAutomationStarts) {
     EXPECT_TRUE(CKeshApp::splashAllowed({"kesh"}));
     EXPECT_TRUE(CKeshApp::splashAllowed({"kesh", "some.gli"}));

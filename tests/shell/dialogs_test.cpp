@@ -1,0 +1,64 @@
+#include "shell/aboutdialog.h"
+#include "shell/setupdialog.h"
+#include "tests/support/scriptedprompts.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+QPushButton* buttonNamed(QWidget& dialog, const QString& text) {
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
+} // namespace
+
+TEST(SetupDialogTest, ShowsTheStoredPathAndTheBrowsedFileReplacesIt) {
+    ScriptedPrompts prompts;
+    SetupDialog dialog(QStringLiteral("/sim/vantair.ini"), prompts);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Setup"));
+    EXPECT_EQ(dialog.pathField()->text(), QStringLiteral("/sim/vantair.ini"));
+    QStringList labels;
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        labels.append(label->text());
+    EXPECT_TRUE(labels.contains(QStringLiteral("Vantair ini :")));
+    ASSERT_NE(buttonNamed(dialog, "OK"), nullptr);
+    ASSERT_NE(buttonNamed(dialog, "Cancel"), nullptr);
+
+    // A cancelled chooser keeps the field.
+    dialog.browseButton()->click();
+    EXPECT_EQ(dialog.pathField()->text(), QStringLiteral("/sim/vantair.ini"));
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(prompts.shown[0].filter,
+              QStringLiteral("Vantair ini (vantair.ini);;All Files (*.*)"));
+    EXPECT_EQ(prompts.shown[0].proposedName, QStringLiteral("vantair.ini"));
+
+    prompts.openAnswers.push_back(QStringLiteral("/other/VANTAIR.INI"));
+    dialog.browseButton()->click();
+    EXPECT_EQ(dialog.iniPath(), QStringLiteral("/other/VANTAIR.INI"));
+
+    // Typed text is taken as it is, without any check.
+    dialog.pathField()->setText(QStringLiteral("not a path"));
+    buttonNamed(dialog, "OK")->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.iniPath(), QStringLiteral("not a path"));
+}
+
+TEST(AboutDialogTest, NamesTheEditorAndItsVersion) {
+    AboutDialog dialog;
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("A propos de kesh"));
+    bool version = false;
+    bool picture = false;
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        version = version || label->text() == QStringLiteral("Vantair editor version 0.3");
+        picture = picture || !label->pixmap().isNull();
+    }
+    EXPECT_TRUE(version);
+    EXPECT_TRUE(picture);
+    ASSERT_NE(buttonNamed(dialog, "OK"), nullptr);
+}
