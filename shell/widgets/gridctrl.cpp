@@ -451,7 +451,7 @@ QByteArray CGridCtrl::selectionText() const {
             if (c > from.col)
                 text += '\t';
             const QString cell = cellText(r, c);
-            text += cell.isEmpty() ? QByteArray(" ") : cell.toLocal8Bit();
+            text += cell.isEmpty() ? QByteArray(" ") : cell.toUtf8();
         }
     }
     text += '\0';
@@ -461,7 +461,7 @@ QByteArray CGridCtrl::selectionText() const {
 void CGridCtrl::copy() const {
     const QByteArray text = selectionText();
     if (!text.isEmpty())
-        QApplication::clipboard()->setText(QString::fromLocal8Bit(text));
+        QApplication::clipboard()->setText(QString::fromUtf8(text));
 }
 
 void CGridCtrl::cut() {

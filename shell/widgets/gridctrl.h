@@ -82,7 +82,7 @@ public:
     bool isModified() const { return modified_; }
     void setModified(bool modified) { modified_ = modified; }
 
-    // The selection as clipboard text: rows joined by LF, cells by TAB, an empty cell as a
+    // The selection as clipboard text (UTF-8): rows joined by LF, cells by TAB, an empty cell as a
     // blank, the whole ended by a NUL.
     QByteArray selectionText() const;
     void copy() const;

@@ -50,13 +50,6 @@ TEST(WeightEstimateDialog, surfaceLawsByConstruction) {
     }
 }
 
-TEST(WeightEstimateDialog, wingOfQuarterSquareMetreIsAbout209Grams) {
-    WeightEstimateDialog dialog(ComponentWing);
-    dialog.setSurfaceSize(0.25f);
-    press(dialog, nullptr, "OK");
-    EXPECT_NEAR(dialog.estimate() * 0.01, 0.209, 0.001);
-}
-
 TEST(WeightEstimateDialog, bodyOffersFibreAndNoSolidWood) {
     WeightEstimateDialog dialog(ComponentBody);
     EXPECT_EQ(dialog.shellButton()->text(), "Fibre");

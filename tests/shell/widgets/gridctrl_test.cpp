@@ -197,7 +197,7 @@ TEST_F(GridTest, pasteSplitsAtCommasTabsAndLines) {
     grid.selectRange({1, 1}, {1, 3});
     const QByteArray copied = grid.selectionText();
     grid.setCurrentCell(2, 1);
-    grid.pasteText(QString::fromLocal8Bit(copied));
+    grid.pasteText(QString::fromUtf8(copied));
     EXPECT_EQ(grid.cellText(2, 1), "a");
     EXPECT_EQ(grid.cellText(2, 2), "");
     EXPECT_EQ(grid.cellText(2, 3), "c");
