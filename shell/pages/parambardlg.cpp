@@ -1,37 +1,15 @@
 #include "shell/pages/parambardlg.h"
 
+#include "shell/pages/bodypage.h"
+#include "shell/pages/finpage.h"
 #include "shell/pages/generalpage.h"
 #include "shell/pages/miscpage.h"
+#include "shell/pages/stabpage.h"
+#include "shell/pages/wingpage.h"
 #include "shell/widgets/pictures.h"
 
 #include <QPushButton>
 #include <QTabWidget>
-
-// The grid pages are dropped in as their files appear; until then their tabs are empty.
-#if __has_include("shell/pages/wingpage.h")
-#include "shell/pages/wingpage.h"
-using WingPage = CWingPage;
-#else
-using WingPage = CParamPage;
-#endif
-#if __has_include("shell/pages/bodypage.h")
-#include "shell/pages/bodypage.h"
-using BodyPage = CBodyPage;
-#else
-using BodyPage = CParamPage;
-#endif
-#if __has_include("shell/pages/stabpage.h")
-#include "shell/pages/stabpage.h"
-using StabPage = CStabPage;
-#else
-using StabPage = CParamPage;
-#endif
-#if __has_include("shell/pages/finpage.h")
-#include "shell/pages/finpage.h"
-using FinPage = CFinPage;
-#else
-using FinPage = CParamPage;
-#endif
 
 namespace {
 
@@ -51,10 +29,10 @@ CParamBarDlg::CParamBarDlg(ActiveDocumentSource& source, QWidget* parent)
     tabs_->setUsesScrollButtons(true);
 
     pages_[General] = new CGeneralPage(source);
-    pages_[Wing] = new WingPage(source);
-    pages_[Body] = new BodyPage(source);
-    pages_[Stab] = new StabPage(source);
-    pages_[Fin] = new FinPage(source);
+    pages_[Wing] = new CWingPage(source);
+    pages_[Body] = new CBodyPage(source);
+    pages_[Stab] = new CStabPage(source);
+    pages_[Fin] = new CFinPage(source);
     pages_[Misc] = new CMiscPage(source);
     for (int tab = 0; tab < TabCount; ++tab)
         tabs_->addTab(pages_[tab], tabIcon(tab), QString::fromUtf8(kTabLabels[tab]));
