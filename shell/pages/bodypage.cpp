@@ -41,6 +41,11 @@ CBodyPage::CBodyPage(ActiveDocumentSource& source, QWidget* parent) : CParamPage
     setMinimumSize(240, 200);
 }
 
+// The size of the page as first laid out.
+QSize CBodyPage::sizeHint() const {
+    return {358, 348};
+}
+
 QWidget* CBodyPage::buildFields() {
     auto* area = new QWidget;
     auto* layout = new QGridLayout(area);

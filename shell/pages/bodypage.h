@@ -21,6 +21,7 @@ public:
     explicit CBodyPage(ActiveDocumentSource& source, QWidget* parent = nullptr);
 
     void Load() override;
+    QSize sizeHint() const override;
     bool Apply() override;
 
     void addRow();

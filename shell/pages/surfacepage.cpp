@@ -62,6 +62,11 @@ CSurfacePage::CSurfacePage(ActiveDocumentSource& source, Traits traits, QWidget*
     setMinimumSize(240, 260);
 }
 
+// The size of the page as first laid out.
+QSize CSurfacePage::sizeHint() const {
+    return {366, 414};
+}
+
 QWidget* CSurfacePage::buildFields() {
     auto* area = new QWidget;
     auto* layout = new QGridLayout(area);

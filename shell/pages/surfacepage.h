@@ -20,6 +20,7 @@ class CSurfacePage : public CParamPage {
     Q_OBJECT
 public:
     void Load() override;
+    QSize sizeHint() const override;
     bool Apply() override;
 
     void addRow();
