@@ -132,9 +132,10 @@ bool CBodyPage::Apply() {
     // The grid decides the number and order of the sections.
     std::vector<BodySection> sections;
     for (int row = 1; row < grid_->rowCount(); ++row)
-        sections.push_back(
-            {cellNumber(grid_->cellText(row, 1)), cellNumber(grid_->cellText(row, 2)),
-             cellNumber(grid_->cellText(row, 3)), cellNumber(grid_->cellText(row, 4))});
+        sections.push_back({float(cellNumber(grid_->cellText(row, 1))),
+                            float(cellNumber(grid_->cellText(row, 2))),
+                            float(cellNumber(grid_->cellText(row, 3))),
+                            float(cellNumber(grid_->cellText(row, 4)))});
     const auto same = [](const BodySection& a, const BodySection& b) {
         return a.x == b.x && a.z == b.z && a.h == b.h && a.l == b.l;
     };

@@ -15,7 +15,7 @@ QString cellText(float value) {
     return QString::asprintf("%f", double(value));
 }
 
-float cellNumber(const QString& text) {
+double cellNumber(const QString& text) {
     const QByteArray bytes = text.toLatin1();
     const char* first = bytes.constData();
     const char* last = first + bytes.size();
@@ -24,14 +24,14 @@ float cellNumber(const QString& text) {
     if (first != last && *first == '+') {
         ++first;
         if (first != last && *first == '-')
-            return 0.0f;
+            return 0.0;
     }
     double value = 0;
     const auto [end, error] = std::from_chars(first, last, value);
     if (error != std::errc() || end == first || !std::isfinite(value) ||
         std::fabs(value) > std::numeric_limits<float>::max())
-        return 0.0f;
-    return static_cast<float>(value);
+        return 0.0;
+    return value;
 }
 
 namespace {

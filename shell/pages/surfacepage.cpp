@@ -18,8 +18,8 @@
 
 namespace {
 
-constexpr float kDegToRad = 0.017453292520882225f;
-constexpr float kRadToDeg = 57.29577951f;
+constexpr double kDegToRad = 0.017453292520882225;
+constexpr double kRadToDeg = 57.29577951;
 constexpr float kUpright = 1.5707963f;
 constexpr int kGridTop = 141;
 
@@ -134,7 +134,7 @@ void CSurfacePage::Load() {
     for (int axis = 0; axis < 3; ++axis)
         showFloat(position_[axis], surface.position[axis]);
     if (incidence_)
-        showFloat(incidence_, surface.calage * kRadToDeg);
+        showFloat(incidence_, float(surface.calage * kRadToDeg));
     showFloat(weight_, surface.weight);
     foil_->setText(fromModelText(surface.foil.foilFilename));
     texture_->setText(fromModelText(surface.texturePath));
@@ -153,7 +153,7 @@ void CSurfacePage::fillRow(int row, const Surface& surface) {
     grid_->setCellText(row, 3, cellText(pane.env));
     grid_->setCellText(row, 4, cellText(pane.fleche));
     if (traits_.dihedral)
-        grid_->setCellText(row, 5, cellText(pane.diedre * kRadToDeg));
+        grid_->setCellText(row, 5, cellText(float(pane.diedre * kRadToDeg)));
     const std::uint32_t color = colorRef(pane.color);
     grid_->setCellBackground(row, colorColumn(), toQColor(color));
     grid_->setItemData(row, colorColumn(), color);
@@ -182,19 +182,20 @@ bool CSurfacePage::Apply() {
         Surface& surface = glider.surfaces[slot];
         changed = assign(surface.position, position) || changed;
         if (incidence_)
-            changed = assign(surface.calage, incidence * kDegToRad) || changed;
+            changed = assign(surface.calage, float(incidence * kDegToRad)) || changed;
         changed = assign(surface.weight, weight) || changed;
         changed = assign(surface.texturePath, toModelText(texture_->text())) || changed;
         // Rows the grid does not hold (a page never loaded) leave their panes alone.
         const int rows = std::min({panes, surface.npart(), grid_->rowCount() - 1});
         for (int row = 1; row <= rows; ++row) {
             Pane& pane = surface.pane(row - 1);
-            changed = assign(pane.c1, cellNumber(grid_->cellText(row, 1))) || changed;
-            changed = assign(pane.c2, cellNumber(grid_->cellText(row, 2))) || changed;
-            changed = assign(pane.env, cellNumber(grid_->cellText(row, 3))) || changed;
-            changed = assign(pane.fleche, cellNumber(grid_->cellText(row, 4))) || changed;
-            const float diedre =
-                traits_.dihedral ? cellNumber(grid_->cellText(row, 5)) * kDegToRad : kUpright;
+            changed = assign(pane.c1, float(cellNumber(grid_->cellText(row, 1)))) || changed;
+            changed = assign(pane.c2, float(cellNumber(grid_->cellText(row, 2)))) || changed;
+            changed = assign(pane.env, float(cellNumber(grid_->cellText(row, 3)))) || changed;
+            changed = assign(pane.fleche, float(cellNumber(grid_->cellText(row, 4)))) || changed;
+            const float diedre = traits_.dihedral
+                                     ? float(cellNumber(grid_->cellText(row, 5)) * kDegToRad)
+                                     : kUpright;
             changed = assign(pane.diedre, diedre) || changed;
             changed =
                 assign(pane.color, colorFromRef(grid_->itemData(row, colorColumn()))) || changed;

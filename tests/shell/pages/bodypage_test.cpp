@@ -123,16 +123,17 @@ TEST_F(BodyPageTest, estimateUsesTheLastSectionAndNeedsOne) {
     EXPECT_EQ(source.scripted.shown.size(), 1) << "no section, no estimator";
 }
 
-TEST(GridNumbers, readLikeTheCConversionInAnyLocale) {
-    EXPECT_EQ(cellNumber("  1.5e2xyz"), 150.0f);
-    EXPECT_EQ(cellNumber("+.5"), 0.5f);
-    EXPECT_EQ(cellNumber("-2"), -2.0f);
-    EXPECT_EQ(cellNumber("1,5"), 1.0f);
-    EXPECT_EQ(cellNumber("abc"), 0.0f);
-    EXPECT_EQ(cellNumber("+-1"), 0.0f);
-    EXPECT_EQ(cellNumber("nan"), 0.0f);
-    EXPECT_EQ(cellNumber("1e300"), 0.0f);
-    EXPECT_EQ(cellNumber(""), 0.0f);
+TEST(GridNumbers, readLikeTheCConversion) {
+    EXPECT_EQ(cellNumber("  1.5e2xyz"), 150.0);
+    EXPECT_EQ(cellNumber("+.5"), 0.5);
+    EXPECT_EQ(cellNumber("-2"), -2.0);
+    EXPECT_EQ(cellNumber("0.1"), 0.1) << "not rounded to a float on the way";
+    EXPECT_EQ(cellNumber("1,5"), 1.0);
+    EXPECT_EQ(cellNumber("abc"), 0.0);
+    EXPECT_EQ(cellNumber("+-1"), 0.0);
+    EXPECT_EQ(cellNumber("nan"), 0.0);
+    EXPECT_EQ(cellNumber("1e300"), 0.0);
+    EXPECT_EQ(cellNumber(""), 0.0);
     EXPECT_EQ(colorRef(Color{1.0f, 0.0f, 0.999f}), 0xfe00ffu);
     EXPECT_EQ(colorRef(Color{2.0f, -1.0f, 0.0f}), 0x0000ffu);
     EXPECT_EQ(colorRef(Color{0.5f, 0.0f, 0.0f}), 0x00007fu);
