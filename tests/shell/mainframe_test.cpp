@@ -3,6 +3,7 @@
 #include "shell/keshapp.h"
 #include "shell/pages/generalpage.h"
 #include "shell/pages/parambardlg.h"
+#include "shell/toolsbardlg.h"
 #include "shell/widgets/dialogdockbar.h"
 
 #include <QAction>
@@ -282,22 +283,19 @@ TEST_F(MainFrameTest, EveryWindowRedrawsAfterAnAppliedChange) {
 }
 
 TEST_F(MainFrameTest, FocusOnAViewReloadsThePagesAndTheToolsBar) {
-    showFrame();
     CKeshDoc* ariel = frame->openFile(sampleGlider("Ariel15"));
     CKeshDoc* vespa = frame->openFile(sampleGlider("Vespa"));
     ASSERT_TRUE(ariel && vespa);
-    frame->mdiArea()->tileSubWindows();
-    // The first GL view turns the native window into an OpenGL one, which loses activation.
-    reactivateFrame();
     CMyglView* arielView = frame->childFrames(ariel).at(0)->view();
     arielView->setZoom(0.25f);
 
     // Unapplied typing is discarded when a view takes the focus.
     generalPage(*frame).nameField()->setText(QStringLiteral("typed"));
-    arielView->setFocus(Qt::MouseFocusReason);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->activeDocument() == ariel; }, 2000));
+    giveFocus(arielView);
+    EXPECT_EQ(frame->activeDocument(), ariel);
     EXPECT_EQ(generalPage(*frame).nameField()->text(), QStringLiteral("Ariel15"));
     EXPECT_EQ(vespa->glider().name, "Vespa");
+    EXPECT_EQ(frame->toolsBar()->zoomText()->text(), QStringLiteral("0.2"));
 }
 
 TEST_F(MainFrameTest, ClosingTheLastWindowOfAModifiedDocumentAsks) {

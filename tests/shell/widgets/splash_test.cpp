@@ -18,9 +18,7 @@ class SplashTest : public ::testing::Test {
 protected:
     void SetUp() override {
         target.show();
-        target.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&target));
-        target.setFocus();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&target));
     }
     QLineEdit target;
 };
