@@ -1,5 +1,6 @@
-// Glider file reading: a sample glider with its airfoils, and a generated 1 MB file with
-// 20,000 comment lines and a long coord block. Bytes per second compare per-byte costs.
+// Glider files: reading a sample glider with its airfoils and a generated 1 MB file with
+// 20,000 comment lines and a long coord block (bytes per second compare per-byte costs),
+// and writing each sample glider as a save does.
 #include "formats/gliderfile.h"
 
 #include <benchmark/benchmark.h>
@@ -105,7 +106,30 @@ void BM_ReadOneMegabyteGlider(benchmark::State& state) {
     fs::remove_all(dir);
 }
 
+// Reading and saving each sample glider, the save going through its temporary file.
+void BM_ReadAndSaveSampleGlider(benchmark::State& state, const char* name) {
+    const std::string sample = std::string(KESH_SOURCE_DIR) + "/sample";
+    const std::string path = sample + "/gliders/" + name + "/" + name + ".gli";
+    std::string dir = (fs::temp_directory_path() / "kesh-bench-XXXXXX").string();
+    if (!fs::exists(path) || !::mkdtemp(dir.data())) {
+        state.SkipWithError("no sample glider or no temporary directory");
+        return;
+    }
+    fs::create_directories(dir + "/gliders");
+    for (auto _ : state) {
+        Glider glider;
+        readGlider(glider, path, sample);
+        benchmark::DoNotOptimize(writeGlider(glider, dir + "/vantair.ini", "bench.gli"));
+    }
+    state.SetBytesProcessed(state.iterations() * 2 *
+                            static_cast<std::int64_t>(fs::file_size(path)));
+    fs::remove_all(dir);
+}
+
 } // namespace
 
+BENCHMARK_CAPTURE(BM_ReadAndSaveSampleGlider, Ariel15, "Ariel15")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ReadAndSaveSampleGlider, Vespa, "Vespa")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ReadAndSaveSampleGlider, Mirlo, "Mirlo")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReadSampleGlider)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReadOneMegabyteGlider)->Unit(benchmark::kMillisecond);
