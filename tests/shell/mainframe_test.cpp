@@ -131,6 +131,11 @@ TEST_F(MainFrameTest, MissingAndRefusedFilesLeaveNoDocument) {
               missing + QString::fromUtf8("\nImpossible de trouver ce fichier. Vérifiez que le "
                                           "chemin et le nom du fichier sont corrects."));
 
+    // Something that is there but cannot be read as a file.
+    EXPECT_EQ(frame->openFile(temp.path()), nullptr);
+    ASSERT_EQ(prompts.messages().size(), 2);
+    EXPECT_EQ(prompts.messages()[1].text, QString::fromUtf8("L'ouverture du document a échoué."));
+
     // A glider naming an airfoil the simulator lacks: the reader's own message.
     QFile source(sampleGlider("Ariel15"));
     ASSERT_TRUE(source.open(QIODevice::ReadOnly));
@@ -143,10 +148,10 @@ TEST_F(MainFrameTest, MissingAndRefusedFilesLeaveNoDocument) {
     out.write(text);
     out.close();
     EXPECT_EQ(frame->openFile(refused), nullptr);
-    ASSERT_EQ(prompts.messages().size(), 2);
-    EXPECT_TRUE(prompts.messages()[1].text.startsWith(QStringLiteral("Foilname '")));
-    EXPECT_TRUE(prompts.messages()[1].text.endsWith(QStringLiteral("nofoil.txt' not found")));
-    EXPECT_EQ(prompts.messages()[1].caption, QStringLiteral("Error"));
+    ASSERT_EQ(prompts.messages().size(), 3);
+    EXPECT_TRUE(prompts.messages()[2].text.startsWith(QStringLiteral("Foilname '")));
+    EXPECT_TRUE(prompts.messages()[2].text.endsWith(QStringLiteral("nofoil.txt' not found")));
+    EXPECT_EQ(prompts.messages()[2].caption, QStringLiteral("Error"));
 
     EXPECT_TRUE(frame->documents().isEmpty());
     EXPECT_TRUE(frame->childFrames().isEmpty());
