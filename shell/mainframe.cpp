@@ -15,9 +15,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -348,7 +350,12 @@ void CMainFrame::restorePlacement() {
     const int height = placement.bottom - placement.top;
     if (width <= 0 || height <= 0)
         return;
-    setGeometry(placement.left, placement.top, width, height);
+    QRect stored(placement.left, placement.top, width, height);
+    // A placement stored on a screen that is gone would leave the window out of sight.
+    const QScreen* screen = QGuiApplication::screenAt(stored.center());
+    if (!screen && QGuiApplication::primaryScreen())
+        stored.moveTopLeft(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+    setGeometry(stored);
     if (placement.showCmd == kShowMinimized)
         storedState_ = Qt::WindowMinimized;
     else if (placement.showCmd == kShowMaximized || (placement.flags & kRestoreToMaximized))

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -399,6 +400,12 @@ TEST_F(MainFrameTest, StoredShowStatesComeBack) {
     frame = makeFrame();
     frame->showWithStoredPlacement();
     EXPECT_TRUE(frame->isMinimized());
+
+    // A window stored on a screen that is no longer there comes back into sight.
+    settings->setValue("Settings", "WindowPos", "0,1,-1,-1,-1,-1,5000,4000,5800,4600");
+    frame = makeFrame();
+    EXPECT_EQ(frame->geometry().size(), QSize(800, 600));
+    EXPECT_NE(QGuiApplication::screenAt(frame->geometry().center()), nullptr);
 
     // Anything but ten numbers is ignored.
     settings->setValue("Settings", "WindowPos", "0,1,-1,-1,-1,-1,10,20,810");
