@@ -5,7 +5,10 @@
 #include "shell/qtuserprompts.h"
 
 CKeshApp::CKeshApp(const QStringList& arguments)
-    : settings_(std::make_unique<SettingsStore>()), prompts_(std::make_unique<QtUserPrompts>()) {
+    : CKeshApp(arguments, std::make_unique<SettingsStore>()) {}
+
+CKeshApp::CKeshApp(const QStringList& arguments, std::unique_ptr<SettingsStore> settings)
+    : settings_(std::move(settings)), prompts_(std::make_unique<QtUserPrompts>()) {
     CMainFrame::Options options;
     options.splash = splashAllowed(arguments);
     frame_ = std::make_unique<CMainFrame>(*settings_, *prompts_, options);

@@ -12,6 +12,8 @@ class CKeshApp {
 public:
     // The arguments are parsed for the splash decision only; no file named on them opens.
     explicit CKeshApp(const QStringList& arguments);
+    // The same on a given settings store, for tests.
+    CKeshApp(const QStringList& arguments, std::unique_ptr<SettingsStore> settings);
     ~CKeshApp();
 
     CMainFrame& mainFrame() { return *frame_; }

@@ -5,6 +5,7 @@
 #include "shell/pages/parambardlg.h"
 #include "shell/toolsbardlg.h"
 #include "shell/widgets/dialogdockbar.h"
+#include "shell/widgets/splashwindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -420,6 +421,13 @@ TEST(RecentFileListTest, KeepsFourMostRecentFirstWithoutRepeats) {
     EXPECT_EQ(recent.files(), (QStringList{"/c.gli", "/e.gli", "/d.gli", "/b.gli"}));
     recent.remove(QStringLiteral("/e.gli"));
     EXPECT_EQ(recent.files(), (QStringList{"/c.gli", "/d.gli", "/b.gli"}));
+}
+
+TEST_F(MainFrameTest, AGliderNamedOnTheCommandLineIsNotOpened) {
+    CKeshApp app({"kesh", sampleGlider("Ariel15")},
+                 std::make_unique<SettingsStore>(temp.filePath(QStringLiteral("app.ini"))));
+    EXPECT_TRUE(app.mainFrame().documents().isEmpty());
+    EXPECT_NE(app.mainFrame().splash(), nullptr);
 }
 
 TEST(KeshAppTest, TheSplashIsLeftOutOnlyForEmbeddingAndAutomationStarts) {
