@@ -64,7 +64,8 @@ CKeshDoc* CMainFrame::adoptDocument(std::unique_ptr<CKeshDoc> document) {
     documents_.append(adopted);
     connect(adopted, &CKeshDoc::modifiedChanged, this, [this, adopted](bool modified) {
         for (CChildFrame* frame : childFrames(adopted))
-            frame->setWindowModified(modified);
+            if (frame->windowTitle().contains(QStringLiteral("[*]")))
+                frame->setWindowModified(modified);
         updateTitle();
     });
     updateMenus();
@@ -74,14 +75,19 @@ CKeshDoc* CMainFrame::adoptDocument(std::unique_ptr<CKeshDoc> document) {
 CChildFrame* CMainFrame::openWindow(CKeshDoc& document, const QString& title) {
     auto* frame = new CChildFrame(document);
     frame->setWindowTitle(title);
-    frame->setWindowModified(document.isModified());
+    if (title.contains(QStringLiteral("[*]")))
+        frame->setWindowModified(document.isModified());
     frame->setCloseGuard([this](CChildFrame& closing) { return confirmFrameClose(closing); });
     connect(frame, &CChildFrame::closing, this, &CMainFrame::frameClosing);
     CMyglView* view = frame->view();
     connect(view, &CMyglView::focusGained, this, &CMainFrame::viewFocused);
-    connect(view, &CMyglView::contextFailed, this, [this](const QString& message) {
-        prompts_.message(this, message, kError, PromptIcon::Error);
-    });
+    // Queued: the failure is found while the view sets up its context.
+    connect(
+        view, &CMyglView::contextFailed, this,
+        [this](const QString& message) {
+            prompts_.message(this, message, kError, PromptIcon::Error);
+        },
+        Qt::QueuedConnection);
     mdi_->addSubWindow(frame);
     placeCascaded(frame);
     frame->show();
