@@ -82,6 +82,13 @@ void CGeneralPage::writeSpecificationSheet() {
         specificationSheetText(heldName_, glider.surfaces[WingLeft].foil.name, glider.totalWeight(),
                                glider.span(), glider.wingArea(), glider.wingLoading());
     const QString path = QDir::current().absoluteFilePath(QStringLiteral("doc.html"));
-    ::writeSpecificationSheet(QFile::encodeName(path).toStdString(), text);
+    // An older sheet left in place would show another glider as if it were this one.
+    if (!::writeSpecificationSheet(QFile::encodeName(path).toStdString(), text)) {
+        prompts().message(this,
+                          QString::fromUtf8("Impossible d'écrire la nomenclature dans %1.")
+                              .arg(QDir::toNativeSeparators(path)),
+                          QStringLiteral("Erreur"), PromptIcon::Error);
+        return;
+    }
     opener_(QUrl::fromLocalFile(path));
 }

@@ -181,6 +181,21 @@ TEST_F(ParamBarTest, NomenclatureWritesTheHeldNameInTheWorkingDirectoryAndOpensI
     EXPECT_FALSE(text.contains("Unapplied"));
 }
 
+TEST_F(ParamBarTest, ASheetThatCannotBeWrittenIsReportedAndNotOpened) {
+    ASSERT_NE(frame->openFile(sampleGlider("Ariel15")), nullptr);
+    QDir(temp.path()).mkdir(QStringLiteral("doc.html"));
+    bool opened = false;
+    general().setSheetOpener([&](const QUrl&) { opened = true; });
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(temp.path());
+    general().sheetButton()->click();
+    QDir::setCurrent(previous);
+    EXPECT_FALSE(opened);
+    ASSERT_EQ(prompts.messages().size(), 1);
+    EXPECT_TRUE(prompts.messages()[0].text.startsWith(QStringLiteral("Impossible")));
+    EXPECT_EQ(prompts.messages()[0].icon, PromptIcon::Error);
+}
+
 TEST_F(ParamBarTest, RangeCheckNamesTheBoundsWithAWarning) {
     RangePage page(*frame);
     EXPECT_TRUE(page.check(20));
