@@ -54,8 +54,8 @@ bool QtUserPrompts::askYesNo(QWidget* owner, const QString& text, const QString&
 
 SaveAnswer QtUserPrompts::askSaveChanges(QWidget* owner, const QString& text,
                                          const QString& caption) {
-    const auto answer = QMessageBox::question(
-        owner, caption, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const auto answer =
+        ask(owner, text, caption, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (answer == QMessageBox::Yes)
         return SaveAnswer::Yes;
     if (answer == QMessageBox::No)
