@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QOpenGLWidget>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -84,6 +85,11 @@ CMainFrame::CMainFrame(SettingsStore& settings, UserPrompts& prompts, Options op
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
+    // A GL child from the start makes the native window an OpenGL one at once; otherwise
+    // the first document's view would recreate it, flickering and losing its activation.
+    auto* glSeed = new QOpenGLWidget(this);
+    glSeed->setFixedSize(1, 1);
+    glSeed->hide();
     connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::updateTitle);
 
     restorePlacement();

@@ -289,6 +289,14 @@ TEST_F(MainFrameTest, EveryWindowRedrawsAfterAnAppliedChange) {
     EXPECT_NE(before, after);
 }
 
+TEST_F(MainFrameTest, TheFirstViewDoesNotRecreateTheShownWindow) {
+    showFrame();
+    const WId before = frame->winId();
+    ASSERT_NE(frame->fileNew(), nullptr);
+    waitForViews();
+    EXPECT_EQ(frame->winId(), before);
+}
+
 TEST_F(MainFrameTest, FocusOnAViewReloadsThePagesAndTheToolsBar) {
     CKeshDoc* ariel = frame->openFile(sampleGlider("Ariel15"));
     CKeshDoc* vespa = frame->openFile(sampleGlider("Vespa"));
