@@ -14,15 +14,6 @@ constexpr double kDegreesToRadians = 0.01745329252;
 constexpr int kMaxPolars = 256;
 const char* const kCaption = "Error";
 
-float finiteFloat(double value) {
-    const float f = static_cast<float>(value);
-    return std::isfinite(f) ? f : 0.0f;
-}
-
-float readFloat(const std::string& text, const std::string& key) {
-    return finiteFloat(toDouble(findValue(text, key)));
-}
-
 std::int32_t toReynolds(const std::string& text) {
     const long value = toLong(text);
     if (value > INT32_MAX)

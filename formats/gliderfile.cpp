@@ -21,15 +21,6 @@ double finiteDouble(double value) {
     return std::isfinite(value) ? value : 0.0;
 }
 
-float finiteFloat(double value) {
-    const float f = static_cast<float>(value);
-    return std::isfinite(f) ? f : 0.0f;
-}
-
-float readFloat(const std::string& text, const std::string& key) {
-    return finiteFloat(toDouble(findValue(text, key)));
-}
-
 std::string readGliderText(const std::string& path) {
     std::string text;
     switch (loadTextFile(path, text)) {

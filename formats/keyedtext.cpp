@@ -1,6 +1,7 @@
 #include "formats/keyedtext.h"
 
 #include <charconv>
+#include <cmath>
 #include <climits>
 #include <clocale>
 #include <cstdlib>
@@ -260,6 +261,15 @@ int toInt(const std::string& text) {
     if (value < INT_MIN)
         return INT_MIN;
     return static_cast<int>(value);
+}
+
+float finiteFloat(double value) {
+    const float f = static_cast<float>(value);
+    return std::isfinite(f) ? f : 0.0f;
+}
+
+float readFloat(const std::string& text, const std::string& key) {
+    return finiteFloat(toDouble(findValue(text, key)));
 }
 
 std::string formatNumber(double value) {

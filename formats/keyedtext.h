@@ -51,5 +51,11 @@ double toDouble(const std::string& text);
 int toInt(const std::string& text); // clamped to the int range
 long toLong(const std::string& text);
 
+// A number narrowed to float; what does not fit or is not finite reads as 0, so nothing
+// the readers fill in can carry an infinity or a NaN into the model.
+float finiteFloat(double value);
+// The number of a key's value in a section, as finiteFloat.
+float readFloat(const std::string& text, const std::string& key);
+
 // "%.6g" in the C locale.
 std::string formatNumber(double value);
