@@ -23,8 +23,11 @@ seed() {
     fi
 }
 
-# A frozen copy of the sample airfoils for the readers to load.
-rm -rf "$build/sim" && mkdir -p "$build/sim/gliders" && cp -r "$root/sample/airfoils" "$build/sim/"
+# A frozen copy of the sample airfoils for the readers to load, made once so that runs
+# started side by side never see it half copied.
+if [ ! -d "$build/sim/airfoils" ]; then
+    mkdir -p "$build/sim/gliders" && cp -r "$root/sample/airfoils" "$build/sim/"
+fi
 export KESH_FUZZ_SIM="$build/sim"
 
 run() {
