@@ -9,7 +9,7 @@ out="${KESH_BENCH_OUT:-$build/bench-results}"
 mkdir -p "$out"
 for b in read render shell; do
     echo "== kesh-bench-$b"
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench/kesh-bench-$b" \
+    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$build/bench/kesh-bench-$b" \
         --benchmark_repetitions="${KESH_BENCH_REPETITIONS:-5}" --benchmark_report_aggregates_only=true \
         --benchmark_out="$out/$b.json" --benchmark_out_format=json
 done

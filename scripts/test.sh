@@ -6,4 +6,6 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/build.sh"
 build="${KESH_BUILD_DIR:-$root/build}"
 cd "$build"
-xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j"$(nproc)"
+# -noreset: Xvfb otherwise resets when its last client leaves and refuses the next test
+# program that connects during the reset.
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --output-on-failure -j"$(nproc)"
