@@ -38,6 +38,10 @@ mode_t modeFor(const std::string& path) {
 bool replaceFileContents(const std::string& requestedPath, const std::string& bytes,
                          std::string& error) {
     // A link is kept and the file it names replaced; a device or directory never is.
+    if (requestedPath.find('\0') != std::string::npos) {
+        error = "le nom du fichier contient un octet nul";
+        return false;
+    }
     std::string path = requestedPath;
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0) {

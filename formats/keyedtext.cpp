@@ -1,9 +1,9 @@
 #include "formats/keyedtext.h"
 
 #include <charconv>
-#include <cmath>
 #include <climits>
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -136,6 +136,9 @@ private:
 
 TextFileStatus loadTextFile(const std::string& path, std::string& text) {
     text.clear();
+    // A NUL would cut the name short and open another file than the one named.
+    if (path.find('\0') != std::string::npos)
+        return TextFileStatus::CannotOpen;
     // Devices are never opened; the check after opening covers a file swapped meanwhile.
     struct stat before {};
     if (::stat(path.c_str(), &before) != 0 || !S_ISREG(before.st_mode))

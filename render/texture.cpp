@@ -48,7 +48,8 @@ void load(const std::string& path, int& textureId, int& hasTexture) {
 } // namespace
 
 std::optional<std::vector<unsigned char>> readTextureFile(const std::string& path) {
-    if (path.empty())
+    // A NUL would cut the name short and open another file than the one named.
+    if (path.empty() || path.find('\0') != std::string::npos)
         return std::nullopt;
     // A device or a pipe could block the read for ever.
     std::error_code ec;

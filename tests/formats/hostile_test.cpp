@@ -208,3 +208,14 @@ TEST_F(HostileFiles, ASaveThatFailsPartWayKeepsThePreviousFile) {
 }
 
 } // namespace
+
+// Found by fuzzing: a NUL inside a name cut the path short, so "good.txt\0x/y" loaded
+// good.txt while the glider kept "y" as the airfoil's name and could not be reopened.
+TEST_F(HostileFiles, ANulInAnAirfoilNameIsNotFound) {
+    const std::string name("good.txt\0x/y", 12);
+    const std::string message =
+        gliderError("[main]\nname = \"H\"\n[wing]\nfoil.filename = \"" + name + "\"\n");
+    EXPECT_NE(message.find("not found"), std::string::npos) << message;
+    std::string text;
+    EXPECT_EQ(loadTextFile(sim() + "/airfoils/" + name, text), TextFileStatus::CannotOpen);
+}

@@ -37,6 +37,12 @@ TEST(ReadTextureFile, RefusesNoPathMissingFilesAndAnythingButRegularFiles) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_FALSE(readTextureFile(fifo));
     std::filesystem::remove(fifo);
+
+    // A NUL would cut the name short and open the file before it.
+    const std::string real = (scratchDir() / "skin.raw").string();
+    std::ofstream(real, std::ios::binary) << "x";
+    EXPECT_TRUE(readTextureFile(real));
+    EXPECT_FALSE(readTextureFile(real + std::string("\0/other.raw", 11)));
 }
 
 TEST(ReadTextureFile, ShortFileIsPaddedWithZeroAndLongFileIsCut) {
