@@ -18,6 +18,8 @@ seed() {
     foilfile) cp -n "$root"/sample/airfoils/*.txt "$root"/tests/formats/data/sim/airfoils/*.txt "$dir"/ ;;
     *) find "$root/sample/gliders" "$root/tests" -name '*.gli' -exec cp -n {} "$dir"/ \; ;;
     esac
+    # Inputs that once failed stay in every corpus.
+    cp -n "$root"/fuzz/regressions/* "$dir"/ 2>/dev/null || true
     if [ "$name" = keyedtext ]; then
         cp -n "$root"/sample/airfoils/*.txt "$dir"/
     fi
