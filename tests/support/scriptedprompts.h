@@ -72,7 +72,16 @@ public:
     }
     std::optional<QString> setup(QWidget*, const QString& iniPath) override {
         shown.append({Kind::Setup, iniPath, {}, PromptIcon::None, {}, {}});
-        return take(setupAnswers, std::optional<QString>());
+        // Unpacked by hand: moving an optional QString out of the queue trips a false
+        // "may be used uninitialized" in some optimisation levels.
+        if (setupAnswers.empty())
+            return std::nullopt;
+        const bool confirmed = setupAnswers.front().has_value();
+        const QString path = confirmed ? *setupAnswers.front() : QString();
+        setupAnswers.pop_front();
+        if (!confirmed)
+            return std::nullopt;
+        return path;
     }
 
 private:
