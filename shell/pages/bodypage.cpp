@@ -53,8 +53,7 @@ QWidget* CBodyPage::buildFields() {
     layout->setVerticalSpacing(3);
 
     texture_ = new QLineEdit;
-    textureBrowse_ = new QPushButton(QStringLiteral("..."));
-    textureBrowse_->setFixedSize(24, 22);
+    textureBrowse_ = smallButton(QStringLiteral("..."));
     layout->addWidget(new QLabel(QStringLiteral("Fichier Texture : ")), 0, 0);
     layout->addWidget(texture_, 0, 1);
     layout->addWidget(textureBrowse_, 0, 2);
@@ -66,8 +65,7 @@ QWidget* CBodyPage::buildFields() {
     colorText_->setMaximumWidth(60);
     weight_ = new QLineEdit;
     weight_->setMaximumWidth(70);
-    estimate_ = new QPushButton(QStringLiteral("E"));
-    estimate_->setFixedSize(24, 22);
+    estimate_ = smallButton(QStringLiteral("E"));
     estimate_->setToolTip(QStringLiteral("Evaluation du poids"));
     row->addWidget(colorButton_);
     row->addWidget(colorText_);
@@ -83,9 +81,7 @@ QWidget* CBodyPage::buildFields() {
 
 void CBodyPage::resizeEvent(QResizeEvent* event) {
     CParamPage::resizeEvent(event);
-    const int fieldsHeight = fields_->sizeHint().height();
-    fields_->setGeometry(0, 0, width(), fieldsHeight);
-    placeGridArea(std::max(kGridTop, fieldsHeight + 3), size(), frame_, grid_, add_, remove_);
+    layOutGridPage(fields_, kGridTop, size(), frame_, grid_, add_, remove_);
 }
 
 void CBodyPage::showColor(std::uint32_t color) {
@@ -180,9 +176,7 @@ void CBodyPage::deleteRow() {
 }
 
 void CBodyPage::browseTexture() {
-    const QString path = prompts().openFile(
-        this, QStringLiteral("Ouvrir"), QStringLiteral("Texture Files (*.raw);;All Files (*.*)"),
-        QStringLiteral("*.raw"));
+    const QString path = chooseTextureFile(prompts(), this);
     if (!path.isEmpty())
         texture_->setText(path);
 }

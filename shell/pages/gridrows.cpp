@@ -99,12 +99,27 @@ int rowToDelete(CGridCtrl& grid, UserPrompts& prompts, QWidget* owner) {
     return prompts.askYesNo(owner, question, QStringLiteral("Question")) ? row : -1;
 }
 
-void placeGridArea(int top, const QSize& client, QGroupBox* frame, CGridCtrl* grid,
-                   QPushButton* add, QPushButton* remove) {
+void layOutGridPage(QWidget* fields, int gridTop, const QSize& client, QGroupBox* frame,
+                    CGridCtrl* grid, QPushButton* add, QPushButton* remove) {
+    const int fieldsHeight = fields->sizeHint().height();
+    fields->setGeometry(0, 0, client.width(), fieldsHeight);
+    const int top = std::max(gridTop, fieldsHeight + 3);
     const int cx = client.width();
     const int cy = client.height();
     frame->setGeometry(7, top, cx - 14, cy - top - 27);
     grid->setGeometry(10, top + 9, cx - 20, cy - top - 39);
     add->setGeometry(cx - 90, cy - 20, 30, 20);
     remove->setGeometry(cx - 50, cy - 20, 30, 20);
+}
+
+QPushButton* smallButton(const QString& text) {
+    auto* button = new QPushButton(text);
+    button->setFixedSize(24, 22);
+    return button;
+}
+
+QString chooseTextureFile(UserPrompts& prompts, QWidget* owner) {
+    return prompts.openFile(owner, QStringLiteral("Ouvrir"),
+                            QStringLiteral("Texture Files (*.raw);;All Files (*.*)"),
+                            QStringLiteral("*.raw"));
 }

@@ -44,7 +44,15 @@ class QGroupBox;
 class QPushButton;
 class QSize;
 
-// The lower part of a grid page: the frame from `top` down, the grid inside it and "Add"
-// and "Supr" in the bottom right corner.
-void placeGridArea(int top, const QSize& client, QGroupBox* frame, CGridCtrl* grid,
-                   QPushButton* add, QPushButton* remove);
+/**
+ * Lays out a grid page: its fields across the top, then the frame from `gridTop` (or
+ * lower, when the fields need more room) down, the grid inside it and "Add" and "Supr" in
+ * the bottom right corner.
+ */
+void layOutGridPage(QWidget* fields, int gridTop, const QSize& client, QGroupBox* frame,
+                    CGridCtrl* grid, QPushButton* add, QPushButton* remove);
+
+// The small square buttons of the pages ("...", "E").
+QPushButton* smallButton(const QString& text);
+// The texture file chooser of the pages; empty when cancelled.
+QString chooseTextureFile(UserPrompts& prompts, QWidget* owner);

@@ -29,12 +29,6 @@ QLineEdit* numberField() {
     return field;
 }
 
-QPushButton* smallButton(const QString& text) {
-    auto* button = new QPushButton(text);
-    button->setFixedSize(24, 22);
-    return button;
-}
-
 } // namespace
 
 CSurfacePage::CSurfacePage(ActiveDocumentSource& source, Traits traits, QWidget* parent)
@@ -120,9 +114,7 @@ QWidget* CSurfacePage::buildFields() {
 
 void CSurfacePage::resizeEvent(QResizeEvent* event) {
     CParamPage::resizeEvent(event);
-    const int fieldsHeight = fields_->sizeHint().height();
-    fields_->setGeometry(0, 0, width(), fieldsHeight);
-    placeGridArea(std::max(kGridTop, fieldsHeight + 3), size(), frame_, grid_, add_, remove_);
+    layOutGridPage(fields_, kGridTop, size(), frame_, grid_, add_, remove_);
 }
 
 void CSurfacePage::Load() {
@@ -303,9 +295,7 @@ void CSurfacePage::browseFoil() {
 }
 
 void CSurfacePage::browseTexture() {
-    const QString path = prompts().openFile(
-        this, QStringLiteral("Ouvrir"), QStringLiteral("Texture Files (*.raw);;All Files (*.*)"),
-        QStringLiteral("*.raw"));
+    const QString path = chooseTextureFile(prompts(), this);
     if (!path.isEmpty())
         texture_->setText(path);
 }

@@ -1,6 +1,5 @@
 #include "commands.h"
 #include "jsonwriter.h"
-#include "model/errors.h"
 #include "toolargs.h"
 
 #include <iostream>
@@ -131,18 +130,9 @@ std::string gliderJson(const Glider& g) {
 } // namespace
 
 int runDump(const std::vector<std::string>& args) {
-    ToolArgs parsed;
-    std::string error;
-    if (!parseToolArgs(args, {"--sim"}, {}, parsed, error))
-        return usageError(error);
-    if (parsed.files.size() != 1)
-        return usageError("dump takes one glider file");
     Glider glider;
-    try {
-        loadPreparedGlider(glider, parsed.files[0], setUpSimulatorDirectory(parsed));
-    } catch (const err& e) {
-        return refused(e);
-    }
+    if (const int status = loadGliderArgument(args, "dump", glider); status != ExitOk)
+        return status;
     std::cout << gliderJson(glider);
     return ExitOk;
 }

@@ -18,8 +18,8 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"check", runCheck},   {"dump", runDump},   {"foil", runFoil},
-    {"save", runSave},     {"sheet", runSheet},
+    {"check", runCheck},          {"dump", runDump}, {"foil", runFoil}, {"save", runSave},
+    {"sheet", runSheet},
 #ifdef KESH_TOOL_RENDER
     {"render", runRenderCommand},
 #endif

@@ -63,3 +63,19 @@ int refused(const err& error) {
     std::cerr << error.text() << "\n";
     return ExitRefused;
 }
+
+int loadGliderArgument(const std::vector<std::string>& args, const std::string& command,
+                       Glider& glider) {
+    ToolArgs parsed;
+    std::string error;
+    if (!parseToolArgs(args, {"--sim"}, {}, parsed, error))
+        return usageError(error);
+    if (parsed.files.size() != 1)
+        return usageError(command + " takes one glider file");
+    try {
+        loadPreparedGlider(glider, parsed.files[0], setUpSimulatorDirectory(parsed));
+    } catch (const err& e) {
+        return refused(e);
+    }
+    return ExitOk;
+}

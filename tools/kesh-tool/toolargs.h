@@ -33,6 +33,13 @@ std::string setUpSimulatorDirectory(const ToolArgs& args);
 // Throws the err family.
 void loadPreparedGlider(Glider& glider, const std::string& path, const std::string& simulatorDir);
 
+/**
+ * The start of the commands that take one glider file and "--sim": parses the arguments and
+ * loads the prepared glider. Returns ExitOk, or the exit status to end with after saying why.
+ */
+int loadGliderArgument(const std::vector<std::string>& args, const std::string& command,
+                       Glider& glider);
+
 // Prints "kesh-tool: <message>" and the usage line; returns ExitUsage.
 int usageError(const std::string& message);
 // Prints the error's text; returns ExitRefused.
