@@ -1,5 +1,6 @@
 #include "shell/pages/gridrows.h"
 
+#include "shell/pages/numberfield.h"
 #include "shell/userprompts.h"
 #include "shell/widgets/gridctrl.h"
 
@@ -16,7 +17,7 @@ QString cellText(float value) {
 }
 
 double cellNumber(const QString& text) {
-    const QByteArray bytes = text.toLatin1();
+    const QByteArray bytes = typedNumberBytes(text);
     const char* first = bytes.constData();
     const char* last = first + bytes.size();
     while (first != last && (*first == ' ' || (*first >= '\t' && *first <= '\r')))

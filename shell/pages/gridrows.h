@@ -15,8 +15,8 @@ class UserPrompts;
 // Cell text of a number: "%f".
 QString cellText(float value);
 // A cell's number as the C conversion reads it, whatever the user's locale: leading blanks,
-// then the longest number; 0 when the text does not begin with one or it would not be a
-// finite float.
+// then the longest number, a comma standing for the decimal point; 0 when the text does not begin
+// with one or it would not be a finite float.
 double cellNumber(const QString& text);
 
 // 24-bit colour value, red in the low byte; each byte is the component x 255, truncated.

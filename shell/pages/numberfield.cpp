@@ -29,8 +29,14 @@ QString formatDoubleField(double value) {
     return QString::asprintf("%.*g", 15, value);
 }
 
+QByteArray typedNumberBytes(const QString& text) {
+    QByteArray bytes = text.toLatin1();
+    bytes.replace(',', '.');
+    return bytes;
+}
+
 std::optional<double> parseNumberField(const QString& text) {
-    const QByteArray bytes = text.left(kMaxFieldChars).toLatin1();
+    const QByteArray bytes = typedNumberBytes(text.left(kMaxFieldChars));
     const char* start = bytes.constData();
     while (isBlank(*start))
         ++start;

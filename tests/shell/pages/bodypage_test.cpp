@@ -128,7 +128,8 @@ TEST(GridNumbers, readLikeTheCConversion) {
     EXPECT_EQ(cellNumber("+.5"), 0.5);
     EXPECT_EQ(cellNumber("-2"), -2.0);
     EXPECT_EQ(cellNumber("0.1"), 0.1) << "not rounded to a float on the way";
-    EXPECT_EQ(cellNumber("1,5"), 1.0);
+    EXPECT_EQ(cellNumber("1,5"), 1.5) << "a typed decimal comma";
+    EXPECT_EQ(cellNumber("0,25,7"), 0.25);
     EXPECT_EQ(cellNumber("abc"), 0.0);
     EXPECT_EQ(cellNumber("+-1"), 0.0);
     EXPECT_EQ(cellNumber("nan"), 0.0);

@@ -19,6 +19,9 @@ const FieldCase kCases[] = {
     {"0", true, 0},
     {"  0.000", true, 0},
     {"0e7", true, 0},
+    // the decimal comma French users type
+    {"0,22", true, 0.22},
+    {" -1,5e1 ", true, -15},
     // zero that does not start with the digit 0
     {".0", false, 0},
     {"-0", false, 0},
@@ -27,7 +30,8 @@ const FieldCase kCases[] = {
     {"", false, 0},
     {"   ", false, 0},
     {"1.5x", false, 0},
-    {"1,5", false, 0},
+    {"1,2,3", false, 0},
+    {"1,234.5", false, 0},
     {"1 2", false, 0},
     {"\n1", false, 0},
     {"1\n", false, 0},
