@@ -1,6 +1,7 @@
 #include "formats/gliderfile.h"
 
 #include "formats/atomicfile.h"
+#include "formats/diskpath.h"
 #include "formats/foilfile.h"
 #include "formats/keyedtext.h"
 #include "formats/simulatorpaths.h"
@@ -188,12 +189,22 @@ void writeMain(LineWriter& w, const Glider& glider) {
     w.line();
 }
 
+// A file name on disk as the file stores it, in the files' code page.
+std::string storedFileName(const std::string& diskName) {
+    if (std::optional<std::string> stored = storedFromDiskPath(diskName))
+        return *stored;
+    throw errSaveGlider("Le nom de fichier '" + diskName +
+                            "' contient un caractère que le fichier planeur ne peut pas "
+                            "contenir (Windows-1252).",
+                        kCaption);
+}
+
 // The glider's own directory holds the texture, whatever directory it was picked from.
 std::string textureValue(const std::string& gliderName, const std::string& texturePath) {
     const std::string file = fileNamePart(texturePath);
     if (file.empty() || file.size() == texturePath.size())
         return {};
-    return gliderName + "\\" + file;
+    return gliderName + "\\" + storedFileName(file);
 }
 
 void writePane(LineWriter& w, const Pane& pane, int number, bool withDihedral) {
@@ -220,7 +231,7 @@ void writeSurface(LineWriter& w, const Glider& glider, int slot, const char* sec
     w.number("position.y =", s.position[1]);
     w.number("position.z =", s.position[2]);
     w.number("weight     =", s.weight);
-    w.key("foil.filename =", s.foil.foilFilename);
+    w.key("foil.filename =", storedFileName(s.foil.foilFilename));
     if (!fin)
         w.number("calage  =", s.calage * kRadiansToDegrees);
     w.key("npart   =", std::to_string(s.npart()));

@@ -12,7 +12,8 @@
  */
 void readGlider(Glider& glider, const std::string& path, const std::string& simulatorDir);
 
-// The whole glider file as written, with CR LF line ends.
+// The whole glider file as written, with CR LF line ends. Throws errSaveGlider when an
+// airfoil or texture file name has a character the files' code page cannot hold.
 std::string gliderFileText(const Glider& glider);
 
 /**

@@ -1,5 +1,7 @@
 #include "formats/simulatorpaths.h"
 
+#include "formats/codepage.h"
+#include "formats/diskpath.h"
 #include "model/errors.h"
 
 #include <algorithm>
@@ -78,23 +80,28 @@ const std::string& simulatorDirectory() {
     return storedSimulatorDirectory();
 }
 
-std::string gliderSavePath(const std::string& iniPath, const std::string& gliderName,
-                           const std::string& chosenPath) {
+std::string gliderSaveTarget(const std::string& iniPath, const std::string& gliderName,
+                             const std::string& chosenPath) {
     if (iniPath.empty())
         throw errSaveGlider(kNoIniPath, kCaption);
     if (trimmed(gliderName).empty())
         throw errSaveGlider(kNoName, kCaption);
     if (unusableName(gliderName))
-        throw errSaveGlider("Le nom du planeur '" + gliderName +
+        throw errSaveGlider("Le nom du planeur '" + fromCodePage(gliderName).toStdString() +
                                 "' ne peut pas servir de nom de répertoire.\n\nIl ne doit "
                                 "contenir ni \\, ni /, ni \", ni [ et ne peut pas être . ou ..",
                             kCaption);
     const std::string fileName = fileNamePart(chosenPath);
     if (trimmed(fileName).empty() || fileName == "." || fileName == "..")
         throw errSaveGlider("Le nom de fichier '" + chosenPath + "' ne convient pas.", kCaption);
-    const std::string dir = saveRoot(iniPath) + "gliders/" + gliderName + "/";
-    createLastLevel(dir);
-    return dir + fileName;
+    return saveRoot(iniPath) + "gliders/" + diskPathFromStored(gliderName) + "/" + fileName;
+}
+
+std::string gliderSavePath(const std::string& iniPath, const std::string& gliderName,
+                           const std::string& chosenPath) {
+    const std::string target = gliderSaveTarget(iniPath, gliderName, chosenPath);
+    createLastLevel(target.substr(0, target.size() - fileNamePart(target).size()));
+    return target;
 }
 
 std::string fileNamePart(const std::string& path) {
@@ -102,9 +109,14 @@ std::string fileNamePart(const std::string& path) {
     return separator == std::string::npos ? path : path.substr(separator + 1);
 }
 
-std::string storedToDiskPath(const std::string& simulatorDir, const std::string& subdir,
-                             const std::string& storedValue) {
-    std::string value = storedValue;
+std::string simulatorFilePath(const std::string& simulatorDir, const std::string& subdir,
+                              const std::string& name) {
+    std::string value = name;
     std::replace(value.begin(), value.end(), '\\', '/');
     return simulatorDir + "/" + subdir + "/" + value;
+}
+
+std::string storedToDiskPath(const std::string& simulatorDir, const std::string& subdir,
+                             const std::string& storedValue) {
+    return simulatorFilePath(simulatorDir, subdir, diskPathFromStored(storedValue));
 }

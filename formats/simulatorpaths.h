@@ -11,17 +11,25 @@ void setSimulatorDirectory(const std::string& dir);
 const std::string& simulatorDirectory();
 
 /**
- * The file a save writes: the ini path's directory, "gliders/", the glider name, "/", then
- * the file name of chosenPath. Creates the glider's directory (the last level only).
- * Throws errSaveGlider when no ini path is set, the name is empty or unusable, or the
- * directory cannot be created.
+ * The file a save writes: the ini path's directory, "gliders/", the glider name (as stored
+ * in the file, spelt as the file system spells it), "/", then the file name of chosenPath.
+ * Creates nothing. Throws errSaveGlider when no ini path is set or the name is empty or
+ * unusable.
  */
+std::string gliderSaveTarget(const std::string& iniPath, const std::string& gliderName,
+                             const std::string& chosenPath);
+// gliderSaveTarget, with the glider's directory created (the last level only); also throws
+// errSaveGlider when that directory cannot be created.
 std::string gliderSavePath(const std::string& iniPath, const std::string& gliderName,
                            const std::string& chosenPath);
 
 // The part after the last '\' or '/', the whole path when it has neither.
 std::string fileNamePart(const std::string& path);
 
-// simulatorDir + "/" + subdir + "/" + storedValue, a stored '\' becoming '/'.
+// simulatorDir + "/" + subdir + "/" + name, a '\' in the name becoming '/'.
+std::string simulatorFilePath(const std::string& simulatorDir, const std::string& subdir,
+                              const std::string& name);
+// simulatorFilePath of a value stored in a glider file, converted from the files' code page
+// to the file system's encoding.
 std::string storedToDiskPath(const std::string& simulatorDir, const std::string& subdir,
                              const std::string& storedValue);

@@ -29,7 +29,7 @@ struct Foil {
     static constexpr int kMaxPoints = 101;
 
     std::string name;
-    std::string foilFilename; // bare file name, the value a glider file stores
+    std::string foilFilename; // bare file name as on disk; a glider file stores it
     std::string foilPath;     // the path it was last loaded from
     std::vector<FoilPoint> points;
     std::vector<Polar> polars; // low sentinel, the file's polars, high sentinel

@@ -1,6 +1,7 @@
 #include "myglview.h"
 
 #include "drawing.h"
+#include "formats/diskpath.h"
 #include "formats/foilfile.h"
 #include "gliderrenderer.h"
 #include "listplan.h"
@@ -132,7 +133,7 @@ void CMyglView::toggleTexture() {
 bool CMyglView::screenCopy(const QString& path) {
     if (!makeViewCurrent())
         return false;
-    const bool written = writeWindowBmp(path.toStdString(), *this);
+    const bool written = writeWindowBmp(toDiskPath(path), *this);
     update();
     return written;
 }

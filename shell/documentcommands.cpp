@@ -1,6 +1,7 @@
 // The document commands of the main frame: new, open, save, save as, setup, view presets.
 #include "shell/mainframe.h"
 
+#include "formats/diskpath.h"
 #include "formats/gliderfile.h"
 #include "formats/settingsstore.h"
 #include "formats/simulatorpaths.h"
@@ -13,7 +14,7 @@
 #include "shell/toolsbardlg.h"
 #include "shell/userprompts.h"
 
-#include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
 
@@ -26,14 +27,6 @@ const QString kGliderSuffix = QStringLiteral("gli");
 const QString kError = QStringLiteral("Erreur");
 
 const char* const kPresetLabels[] = {"LEFT", "Front", "TOP", "FREE"}; // by view mode
-
-std::string diskPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
-QString fromDiskPath(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
 
 // The name the save dialog proposes: the title up to its first character that cannot
 // stand in a file name, with the glider extension.
@@ -163,7 +156,7 @@ CKeshDoc* CMainFrame::openFile(const QString& path) {
 
     auto document = std::make_unique<CKeshDoc>();
     try {
-        readGlider(document->glider(), diskPath(info.absoluteFilePath()), simulatorDirectory());
+        readGlider(document->glider(), toDiskPath(info.absoluteFilePath()), simulatorDirectory());
     } catch (const err& failure) {
         if (!failure.text().empty())
             prompts_.message(this, QString::fromStdString(failure.text()),
@@ -185,31 +178,32 @@ bool CMainFrame::fileSave() {
 
 bool CMainFrame::saveDocument(CKeshDoc& document) {
     const QFileInfo current(document.path());
-    if (!document.path().isEmpty() && current.isFile() && current.isWritable()) {
-        if (!writeDocument(document, document.path()))
+    QString chosen = document.path();
+    if (chosen.isEmpty() || !current.isFile() || !current.isWritable()) {
+        // The real target is only known from the glider's name: the question comes later.
+        chosen = prompts_.saveFile(this, QStringLiteral("Enregistrer sous"), kGliderFilter,
+                                   proposedFileName(document.title()), kGliderSuffix, false);
+        if (chosen.isEmpty())
             return false;
-        document.setModified(false);
-        return true;
     }
-
-    const QString chosen =
-        prompts_.saveFile(this, QStringLiteral("Enregistrer sous"), kGliderFilter,
-                          proposedFileName(document.title()), kGliderSuffix, true);
-    if (chosen.isEmpty())
-        return false;
     const std::optional<QString> written = writeDocument(document, chosen);
     if (!written)
         return false;
     // The file lands under the simulator's gliders directory, whatever folder was chosen.
-    document.setPath(*written);
-    document.setTitle(QFileInfo(*written).fileName());
+    if (!sameFile(*written, document.path()))
+        adoptSavedPath(document, *written);
+    document.setModified(false);
+    return true;
+}
+
+void CMainFrame::adoptSavedPath(CKeshDoc& document, const QString& written) {
+    document.setPath(written);
+    document.setTitle(QFileInfo(written).fileName());
     for (CChildFrame* frame : childFrames(&document))
         if (frame->windowTitle().endsWith(QStringLiteral("[*]")))
             frame->setWindowTitle(document.title() + QStringLiteral("[*]"));
-    rememberFile(*written);
-    document.setModified(false);
+    rememberFile(written);
     updateTitle();
-    return true;
 }
 
 bool CMainFrame::fileSaveAs() {
@@ -217,7 +211,7 @@ bool CMainFrame::fileSaveAs() {
     if (!document)
         return false;
     const QString chosen = prompts_.saveFile(this, QStringLiteral("Sauver sous"), QString(),
-                                             QString(), kGliderSuffix, true);
+                                             QString(), kGliderSuffix, false);
     if (chosen.isEmpty())
         return false;
     return writeDocument(*document, chosen).has_value();
@@ -228,13 +222,27 @@ std::optional<QString> CMainFrame::writeDocument(const CKeshDoc& document, const
     const QString iniPath =
         settings_.value(QStringLiteral("General"), QStringLiteral("gliderPath"));
     try {
-        return fromDiskPath(writeGlider(document.glider(), diskPath(iniPath), diskPath(path)));
+        const std::string target =
+            gliderSaveTarget(toDiskPath(iniPath), document.glider().name, toDiskPath(path));
+        if (!confirmReplace(document, fromDiskPath(target)))
+            return std::nullopt;
+        return fromDiskPath(writeGlider(document.glider(), toDiskPath(iniPath), toDiskPath(path)));
     } catch (const err& failure) {
         if (!failure.text().empty())
             prompts_.message(nullptr, QString::fromStdString(failure.text()),
                              QString::fromStdString(failure.caption()), PromptIcon::Error);
         return std::nullopt;
     }
+}
+
+bool CMainFrame::confirmReplace(const CKeshDoc& document, const QString& target) {
+    if (!QFileInfo::exists(target) || sameFile(target, document.path()))
+        return true;
+    return prompts_.askYesNo(
+        this,
+        QString::fromUtf8("%1 existe déjà.\nVoulez-vous le remplacer ?")
+            .arg(QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath())),
+        QStringLiteral("Question"));
 }
 
 void CMainFrame::rememberFile(const QString& path) {

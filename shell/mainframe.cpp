@@ -1,5 +1,6 @@
 #include "shell/mainframe.h"
 
+#include "formats/diskpath.h"
 #include "formats/settingsstore.h"
 #include "formats/simulatorpaths.h"
 #include "render/myglview.h"
@@ -76,7 +77,7 @@ const CommandText kCommandTexts[CMainFrame::CommandCount] = {
 CMainFrame::CMainFrame(SettingsStore& settings, UserPrompts& prompts, Options options)
     : settings_(settings), prompts_(prompts) {
     if (simulatorDirectory().empty())
-        setSimulatorDirectory(simulatorDirectoryFrom(QDir::currentPath().toStdString()));
+        setSimulatorDirectory(simulatorDirectoryFrom(toDiskPath(QDir::currentPath())));
 
     setWindowTitle(QStringLiteral("kesh"));
     setWindowIcon(QIcon(aboutPicture()));

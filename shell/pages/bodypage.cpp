@@ -1,5 +1,6 @@
 #include "shell/pages/bodypage.h"
 
+#include "formats/diskpath.h"
 #include "model/glider.h"
 #include "model/weightestimate.h"
 #include "shell/keshdoc.h"
@@ -96,7 +97,7 @@ void CBodyPage::Load() {
         return;
     setDocument(doc);
     const Body& body = doc->glider().body;
-    texture_->setText(fromModelText(body.texturePath));
+    texture_->setText(fromDiskPath(body.texturePath));
     showFloat(weight_, body.weight);
     showColor(colorRef(body.color));
 
@@ -120,9 +121,12 @@ bool CBodyPage::Apply() {
     float weight = 0;
     if (!readFloat(weight_, weight))
         return false;
+    std::string texture;
+    if (!readFileField(texture_, QStringLiteral("Fichier Texture"), texture))
+        return false;
 
     Body& body = doc->glider().body;
-    bool changed = assign(body.texturePath, toModelText(texture_->text()));
+    bool changed = assign(body.texturePath, texture);
     changed = assign(body.color, colorFromRef(color_)) || changed;
     changed = assign(body.weight, weight) || changed;
     // The grid decides the number and order of the sections.

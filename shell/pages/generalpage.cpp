@@ -1,11 +1,12 @@
 #include "shell/pages/generalpage.h"
 
+#include "formats/codepage.h"
+#include "formats/diskpath.h"
 #include "formats/htmlsheet.h"
 #include "shell/keshdoc.h"
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,9 +51,9 @@ void CGeneralPage::Load() {
     setDocument(doc);
     const Glider& glider = doc->glider();
     heldName_ = glider.name;
-    name_->setText(fromModelText(glider.name));
-    file_->setText(glider.name.empty() ? QString() : fromModelText(glider.name + ".gli"));
-    foil_->setText(fromModelText(glider.surfaces[WingLeft].foil.name));
+    name_->setText(fromCodePage(glider.name));
+    file_->setText(glider.name.empty() ? QString() : fromCodePage(glider.name + ".gli"));
+    foil_->setText(fromCodePage(glider.surfaces[WingLeft].foil.name));
     showFloat(weight_, glider.totalWeight());
     showFloat(span_, glider.span());
     showFloat(loading_, glider.wingLoading());
@@ -63,7 +64,9 @@ bool CGeneralPage::Apply() {
     CKeshDoc* doc = activeDocument();
     if (!doc)
         return true;
-    const std::string name = toModelText(name_->text());
+    std::string name;
+    if (!readStoredText(name_, QStringLiteral("Nom"), name))
+        return false;
     const bool changed = assign(doc->glider().name, name);
     heldName_ = name;
     finishApply(*doc, changed, false);
@@ -83,7 +86,7 @@ void CGeneralPage::writeSpecificationSheet() {
                                glider.span(), glider.wingArea(), glider.wingLoading());
     const QString path = QDir::current().absoluteFilePath(QStringLiteral("doc.html"));
     // An older sheet left in place would show another glider as if it were this one.
-    if (!::writeSpecificationSheet(QFile::encodeName(path).toStdString(), text)) {
+    if (!::writeSpecificationSheet(toDiskPath(path), text)) {
         prompts().message(this,
                           QString::fromUtf8("Impossible d'écrire la nomenclature dans %1.")
                               .arg(QDir::toNativeSeparators(path)),

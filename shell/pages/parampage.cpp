@@ -1,5 +1,8 @@
 #include "shell/pages/parampage.h"
 
+#include "formats/codepage.h"
+#include "formats/diskpath.h"
+#include "formats/simulatorpaths.h"
 #include "render/displaysettings.h"
 #include "shell/activedocumentsource.h"
 #include "shell/keshdoc.h"
@@ -7,6 +10,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <cmath>
 
 CParamPage::CParamPage(ActiveDocumentSource& source, QWidget* parent)
@@ -70,12 +74,29 @@ bool CParamPage::checkRange(QLineEdit* field, double value, double min, double m
     return false;
 }
 
-QString CParamPage::fromModelText(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+bool CParamPage::readStoredText(QLineEdit* field, const QString& label, std::string& value) {
+    const std::optional<std::string> stored = toCodePage(field->text());
+    if (!stored)
+        return refuseUnencodable(field, label, field->text());
+    value = *stored;
+    return true;
 }
 
-std::string CParamPage::toModelText(const QString& text) {
-    return text.toLatin1().toStdString();
+bool CParamPage::readFileField(QLineEdit* field, const QString& label, std::string& path) {
+    const std::string disk = toDiskPath(field->text().trimmed());
+    if (!storedFromDiskPath(fileNamePart(disk)))
+        return refuseUnencodable(field, label, fromDiskPath(fileNamePart(disk)));
+    path = disk;
+    return true;
+}
+
+bool CParamPage::refuseUnencodable(QLineEdit* field, const QString& label, const QString& text) {
+    refuseField(field,
+                QString::fromUtf8("Le caractère '%1' du champ '%2' ne peut pas être écrit dans "
+                                  "un fichier planeur.")
+                    .arg(firstUnencodable(text), label),
+                PromptIcon::Error);
+    return false;
 }
 
 void CParamPage::finishApply(CKeshDoc& document, bool changed, bool updateViews) {
@@ -97,7 +118,14 @@ void CParamPage::keyPressEvent(QKeyEvent* event) {
 }
 
 void CParamPage::refuseField(QLineEdit* field, const QString& text, PromptIcon icon) {
-    prompts().message(this, text, QStringLiteral("Erreur"), icon);
+    // The page may be behind another tab when "Appliquer" reaches it.
+    for (QWidget* widget = parentWidget(); widget; widget = widget->parentWidget())
+        if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
+            tabs->setCurrentWidget(this);
+            break;
+        }
     field->setFocus();
     field->selectAll();
+    prompts().message(this, text, QStringLiteral("Erreur"), icon);
+    field->setFocus();
 }

@@ -50,9 +50,12 @@ protected:
     // %2.", puts the focus on the field and returns false.
     bool checkRange(QLineEdit* field, double value, double min, double max);
 
-    // Glider text is bytes shown as Latin-1, so every byte round-trips.
-    static QString fromModelText(const std::string& text);
-    static std::string toModelText(const QString& text);
+    // Reads a text field stored in the glider file (in its code page); on a character the
+    // code page cannot hold says so, naming the field, as readFloat does.
+    bool readStoredText(QLineEdit* field, const QString& label, std::string& value);
+    // Reads a file field, blanks trimmed, into a path on disk. Its file name goes into the
+    // glider file, so it is checked as readStoredText checks text.
+    bool readFileField(QLineEdit* field, const QString& label, std::string& path);
 
     // Assigns and tells whether the value changed.
     template <typename T> static bool assign(T& target, const T& value) {
@@ -69,7 +72,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Brings the page forward and highlights the field, then says why it was refused.
     void refuseField(QLineEdit* field, const QString& text, PromptIcon icon);
+    bool refuseUnencodable(QLineEdit* field, const QString& label, const QString& text);
 
     ActiveDocumentSource& source_;
     QPointer<CKeshDoc> document_;

@@ -1,5 +1,6 @@
 #include "shell/pages/surfacepage.h"
 
+#include "formats/diskpath.h"
 #include "formats/foilfile.h"
 #include "formats/simulatorpaths.h"
 #include "model/errors.h"
@@ -128,8 +129,8 @@ void CSurfacePage::Load() {
     if (incidence_)
         showFloat(incidence_, float(surface.calage * kRadToDeg));
     showFloat(weight_, surface.weight);
-    foil_->setText(fromModelText(surface.foil.foilFilename));
-    texture_->setText(fromModelText(surface.texturePath));
+    foil_->setText(fromDiskPath(surface.foil.foilFilename));
+    texture_->setText(fromDiskPath(surface.texturePath));
 
     grid_->setRowCount(surface.npart() + 1);
     for (int row = 1; row <= surface.npart(); ++row)
@@ -166,9 +167,14 @@ bool CSurfacePage::Apply() {
     float weight = 0;
     if (!readFloat(weight_, weight))
         return false;
+    std::string foil;
+    std::string texture;
+    if (!readFileField(foil_, QStringLiteral("Fichier Profil"), foil) ||
+        !readFileField(texture_, QStringLiteral("Fichier Texture"), texture))
+        return false;
 
     Glider& glider = doc->glider();
-    bool changed = replaceFoil(glider);
+    bool changed = replaceFoil(glider, foil);
     const int panes = glider.surfaces[traits_.shownSlot].npart();
     for (int slot : traits_.writtenSlots) {
         Surface& surface = glider.surfaces[slot];
@@ -176,7 +182,7 @@ bool CSurfacePage::Apply() {
         if (incidence_)
             changed = assign(surface.calage, float(incidence * kDegToRad)) || changed;
         changed = assign(surface.weight, weight) || changed;
-        changed = assign(surface.texturePath, toModelText(texture_->text())) || changed;
+        changed = assign(surface.texturePath, texture) || changed;
         // Rows the grid does not hold (a page never loaded) leave their panes alone.
         const int rows = std::min({panes, surface.npart(), grid_->rowCount() - 1});
         for (int row = 1; row <= rows; ++row) {
@@ -197,26 +203,27 @@ bool CSurfacePage::Apply() {
     return true;
 }
 
-bool CSurfacePage::replaceFoil(Glider& glider) {
+bool CSurfacePage::replaceFoil(Glider& glider, const std::string& named) {
     const Surface& shown = glider.surfaces[traits_.shownSlot];
-    const std::string named = toModelText(foil_->text().trimmed());
     if (named.empty() || named == shown.foil.foilFilename || named == shown.foil.foilPath)
         return false;
     // A bare name is looked for where glider files keep their airfoils.
     const bool bare = named.find_first_of("/\\") == std::string::npos;
     const std::string path =
-        bare ? storedToDiskPath(simulatorDirectory(), "airfoils", named) : named;
+        bare ? simulatorFilePath(simulatorDirectory(), "airfoils", named) : named;
     Foil loaded = shown.foil;
     try {
         loadFoil(loaded, path);
     } catch (const err& failure) {
-        prompts().message(this, fromModelText(failure.text()), fromModelText(failure.caption()),
-                          PromptIcon::Error);
+        prompts().message(this, QString::fromStdString(failure.text()),
+                          QString::fromStdString(failure.caption()), PromptIcon::Error);
+        // Put back, so that the next "Appliquer" does not try it again.
+        foil_->setText(fromDiskPath(shown.foil.foilFilename));
         return false;
     }
     for (int slot : traits_.writtenSlots)
         glider.surfaces[slot].foil = loaded;
-    foil_->setText(fromModelText(loaded.foilFilename));
+    foil_->setText(fromDiskPath(loaded.foilFilename));
     return true;
 }
 

@@ -62,7 +62,7 @@ private:
     void chooseColor(int row, int col);
     // A newly named airfoil is loaded before it replaces the surfaces' foil; on failure
     // the reader's message is shown and the foil stays.
-    bool replaceFoil(Glider& glider);
+    bool replaceFoil(Glider& glider, const std::string& named);
 
     Traits traits_;
     QWidget* fields_ = nullptr;

@@ -442,3 +442,37 @@ TEST(WriteGlider, AFailedSaveIsReportedAndKeepsWhatWasThere) {
         ++entries;
     EXPECT_EQ(entries, 1);
 }
+
+TEST(AccentedNames, FilesHoldWindows1252AndPathsTakeTheFileSystemsSpelling) {
+    const std::string stored = "H\xe9lios \x8cuvre";         // in the file
+    const std::string onDisk = "H\xc3\xa9lios \xc5\x92uvre"; // as the file system spells it
+    ScratchDir dir;
+    writeBytes(dir / "sim/airfoils/profil\xc3\xa9.txt", readBytes(kSim + "/airfoils/tiny.txt"));
+    const std::string surface =
+        "foil.filename = \"profil\xe9.txt\"\ntexture = \"" + stored + "\\peau.raw\"\n";
+    writeBytes(dir / "in.gli", "[main]\nname = \"" + stored + "\"\n[wing]\n" + surface +
+                                   "[hstab]\n" + surface + "[vstab]\n" + surface);
+    Glider glider;
+    readGlider(glider, dir / "in.gli", dir / "sim");
+    EXPECT_EQ(glider.name, stored);
+    EXPECT_EQ(glider.surfaces[Fin].foil.foilPath, dir / "sim/airfoils/profil\xc3\xa9.txt");
+    EXPECT_EQ(glider.surfaces[WingLeft].texturePath, dir / ("sim/gliders/" + onDisk + "/peau.raw"));
+
+    std::filesystem::create_directories(dir / "save/gliders");
+    const std::string written = writeGlider(glider, dir / "save/vantair.ini", "in.gli");
+    EXPECT_EQ(written, dir / ("save/gliders/" + onDisk + "/in.gli"));
+    const std::string text = readBytes(written);
+    EXPECT_NE(text.find("name = \"" + stored + "\""), std::string::npos);
+    EXPECT_NE(text.find("foil.filename = \"profil\xe9.txt\""), std::string::npos);
+    EXPECT_NE(text.find("texture = \"" + stored + "\\peau.raw\""), std::string::npos);
+}
+
+TEST(AccentedNames, AFileNameTheFilesCannotHoldIsRefusedNotReplaced) {
+    Glider glider = smallGlider();
+    glider.surfaces[StabLeft].foil.foilFilename = "fl\xe2\x86\x92"
+                                                  "che.txt";
+    EXPECT_THROW(gliderFileText(glider), errSaveGlider);
+    glider = smallGlider();
+    glider.body.texturePath = "/d/\xe2\x86\x92.raw";
+    EXPECT_THROW(gliderFileText(glider), errSaveGlider);
+}

@@ -215,13 +215,33 @@ TEST_F(MainFrameTest, SaveThroughTheDialogAdoptsTheFileActuallyWritten) {
     EXPECT_TRUE(file.readAll().contains("centrum.x = \"1.5\""));
 }
 
-TEST_F(MainFrameTest, SaveOfAnOpenedGliderWritesUnderTheIniDirectory) {
+TEST_F(MainFrameTest, ADirectSaveElsewhereAdoptsTheFileWrittenAndAsksBeforeReplacingAnother) {
     makeSaveTree();
     CKeshDoc* document = frame->openFile(copyOfSample("Vespa"));
     ASSERT_NE(document, nullptr);
     ASSERT_TRUE(frame->fileSave());
     EXPECT_TRUE(prompts.shown.isEmpty());
-    EXPECT_TRUE(QFile::exists(temp.filePath(QStringLiteral("sim/gliders/Vespa/Vespa.gli"))));
+    const QString written = temp.filePath(QStringLiteral("sim/gliders/Vespa/Vespa.gli"));
+    ASSERT_TRUE(QFile::exists(written));
+    EXPECT_EQ(document->path(), written);
+    EXPECT_EQ(frame->recentFiles().files().value(0), written);
+    ASSERT_TRUE(frame->fileSave());
+    EXPECT_TRUE(prompts.shown.isEmpty()) << "its own file is replaced without a question";
+
+    // Another copy whose save would land on that file.
+    QDir(temp.path()).mkpath(QStringLiteral("other"));
+    const QString other = temp.filePath(QStringLiteral("other/Vespa.gli"));
+    QFile::copy(sampleGlider("Vespa"), other);
+    QFile(other).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    CKeshDoc* second = frame->openFile(other);
+    ASSERT_NE(second, document);
+    EXPECT_FALSE(frame->fileSave());
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(prompts.shown[0].kind, ScriptedPrompts::Kind::YesNo);
+    EXPECT_EQ(prompts.shown[0].text,
+              QDir::toNativeSeparators(written) + QString::fromUtf8(" existe déjà.\nVoulez-vous le "
+                                                                    "remplacer ?"));
+    EXPECT_EQ(second->path(), other);
 }
 
 TEST_F(MainFrameTest, SaveAsWritesACopyAndKeepsTitleAndPath) {
@@ -235,6 +255,14 @@ TEST_F(MainFrameTest, SaveAsWritesACopyAndKeepsTitleAndPath) {
     EXPECT_EQ(document->title(), QStringLiteral("Mirlo.gli"));
     EXPECT_EQ(document->path(), QFileInfo(copy).absoluteFilePath());
     EXPECT_EQ(frame->activeChildFrame()->windowTitle(), QStringLiteral("Mirlo.gli[*]"));
+
+    // The question names the file really replaced, not the one picked.
+    prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("Other.gli")));
+    prompts.yesNoAnswers.push_back(true);
+    EXPECT_TRUE(frame->fileSaveAs());
+    ASSERT_EQ(prompts.shown.size(), 3);
+    EXPECT_TRUE(prompts.shown[2].text.startsWith(QDir::toNativeSeparators(
+        temp.filePath(QStringLiteral("sim/gliders/Mirlo/Other.gli")) + QStringLiteral(" "))));
 }
 
 TEST_F(MainFrameTest, SetupStoresTheIniPathUnderBothSpellingsAndCancelStoresNothing) {

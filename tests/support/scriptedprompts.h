@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <deque>
+#include <functional>
 #include <optional>
 
 // UserPrompts for tests: records every prompt shown and answers from queues the test
@@ -31,6 +32,8 @@ public:
     std::deque<std::optional<QColor>> colorAnswers;
     std::deque<std::optional<float>> weightAnswers;
     std::deque<std::optional<QString>> setupAnswers;
+    // Runs while a message is up, to see what the user sees behind it.
+    std::function<void()> whileMessageShows;
 
     // The messages shown, in order.
     QList<Shown> messages() const {
@@ -43,6 +46,8 @@ public:
 
     void message(QWidget*, const QString& text, const QString& caption, PromptIcon icon) override {
         shown.append({Kind::Message, text, caption, icon, {}, {}});
+        if (whileMessageShows)
+            whileMessageShows();
     }
     bool askYesNo(QWidget*, const QString& text, const QString& caption) override {
         shown.append({Kind::YesNo, text, caption, PromptIcon::Question, {}, {}});

@@ -1,5 +1,6 @@
 #include "rendercommand.h"
 
+#include "formats/diskpath.h"
 #include "formats/gliderfile.h"
 #include "formats/simulatorpaths.h"
 #include "model/errors.h"
@@ -197,7 +198,7 @@ bool writeImage(const QImage& image, const std::string& path) {
         const std::optional<Dib> dib = bitmapToDib(image);
         return dib && writeDib(path, *dib);
     }
-    QSaveFile file(QString::fromStdString(path));
+    QSaveFile file(fromDiskPath(path));
     return file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
 }
 

@@ -244,4 +244,59 @@ TEST_F(EndToEnd, aGliderBuiltInThePagesSurvivesSaveAndReopen) {
     EXPECT_EQ(page<CFinPage>(CParamBarDlg::Fin).grid()->cellText(2, 3), "0.050000");
 }
 
+TEST_F(EndToEnd, accentedAirfoilDirectoryAndGliderNameSaveAndReopenFromTheRecentList) {
+    const QString downloads = temp.filePath(QString::fromUtf8("Téléchargements"));
+    QDir().mkpath(downloads);
+    const QString airfoil = QString::fromUtf8("profilé.txt");
+    const QString kw3013 = temp.filePath("sim/airfoils/kw3013.txt");
+    ASSERT_TRUE(QFile::copy(kw3013, downloads + "/" + airfoil));
+    ASSERT_TRUE(QFile::copy(kw3013, temp.filePath("sim/airfoils/") + airfoil));
+
+    frame->action(CMainFrame::New)->trigger();
+    CKeshDoc* doc = frame->activeDocument();
+    page<CGeneralPage>(CParamBarDlg::General).nameField()->setText(QString::fromUtf8("Hélios"));
+    auto& wing = page<CWingPage>(CParamBarDlg::Wing);
+    prompts.openAnswers.push_back(downloads + "/" + airfoil);
+    QTest::mouseClick(wing.foilBrowseButton(), Qt::LeftButton);
+    typeInto(wing.weightField(), "0,35");
+    QTest::mouseClick(wing.addButton(), Qt::LeftButton);
+    typeCell(*wing.grid(), 1, 1, "0,22");
+    typeInto(page<CStabPage>(CParamBarDlg::Stab).foilField(), "kw0009.txt");
+    typeInto(page<CFinPage>(CParamBarDlg::Fin).foilField(), "kw0009.txt");
+    QTest::mouseClick(frame->paramBar()->applyButton(), Qt::LeftButton);
+    EXPECT_TRUE(prompts.messages().isEmpty()) << prompts.messages().value(0).text.toStdString();
+    EXPECT_EQ(wing.foilField()->text(), airfoil);
+    EXPECT_FLOAT_EQ(doc->glider().surfaces[WingRight].weight, 0.35f);
+    EXPECT_FLOAT_EQ(doc->glider().surfaces[WingRight].pane(0).c1, 0.22f);
+
+    prompts.saveFileAnswers.push_back(temp.filePath("helios.gli"));
+    frame->action(CMainFrame::Save)->trigger();
+    const QString saved = temp.filePath(QString::fromUtf8("sim/gliders/Hélios/helios.gli"));
+    ASSERT_TRUE(QFile::exists(saved));
+    EXPECT_EQ(doc->path(), saved);
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.contains("name = \"H\xe9lios\""));
+    EXPECT_TRUE(bytes.contains("foil.filename = \"profil\xe9.txt\""));
+
+    // Ctrl+S again saves in place, without the dialog.
+    const qsizetype asked = prompts.shown.size();
+    doc->setModified(true);
+    frame->action(CMainFrame::Save)->trigger();
+    EXPECT_EQ(prompts.shown.size(), asked);
+    EXPECT_FALSE(doc->isModified());
+
+    frame->mdiArea()->closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(frame->recentFiles().files().value(0), saved);
+    frame->recentFileActions().value(0)->trigger();
+    CKeshDoc* reopened = frame->activeDocument();
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(reopened->glider().name, "H\xe9lios");
+    EXPECT_EQ(page<CGeneralPage>(CParamBarDlg::General).nameField()->text(),
+              QString::fromUtf8("Hélios"));
+    EXPECT_EQ(page<CWingPage>(CParamBarDlg::Wing).foilField()->text(), airfoil);
+}
+
 } // namespace

@@ -107,6 +107,44 @@ TEST_F(ParamBarTest, ABadNumberStopsItsPageOnlyAndKeepsThatPagesValues) {
     EXPECT_EQ(document->glider().inertia, before.inertia);
 }
 
+TEST_F(ParamBarTest, ARefusedFieldOnAHiddenPageComesForwardHighlightedBeforeItsMessage) {
+    ASSERT_NE(frame->openFile(sampleGlider("Ariel15")), nullptr);
+    auto* wing = static_cast<CSurfacePage*>(bar().page(CParamBarDlg::Wing));
+    wing->weightField()->setText(QStringLiteral("lourd"));
+    QWidget* pageShown = nullptr;
+    QString selected;
+    prompts.whileMessageShows = [&] {
+        pageShown = bar().tabs()->currentWidget();
+        selected = wing->weightField()->selectedText();
+    };
+    bar().ApplyAll();
+    ASSERT_EQ(prompts.messages().size(), 1);
+    EXPECT_EQ(pageShown, wing);
+    EXPECT_EQ(selected, QStringLiteral("lourd"));
+}
+
+TEST_F(ParamBarTest, TheNameIsWindows1252AndACharacterItCannotHoldIsRefused) {
+    CKeshDoc* document = frame->openFile(sampleGlider("Ariel15"));
+    ASSERT_NE(document, nullptr);
+    general().nameField()->setText(QString::fromUtf8("Hélios Œuvre"));
+    ASSERT_TRUE(general().Apply());
+    EXPECT_EQ(document->glider().name, "H\xe9lios \x8cuvre");
+    bar().ReloadPages();
+    EXPECT_EQ(general().nameField()->text(), QString::fromUtf8("Hélios Œuvre"));
+    EXPECT_EQ(general().fileField()->text(), QString::fromUtf8("Hélios Œuvre.gli"));
+
+    general().nameField()->setText(QString::fromUtf8("Flèche → 2"));
+    misc().centreField(2)->setText(QStringLiteral("0.9"));
+    bar().ApplyAll();
+    ASSERT_EQ(prompts.messages().size(), 1);
+    EXPECT_EQ(prompts.messages()[0].text,
+              QString::fromUtf8("Le caractère '→' du champ 'Nom' ne peut pas être écrit dans un "
+                                "fichier planeur."));
+    EXPECT_EQ(prompts.messages()[0].icon, PromptIcon::Error);
+    EXPECT_EQ(document->glider().name, "H\xe9lios \x8cuvre");
+    EXPECT_FLOAT_EQ(document->glider().centrum[2], 0.9f);
+}
+
 TEST_F(ParamBarTest, APageFailingEarlierDoesNotStopTheFollowingPages) {
     CKeshDoc* document = frame->openFile(sampleGlider("Ariel15"));
     ASSERT_NE(document, nullptr);

@@ -319,6 +319,25 @@ TEST_F(WingPageTest, anUnreadableAirfoilIsReportedAndTheFoilStays) {
         EXPECT_EQ(glider().surfaces[slot].foil.foilFilename, "old.txt");
         EXPECT_EQ(glider().surfaces[slot].weight, 1.5f) << "the other values still apply";
     }
+    // Put back after its message, so the next Apply does not try it again.
+    EXPECT_EQ(page.foilField()->text(), "old.txt");
+    ASSERT_TRUE(page.Apply());
+    EXPECT_EQ(source.scripted.messages().size(), 1);
+}
+
+TEST_F(WingPageTest, aFileNameTheGliderFileCannotHoldIsRefusedNamingTheField) {
+    const Surface before = glider().surfaces[WingLeft];
+    page.weightField()->setText("1.5");
+    page.textureField()->setText(QString::fromUtf8("/tex/Été→hiver.raw"));
+    EXPECT_FALSE(page.Apply());
+    ASSERT_EQ(source.scripted.messages().size(), 1);
+    EXPECT_EQ(lastShown().text, QString::fromUtf8("Le caractère '→' du champ 'Fichier Texture' ne "
+                                                  "peut pas être écrit dans un fichier planeur."));
+    EXPECT_EQ(glider().surfaces[WingLeft].weight, before.weight);
+    // Only the file name is stored: any directory will do.
+    page.textureField()->setText(QString::fromUtf8("/tex→/Été.raw"));
+    ASSERT_TRUE(page.Apply());
+    EXPECT_EQ(glider().surfaces[WingRight].texturePath, "/tex\xe2\x86\x92/\xc3\x89t\xc3\xa9.raw");
 }
 
 TEST(SurfacePageWithoutDocument, doesNothing) {
