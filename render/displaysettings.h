@@ -9,6 +9,7 @@ enum VisibilityBit {
     ShowBody = 0x10,
     ShowFin = 0x20,
 };
+inline constexpr int kShowAll = 255;
 
 // Update hints a document sends to its views; bits combine.
 enum UpdateHint { HintRedraw = 0, HintFill = 1, HintTexture = 2, HintRebuild = 4 };
@@ -17,5 +18,5 @@ enum UpdateHint { HintRedraw = 0, HintFill = 1, HintTexture = 2, HintRebuild = 4
 struct DisplaySettings {
     int fill = 1;    // 1 filled, 0 outlines
     int texture = 1; // 1 textured, 0 plain colours
-    int visibility = 255;
+    int visibility = kShowAll;
 };

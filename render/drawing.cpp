@@ -62,8 +62,9 @@ void drawPane(const Pane& pane, int textured, float spanSum) {
     if (strip.vertices.empty())
         return;
     glPushMatrix();
-    glTranslatef(strip.translation[0], strip.translation[1], strip.translation[2]);
-    glRotatef(strip.rotationDegrees, 1.0f, 0.0f, 0.0f);
+    glTranslatef(float(strip.translation[0]), float(strip.translation[1]),
+                 float(strip.translation[2]));
+    glRotatef(float(strip.rotationDegrees), 1.0f, 0.0f, 0.0f);
     glColor3fv(pane.color.data());
     glBegin(GL_TRIANGLE_STRIP);
     for (std::size_t i = 0; i + 1 < strip.vertices.size(); i += 2) {

@@ -1,5 +1,6 @@
 #include "geometry.h"
 
+#include "model/angles.h"
 #include "model/body.h"
 #include "model/foil.h"
 #include "model/pane.h"
@@ -9,10 +10,9 @@
 
 namespace {
 
-constexpr float kDegreesPerRadian = 57.29577951f;
 constexpr double kRingStep = 0.785398163375; // a quarter of pi, as the rings were always cut
 
-bool finite(const Vec3f& v) {
+template <typename T> bool finite(const std::array<T, 3>& v) {
     return std::isfinite(v[0]) && std::isfinite(v[1]) && std::isfinite(v[2]);
 }
 
@@ -59,28 +59,38 @@ float profileT(const std::vector<FoilPoint>& pts, std::size_t k) {
     return x >= pts[k - 1].x ? (x + 1.0f) / 2.0f : x / 2.0f;
 }
 
-// A surface without span has nothing to spread the image over: use the middle column.
-float spanS(float spanSum, float offset) {
-    if (spanSum == 0.0f)
+// (S - Y0 - offset) / (2S) in double. A surface without span has nothing to spread the
+// image over: use the middle column.
+float spanS(float spanSum, double rootY, double offset) {
+    const double span = spanSum;
+    if (span == 0.0)
         return 0.5f;
-    const float s = (spanSum - offset) / (2.0f * spanSum);
-    return std::isfinite(s) ? s : 0.5f;
+    const double s = (span - rootY - offset) / (2.0 * span);
+    return std::isfinite(s) ? float(s) : 0.5f;
+}
+
+// (-x, (l/2) cos a, z + (h/2)(1 + sin a)), in double from the section's values.
+Vec3f ringPoint(const BodySection& section, double cosA, double sinA) {
+    const double x = section.x;
+    const double z = section.z;
+    const double h = section.h;
+    const double l = section.l;
+    return {float(-x), float(l / 2 * cosA), float(z + h / 2 * (1 + sinA))};
 }
 
 } // namespace
 
 PaneStrip paneStrip(const Pane& pane, bool textured, float spanSum) {
     PaneStrip strip;
-    strip.translation = {float(pane.rootPoint[0]), float(pane.rootPoint[1]),
-                         float(pane.rootPoint[2])};
-    strip.rotationDegrees = float(pane.side) * pane.diedre * kDegreesPerRadian;
+    strip.translation = pane.rootPoint;
+    strip.rotationDegrees = double(pane.side) * double(pane.diedre) * kRadiansToDegrees;
     if (pane.foil == nullptr || pane.foil->points.size() < 2)
         return strip;
 
     const std::vector<FoilPoint>& pts = pane.foil->points;
-    const float y0 = strip.translation[1];
-    const float sRoot = spanS(spanSum, y0);
-    const float sTip = spanS(spanSum, y0 + float(pane.side) * pane.env);
+    const double y0 = pane.rootPoint[1];
+    const float sRoot = spanS(spanSum, y0, 0.0);
+    const float sTip = spanS(spanSum, y0, double(pane.side) * double(pane.env));
 
     strip.vertices.reserve(2 * pts.size());
     for (std::size_t k = 0; k < pts.size(); ++k) {
@@ -116,7 +126,7 @@ std::vector<std::vector<Vertex>> bodyStrips(const Body& body) {
     if (m < 2)
         return strips;
     const bool textured = body.useTexture && body.hasTexture;
-    const float last = float(m - 1);
+    const double last = double(m - 1);
 
     strips.reserve(m - 1);
     for (std::size_t i = 0; i + 1 < m; ++i) {
@@ -126,18 +136,13 @@ std::vector<std::vector<Vertex>> bodyStrips(const Body& body) {
         strip.reserve(18);
         for (int j = 0; j <= 8; ++j) {
             const double angle = j * kRingStep;
-            const float c = float(std::cos(angle));
-            const float s = float(std::sin(angle));
-            const Vec3f normal{0.0f, c, s};
+            const double c = std::cos(angle);
+            const double s = std::sin(angle);
+            const Vec3f normal{0.0f, float(c), float(s)};
             const float u = float(j) * 0.125f;
-            strip.push_back({{-a.x, a.l / 2 * c, a.z + a.h / 2 * (1 + s)},
-                             normal,
-                             {u, float(i) / last},
-                             textured});
-            strip.push_back({{-b.x, b.l / 2 * c, b.z + b.h / 2 * (1 + s)},
-                             normal,
-                             {u, float(i + 1) / last},
-                             textured});
+            strip.push_back({ringPoint(a, c, s), normal, {u, float(double(i) / last)}, textured});
+            strip.push_back(
+                {ringPoint(b, c, s), normal, {u, float(double(i + 1) / last)}, textured});
         }
         bool drawable = true;
         for (const Vertex& v : strip)

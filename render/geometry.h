@@ -18,12 +18,13 @@ struct Vertex {
 };
 
 // One pane as a triangle strip in its local frame (origin at the root leading edge), placed
-// by a translation to `translation` and a rotation of `rotationDegrees` about the X axis.
+// by a translation to `translation` and a rotation of `rotationDegrees` about the X axis,
+// both kept in double until they are handed to OpenGL.
 // Vertices come in pairs sharing one normal: root then tip on side -1, tip then root on
 // side +1. Empty when the pane cannot be drawn.
 struct PaneStrip {
-    Vec3f translation{0, 0, 0};
-    float rotationDegrees = 0;
+    std::array<double, 3> translation{0, 0, 0};
+    double rotationDegrees = 0;
     std::vector<Vertex> vertices;
 };
 

@@ -11,11 +11,11 @@ void GliderRenderer::setClientSize(int width, int height) {
     height_ = height;
 }
 
-void GliderRenderer::paint(Glider* glider) {
+void GliderRenderer::paint(Glider* glider, int visibility) {
     if (glider == nullptr || !glider->valid)
         return;
     if (!glReady_)
-        firstPaint(*glider);
+        firstPaint(*glider, visibility);
 
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_DEPTH_TEST);
@@ -29,7 +29,7 @@ void GliderRenderer::paint(Glider* glider) {
     glFinish();
 }
 
-void GliderRenderer::firstPaint(Glider& glider) {
+void GliderRenderer::firstPaint(Glider& glider, int visibility) {
     glClearColor(1, 1, 1, 1);
     glClearDepth(1.0);
     glEnable(GL_DEPTH_TEST);
@@ -44,9 +44,11 @@ void GliderRenderer::firstPaint(Glider& glider) {
     // A fresh renderer starts filled and textured whatever its document says.
     applyFill(filled_ ? 1 : 0);
     applyTexture(textured_ ? 1 : 0);
-    // Views of one glider share lists and textures; only the first one prepares it.
-    if (!isGliderPrepared(glider))
-        prepareGlider(glider);
+    // Views of one glider share its list and textures, and a new view prepares them again
+    // so that it shows what changed since: a texture chosen in a page, panes added.
+    prepareGlider(glider);
+    if (visibility != kShowAll)
+        rebuildDisplayList(glider, visibility);
     glReady_ = true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "displaysettings.h"
+
 class Glider;
 
 // Camera presets of a view.
@@ -26,8 +28,9 @@ public:
     void contextRecreated() { glReady_ = false; }
 
     // Draws one frame; nothing while the glider is missing or not valid. The first frame
-    // sets up the context and prepares the glider unless its share group already has it.
-    void paint(Glider* glider);
+    // sets up the context and prepares the glider again, its list then holding the parts
+    // the visibility mask shows.
+    void paint(Glider* glider, int visibility = kShowAll);
     // Viewport only: the projection stays as the first paint set it. True when the view
     // shrank and needs a repaint.
     bool resize(int width, int height);
@@ -42,7 +45,7 @@ public:
     bool dragging() const { return dragging_; }
 
 private:
-    void firstPaint(Glider& glider);
+    void firstPaint(Glider& glider, int visibility);
     void applyCamera() const;
     void drawAxes() const;
 

@@ -10,8 +10,9 @@ Vec3f fileFrameCentrum(const Glider& glider) {
     return {-glider.centrum[0], glider.centrum[1], glider.centrum[2]};
 }
 
-bool finHasSpan(const Glider& glider) {
-    return glider.surfaces[Fin].spanSum != 0.0f;
+// Whatever its span was at the last derivation: a fin given panes since must show.
+bool finHasPanes(const Glider& glider) {
+    return glider.surfaces[Fin].npart() > 0;
 }
 
 } // namespace
@@ -20,7 +21,7 @@ ListPlan fullListPlan(const Glider& glider) {
     ListPlan plan;
     plan.translation = fileFrameCentrum(glider);
     plan.parts = {ListPlan::kBodyPart, WingLeft, WingRight, StabLeft, StabRight};
-    if (finHasSpan(glider))
+    if (finHasPanes(glider))
         plan.parts.push_back(Fin);
     return plan;
 }
@@ -30,7 +31,7 @@ RederiveResult rederiveGlider(Glider& glider, const FoilLoader& loadFoil) {
     for (int slot = WingLeft; slot <= StabRight; ++slot)
         result.surfaces[slot] = rebuildSurface(glider.surfaces[slot], loadFoil);
     result.body = updateBody(glider.body);
-    if (finHasSpan(glider))
+    if (finHasPanes(glider))
         result.surfaces[Fin] = rebuildSurface(glider.surfaces[Fin], loadFoil);
     return result;
 }
@@ -47,6 +48,6 @@ ListPlan maskedListPlan(const Glider& glider, int visibility, const RederiveResu
     add(WingRight, ShowWingRight, result.surfaces[WingRight]);
     add(StabLeft, ShowStabLeft, result.surfaces[StabLeft]);
     add(StabRight, ShowStabRight, result.surfaces[StabRight]);
-    add(Fin, ShowFin, finHasSpan(glider) && result.surfaces[Fin]);
+    add(Fin, ShowFin, finHasPanes(glider) && result.surfaces[Fin]);
     return plan;
 }

@@ -23,10 +23,10 @@ struct RederiveResult {
 };
 
 // Every part, as the first compile after preparation emits them: the body, slots 0 to 3,
-// and the fin when it has span.
+// and the fin when it has panes.
 ListPlan fullListPlan(const Glider& glider);
 
-// Re-derives slots 0 to 3, the body and, while it has span, the fin, reloading the foils.
+// Re-derives slots 0 to 3, the body and, when it has panes, the fin, reloading the foils.
 RederiveResult rederiveGlider(Glider& glider, const FoilLoader& loadFoil);
 
 // The parts a rebuild emits under the visibility mask.

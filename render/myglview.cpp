@@ -76,7 +76,7 @@ void CMyglView::paintEvent(QPaintEvent* event) {
 void CMyglView::paintGL() {
     if (!hasContext_)
         return;
-    renderer_->paint(glider_);
+    renderer_->paint(glider_, settings_->visibility);
 }
 
 void CMyglView::resizeGL(int width, int height) {

@@ -78,7 +78,7 @@ CChildFrame* CMainFrame::openWindow(CKeshDoc& document, const QString& title) {
     connect(
         view, &CMyglView::contextFailed, this,
         [this](const QString& message) {
-            prompts_.message(this, message, kError, PromptIcon::Error);
+            prompts_.message(this, message, kError, PromptIcon::Exclamation);
         },
         Qt::QueuedConnection);
     mdi_->addSubWindow(frame);

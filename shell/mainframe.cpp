@@ -29,6 +29,7 @@ namespace {
 
 const QString kLayoutSection = QStringLiteral("General-Summary");
 const QString kLayoutKey = QStringLiteral("State");
+const QString kStatusBarKey = QStringLiteral("StatusBar");
 constexpr int kLayoutVersion = 1;
 
 // Show states of the stored placement.
@@ -183,7 +184,7 @@ void CMainFrame::createActions() {
     action(PreviousPane)->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
 
     // Commands the editor has no handler for stay visible but disabled.
-    for (Command idle : {PrintSetup, Undo, Cut, Copy, Paste, Print, NextPane, PreviousPane})
+    for (Command idle : {Undo, Cut, Copy, Paste, Print, NextPane, PreviousPane})
         action(idle)->setEnabled(false);
 
     connect(action(New), &QAction::triggered, this, &CMainFrame::fileNew);
@@ -191,6 +192,7 @@ void CMainFrame::createActions() {
     connect(action(Save), &QAction::triggered, this, &CMainFrame::fileSave);
     connect(action(SaveAs), &QAction::triggered, this, &CMainFrame::fileSaveAs);
     connect(action(Setup), &QAction::triggered, this, &CMainFrame::setup);
+    connect(action(PrintSetup), &QAction::triggered, this, [this] { prompts_.printSetup(this); });
     connect(action(Quit), &QAction::triggered, this, &QWidget::close);
     connect(action(About), &QAction::triggered, this, &CMainFrame::about);
     const std::pair<Command, int> presets[] = {
@@ -330,8 +332,10 @@ void CMainFrame::updateRecentFileActions() {
         QAction* recent = recentActions_[i];
         recent->setVisible(i < files.size());
         if (i < files.size()) {
-            recent->setText(
-                QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i])));
+            // A "&" in the path is shown, not taken for a mnemonic.
+            const QString shown =
+                QDir::toNativeSeparators(files[i]).replace(QLatin1Char('&'), QStringLiteral("&&"));
+            recent->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
             recent->setData(files[i]);
         }
     }
@@ -405,10 +409,16 @@ void CMainFrame::restoreBarLayout() {
     const QByteArray state = settings_.bytes(kLayoutSection, kLayoutKey);
     if (!state.isEmpty())
         restoreState(state, kLayoutVersion);
+    // Qt's window state leaves the status bar out.
+    if (settings_.value(kLayoutSection, kStatusBarKey) == QStringLiteral("0"))
+        action(ToggleStatusBar)->setChecked(false);
 }
 
 void CMainFrame::storeBarLayout() {
     settings_.setBytes(kLayoutSection, kLayoutKey, saveState(kLayoutVersion));
+    settings_.setValue(kLayoutSection, kStatusBarKey,
+                       action(ToggleStatusBar)->isChecked() ? QStringLiteral("1")
+                                                            : QStringLiteral("0"));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace {
@@ -92,6 +94,16 @@ std::optional<QColor> QtUserPrompts::chooseColor(QWidget* owner, std::optional<Q
 
 std::optional<float> QtUserPrompts::estimateWeight(QWidget* owner, int kind, float size) {
     return runWeightEstimateDialog(owner, kind, size);
+}
+
+QtUserPrompts::QtUserPrompts() = default;
+QtUserPrompts::~QtUserPrompts() = default;
+
+void QtUserPrompts::printSetup(QWidget* owner) {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>();
+    QPageSetupDialog dialog(printer_.get(), owner);
+    dialog.exec();
 }
 
 std::optional<QString> QtUserPrompts::setup(QWidget* owner, const QString& iniPath) {

@@ -2,9 +2,16 @@
 
 #include "shell/userprompts.h"
 
+#include <memory>
+
+class QPrinter;
+
 // The user dialogs on Qt's message boxes, file and colour choosers and our own dialogs.
 class QtUserPrompts : public UserPrompts {
 public:
+    QtUserPrompts();
+    ~QtUserPrompts() override;
+
     void message(QWidget* owner, const QString& text, const QString& caption,
                  PromptIcon icon) override;
     bool askYesNo(QWidget* owner, const QString& text, const QString& caption) override;
@@ -17,4 +24,8 @@ public:
     std::optional<QColor> chooseColor(QWidget* owner, std::optional<QColor> initial) override;
     std::optional<float> estimateWeight(QWidget* owner, int kind, float size) override;
     std::optional<QString> setup(QWidget* owner, const QString& iniPath) override;
+    void printSetup(QWidget* owner) override;
+
+private:
+    std::unique_ptr<QPrinter> printer_; // made at the first set-up
 };

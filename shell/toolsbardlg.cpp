@@ -33,7 +33,9 @@ CToolsBarDlg::CToolsBarDlg(ActiveDocumentSource& source, QWidget* parent)
       wing_(checkBox(QStringLiteral("Aile"))), body_(checkBox(QStringLiteral("Fuselage"))),
       stab_(checkBox(QStringLiteral("Stab"))), fin_(checkBox(QStringLiteral("Derive"))) {
     slider_->setRange(1, 100);
-    slider_->setInvertedAppearance(true); // 1 at the top
+    // 1 at the top, and the arrow keys and the wheel move the thumb the way it is drawn.
+    slider_->setInvertedAppearance(true);
+    slider_->setInvertedControls(true);
     slider_->setTickPosition(QSlider::TicksBothSides);
     slider_->setTickInterval(10);
     slider_->setValue(kInitialPosition);

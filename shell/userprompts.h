@@ -33,11 +33,12 @@ public:
                              const QString& proposedName, const QString& defaultSuffix,
                              bool confirmOverwrite) = 0;
     // Colour chooser, preset with `initial` when given; nullopt when cancelled.
-    virtual std::optional<QColor> chooseColor(QWidget* owner,
-                                              std::optional<QColor> initial) = 0;
+    virtual std::optional<QColor> chooseColor(QWidget* owner, std::optional<QColor> initial) = 0;
     // The weight estimator for a component kind and size; the estimate in hundredths of
     // a kilogram, or nullopt when cancelled.
     virtual std::optional<float> estimateWeight(QWidget* owner, int kind, float size) = 0;
     // The Setup dialog preset with the stored ini path; the new path, or nullopt on Cancel.
     virtual std::optional<QString> setup(QWidget* owner, const QString& iniPath) = 0;
+    // The platform's printer set-up dialog; the choices last for the session.
+    virtual void printSetup(QWidget* owner) = 0;
 };

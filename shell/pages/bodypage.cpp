@@ -118,24 +118,28 @@ bool CBodyPage::Apply() {
     CKeshDoc* doc = activeDocument();
     if (!doc)
         return true;
-    float weight = 0;
+    Body& body = doc->glider().body;
+    float weight = body.weight;
     if (!readFloat(weight_, weight))
         return false;
     std::string texture;
     if (!readFileField(texture_, QStringLiteral("Fichier Texture"), texture))
         return false;
 
-    Body& body = doc->glider().body;
     bool changed = assign(body.texturePath, texture);
-    changed = assign(body.color, colorFromRef(color_)) || changed;
+    changed = assign(body.color, cellColor(color_, body.color)) || changed;
     changed = assign(body.weight, weight) || changed;
     // The grid decides the number and order of the sections.
     std::vector<BodySection> sections;
-    for (int row = 1; row < grid_->rowCount(); ++row)
-        sections.push_back({float(cellNumber(grid_->cellText(row, 1))),
-                            float(cellNumber(grid_->cellText(row, 2))),
-                            float(cellNumber(grid_->cellText(row, 3))),
-                            float(cellNumber(grid_->cellText(row, 4)))});
+    for (int row = 1; row < grid_->rowCount(); ++row) {
+        const std::size_t index = std::size_t(row - 1);
+        const BodySection held =
+            index < body.sections.size() ? body.sections[index] : BodySection{};
+        sections.push_back({cellValue(grid_->cellText(row, 1), held.x),
+                            cellValue(grid_->cellText(row, 2), held.z),
+                            cellValue(grid_->cellText(row, 3), held.h),
+                            cellValue(grid_->cellText(row, 4), held.l)});
+    }
     const auto same = [](const BodySection& a, const BodySection& b) {
         return a.x == b.x && a.z == b.z && a.h == b.h && a.l == b.l;
     };

@@ -57,6 +57,14 @@ Color colorFromRef(std::uint32_t ref) {
             float(((ref >> 16) & 0xff) * kByte)};
 }
 
+float cellValue(const QString& text, float held) {
+    return text == cellText(held) ? held : float(cellNumber(text));
+}
+
+Color cellColor(std::uint32_t ref, const Color& held) {
+    return ref == colorRef(held) ? held : colorFromRef(ref);
+}
+
 QColor toQColor(std::uint32_t ref) {
     return QColor(int(ref & 0xff), int((ref >> 8) & 0xff), int((ref >> 16) & 0xff));
 }

@@ -23,6 +23,11 @@ double cellNumber(const QString& text);
 // Every byte survives a round trip through a glider file's six digits.
 std::uint32_t colorRef(const Color& color);
 Color colorFromRef(std::uint32_t ref);
+
+// A cell's value for the model: `held` itself while the cell still shows it as Load wrote
+// it (text, or colour value), so an untouched value is never rounded; else the cell's.
+float cellValue(const QString& text, float held);
+Color cellColor(std::uint32_t ref, const Color& held);
 QColor toQColor(std::uint32_t ref);
 std::uint32_t colorRef(const QColor& color);
 

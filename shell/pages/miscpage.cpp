@@ -64,8 +64,9 @@ bool CMiscPage::Apply() {
     CKeshDoc* doc = activeDocument();
     if (!doc)
         return true;
-    Vec3f centre{};
-    std::array<double, 4> inertia{};
+    Glider& glider = doc->glider();
+    Vec3f centre = glider.centrum;
+    std::array<double, 4> inertia = glider.inertia;
     for (int axis = 0; axis < 3; ++axis)
         if (!readFloat(centre_[axis], centre[axis]))
             return false;
@@ -73,7 +74,6 @@ bool CMiscPage::Apply() {
         if (!readDouble(inertia_[i], inertia[i]))
             return false;
 
-    Glider& glider = doc->glider();
     bool changed = assign(glider.centrum, centre);
     changed = assign(glider.inertia, inertia) || changed;
     finishApply(*doc, changed, true);

@@ -8,6 +8,7 @@
 #include "shell/keshdoc.h"
 #include "shell/pages/numberfield.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -45,6 +46,8 @@ void CParamPage::showDouble(QLineEdit* field, double value) {
 }
 
 bool CParamPage::readFloat(QLineEdit* field, float& value) {
+    if (field->text() == formatFloatField(value))
+        return true;
     const auto number = parseNumberField(field->text());
     if (!number || !std::isfinite(static_cast<float>(*number))) {
         refuseField(field, QStringLiteral("Tapez un nombre."), PromptIcon::Error);
@@ -55,6 +58,8 @@ bool CParamPage::readFloat(QLineEdit* field, float& value) {
 }
 
 bool CParamPage::readDouble(QLineEdit* field, double& value) {
+    if (field->text() == formatDoubleField(value))
+        return true;
     const auto number = parseNumberField(field->text());
     if (!number) {
         refuseField(field, QStringLiteral("Tapez un nombre."), PromptIcon::Error);
@@ -110,7 +115,11 @@ void CParamPage::finishApply(CKeshDoc& document, bool changed, bool updateViews)
 
 void CParamPage::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        Apply();
+        // Buttons outside dialogs let Enter through; on one it means that button.
+        if (auto* button = qobject_cast<QAbstractButton*>(focusWidget()))
+            button->click();
+        else
+            Apply();
         event->accept();
         return;
     }

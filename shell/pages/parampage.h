@@ -15,7 +15,7 @@ class QLineEdit;
 /**
  * One page of the parameter bar. A page keeps its own copy of the values: Load fills it
  * from the active document's glider, Apply writes it back. Enter in any field of the page
- * runs this page's Apply alone.
+ * runs this page's Apply alone; Enter on one of its buttons presses that button.
  *
  * Every page is constructed as Page(ActiveDocumentSource& source, QWidget* parent).
  */
@@ -42,8 +42,10 @@ protected:
 
     static void showFloat(QLineEdit* field, float value);
     static void showDouble(QLineEdit* field, double value);
-    // Reads a number field; on failure says "Tapez un nombre.", puts the focus on the field
-    // and returns false.
+    // Reads a number field into `value`, which holds the model's value on entry: a field
+    // that still shows it as Load does leaves it exactly, so an untouched value survives
+    // the trip through six digits. On failure says "Tapez un nombre.", puts the focus on
+    // the field and returns false.
     bool readFloat(QLineEdit* field, float& value);
     bool readDouble(QLineEdit* field, double& value);
     // True when min <= value <= max; otherwise says "Tapez un nombre compris entre %1 et

@@ -3,6 +3,7 @@
 #include "formats/diskpath.h"
 #include "formats/foilfile.h"
 #include "formats/simulatorpaths.h"
+#include "model/angles.h"
 #include "model/errors.h"
 #include "model/glider.h"
 #include "shell/keshdoc.h"
@@ -19,9 +20,6 @@
 
 namespace {
 
-constexpr double kDegToRad = 0.017453292520882225;
-constexpr double kRadToDeg = 57.29577951;
-constexpr float kUpright = 1.5707963f;
 constexpr int kGridTop = 141;
 
 QLineEdit* numberField() {
@@ -127,7 +125,7 @@ void CSurfacePage::Load() {
     for (int axis = 0; axis < 3; ++axis)
         showFloat(position_[axis], surface.position[axis]);
     if (incidence_)
-        showFloat(incidence_, float(surface.calage * kRadToDeg));
+        showFloat(incidence_, float(surface.calage * kRadiansToDegrees));
     showFloat(weight_, surface.weight);
     foil_->setText(fromDiskPath(surface.foil.foilFilename));
     texture_->setText(fromDiskPath(surface.texturePath));
@@ -146,25 +144,33 @@ void CSurfacePage::fillRow(int row, const Surface& surface) {
     grid_->setCellText(row, 3, cellText(pane.env));
     grid_->setCellText(row, 4, cellText(pane.fleche));
     if (traits_.dihedral)
-        grid_->setCellText(row, 5, cellText(float(pane.diedre * kRadToDeg)));
-    const std::uint32_t color = colorRef(pane.color);
+        grid_->setCellText(row, 5, cellText(float(pane.diedre * kRadiansToDegrees)));
+    showColorCell(row, colorRef(pane.color));
+}
+
+void CSurfacePage::showColorCell(int row, std::uint32_t color) {
     grid_->setCellBackground(row, colorColumn(), toQColor(color));
     grid_->setItemData(row, colorColumn(), color);
+    // A swatch is chosen, never typed.
+    grid_->setCellReadOnly(row, colorColumn(), true);
 }
 
 bool CSurfacePage::Apply() {
     CKeshDoc* doc = activeDocument();
     if (!doc)
         return true;
-    Vec3f position{};
+    Glider& glider = doc->glider();
+    const Surface& shown = glider.surfaces[traits_.shownSlot];
+    Vec3f position = shown.position;
     for (int axis = 0; axis < 3; ++axis)
         if (!readFloat(position_[axis], position[axis]))
             return false;
-    float incidence = 0;
+    const float shownIncidence = float(shown.calage * kRadiansToDegrees);
+    float incidence = shownIncidence;
     if (incidence_ &&
         (!readFloat(incidence_, incidence) || !checkRange(incidence_, incidence, -20.0, 20.0)))
         return false;
-    float weight = 0;
+    float weight = shown.weight;
     if (!readFloat(weight_, weight))
         return false;
     std::string foil;
@@ -173,34 +179,43 @@ bool CSurfacePage::Apply() {
         !readFileField(texture_, QStringLiteral("Fichier Texture"), texture))
         return false;
 
-    Glider& glider = doc->glider();
     bool changed = replaceFoil(glider, foil);
     const int panes = glider.surfaces[traits_.shownSlot].npart();
     for (int slot : traits_.writtenSlots) {
         Surface& surface = glider.surfaces[slot];
         changed = assign(surface.position, position) || changed;
-        if (incidence_)
-            changed = assign(surface.calage, float(incidence * kDegToRad)) || changed;
+        if (incidence_ && incidence != shownIncidence)
+            changed = assign(surface.calage, float(incidence * kDegreesToRadians)) || changed;
         changed = assign(surface.weight, weight) || changed;
         changed = assign(surface.texturePath, texture) || changed;
         // Rows the grid does not hold (a page never loaded) leave their panes alone.
         const int rows = std::min({panes, surface.npart(), grid_->rowCount() - 1});
         for (int row = 1; row <= rows; ++row) {
-            Pane& pane = surface.pane(row - 1);
-            changed = assign(pane.c1, float(cellNumber(grid_->cellText(row, 1)))) || changed;
-            changed = assign(pane.c2, float(cellNumber(grid_->cellText(row, 2)))) || changed;
-            changed = assign(pane.env, float(cellNumber(grid_->cellText(row, 3)))) || changed;
-            changed = assign(pane.fleche, float(cellNumber(grid_->cellText(row, 4)))) || changed;
-            const float diedre = traits_.dihedral
-                                     ? float(cellNumber(grid_->cellText(row, 5)) * kDegToRad)
-                                     : kUpright;
-            changed = assign(pane.diedre, diedre) || changed;
-            changed =
-                assign(pane.color, colorFromRef(grid_->itemData(row, colorColumn()))) || changed;
+            changed = applyRow(row, surface.pane(row - 1)) || changed;
         }
     }
     finishApply(*doc, changed, true);
     return true;
+}
+
+bool CSurfacePage::applyRow(int row, Pane& pane) const {
+    const auto cell = [&](int col, float held) {
+        return cellValue(grid_->cellText(row, col), held);
+    };
+    bool changed = assign(pane.c1, cell(1, pane.c1));
+    changed = assign(pane.c2, cell(2, pane.c2)) || changed;
+    changed = assign(pane.env, cell(3, pane.env)) || changed;
+    changed = assign(pane.fleche, cell(4, pane.fleche)) || changed;
+    if (traits_.dihedral) {
+        const float shownDegrees = float(pane.diedre * kRadiansToDegrees);
+        const float degrees = cell(5, shownDegrees);
+        if (degrees != shownDegrees)
+            changed = assign(pane.diedre, float(degrees * kDegreesToRadians)) || changed;
+    } else {
+        changed = assign(pane.diedre, kUprightDihedral) || changed;
+    }
+    const Color color = cellColor(grid_->itemData(row, colorColumn()), pane.color);
+    return assign(pane.color, color) || changed;
 }
 
 bool CSurfacePage::replaceFoil(Glider& glider, const std::string& named) {
@@ -251,8 +266,7 @@ void CSurfacePage::addRow() {
         grid_->setCellText(row, col, QStringLiteral("0.0"));
     if (traits_.dihedral)
         grid_->setCellText(row, 5, follows ? grid_->cellText(row - 1, 5) : QStringLiteral("0.0"));
-    grid_->setCellBackground(row, colorColumn(), toQColor(0));
-    grid_->setItemData(row, colorColumn(), 0);
+    showColorCell(row, 0);
     renumberRows(*grid_);
     grid_->viewport()->update();
     doc->setModified(true);
@@ -283,8 +297,7 @@ void CSurfacePage::chooseColor(int row, int col) {
     if (!chosen)
         return;
     const std::uint32_t color = colorRef(*chosen);
-    grid_->setCellBackground(row, col, toQColor(color));
-    grid_->setItemData(row, col, color);
+    showColorCell(row, color);
     for (int slot : traits_.writtenSlots) {
         Surface& surface = doc->glider().surfaces[slot];
         if (row - 1 < surface.npart())

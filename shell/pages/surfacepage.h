@@ -3,6 +3,7 @@
 #include "shell/pages/parampage.h"
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 class CGridCtrl;
@@ -10,6 +11,7 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class Surface;
+struct Pane;
 
 /**
  * A lifting-surface page: position, incidence, weight, airfoil and texture in fields, the
@@ -59,6 +61,9 @@ protected:
 private:
     QWidget* buildFields();
     void fillRow(int row, const Surface& surface);
+    void showColorCell(int row, std::uint32_t color);
+    // Writes one grid row into its pane; true when a value changed.
+    bool applyRow(int row, Pane& pane) const;
     void chooseColor(int row, int col);
     // A newly named airfoil is loaded before it replaces the surfaces' foil; on failure
     // the reader's message is shown and the foil stays.

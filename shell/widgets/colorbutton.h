@@ -11,12 +11,12 @@ public:
 
     QColor color() const { return color_; }
     void setColor(const QColor& color);
-    QColor captionColor() const { return captionColor_; }
+    // Black, or white on a dark colour, so the caption stays readable.
+    QColor captionColor() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QColor color_{128, 128, 128};
-    QColor captionColor_{Qt::black};
 };

@@ -454,7 +454,6 @@ QByteArray CGridCtrl::selectionText() const {
             text += cell.isEmpty() ? QByteArray(" ") : cell.toUtf8();
         }
     }
-    text += '\0';
     return text;
 }
 
@@ -489,7 +488,7 @@ void CGridCtrl::pasteText(const QString& text) {
     const CellId start = currentCell();
     if (!start.isValid())
         return;
-    // What we put on the clipboard ends with a NUL, as C text does.
+    // Text from C programs may end with a NUL.
     const QString content =
         text.left(text.indexOf(QChar(0)) < 0 ? text.size() : text.indexOf(QChar(0)));
     const QStringList lines = content.split(QLatin1Char('\n'));
@@ -567,12 +566,16 @@ bool CGridCtrl::navigate(int key, Qt::KeyboardModifiers modifiers) {
             ++target.col;
         else if (current.row < lastRow)
             target = {current.row + 1, fixedCols_};
+        else
+            return false;
         break;
     case Qt::Key_Backtab:
         if (current.col > fixedCols_)
             --target.col;
         else if (current.row > fixedRows_)
             target = {current.row - 1, lastCol};
+        else
+            return false;
         break;
     default:
         return false;
@@ -586,8 +589,15 @@ bool CGridCtrl::navigate(int key, Qt::KeyboardModifiers modifiers) {
 bool CGridCtrl::event(QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-            keyPressEvent(key);
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        // Ctrl+Tab belongs to the tabs around the grid.
+        if (tab && !(key->modifiers() & Qt::ControlModifier)) {
+            const bool back =
+                key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+            // Past the last cell (or before the first) the focus leaves the grid, through
+            // the plain widget's chain: the item view's would send the Tab back here.
+            if (!navigate(back ? Qt::Key_Backtab : Qt::Key_Tab, Qt::NoModifier))
+                QWidget::focusNextPrevChild(!back);
             return true;
         }
     }
@@ -623,6 +633,10 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event) {
     }
     if (ctrl && key == Qt::Key_V) {
         paste();
+        return;
+    }
+    if (ctrl && (key == Qt::Key_Tab || key == Qt::Key_Backtab)) {
+        event->ignore();
         return;
     }
     if (isNavigationKey(key)) {

@@ -83,7 +83,8 @@ public:
     void setModified(bool modified) { modified_ = modified; }
 
     // The selection as clipboard text (UTF-8): rows joined by LF, cells by TAB, an empty cell as a
-    // blank, the whole ended by a NUL.
+    // blank. No NUL ends it: the system clipboard holds the length, and a NUL would be pasted
+    // into other programs.
     QByteArray selectionText() const;
     void copy() const;
     void cut();

@@ -14,6 +14,8 @@ public:
     static constexpr int kTimeoutMs = 4500;
 
     explicit CSplashWindow(const QPixmap& picture, int timeoutMs = kTimeoutMs);
+    // Time left before it closes itself; -1 once it is finished.
+    int remainingMs() const { return timer_.remainingTime(); }
     ~CSplashWindow() override;
 
     bool isFinished() const { return finished_; }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <sys/stat.h>
 
 namespace {
@@ -58,6 +59,15 @@ TEST(Dib, RowsOfA301PixelImageArePaddedTo904Bytes) {
 
 TEST(Dib, WrittenFileHasTheBmpHeaderAndTheSecondWriteReplacesTheFirst) {
     const std::string path = scratchFile("try.bmp");
+    std::filesystem::remove(path);
+    const auto names = [dir = std::filesystem::path(path).parent_path()] {
+        std::set<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(dir))
+            found.insert(entry.path().filename().string());
+        return found;
+    };
+    std::set<std::string> expected = names();
+    expected.insert("try.bmp");
     QImage first(301, 4, QImage::Format_RGB32);
     first.fill(Qt::red);
     ASSERT_TRUE(writeDib(path, *bitmapToDib(first)));
@@ -76,7 +86,7 @@ TEST(Dib, WrittenFileHasTheBmpHeaderAndTheSecondWriteReplacesTheFirst) {
     EXPECT_EQ(le32(bytes, 18), 2u);
     EXPECT_EQ(bytes[54], 255); // blue
     EXPECT_EQ(bytes[56], 0);
-    EXPECT_FALSE(std::filesystem::exists(path + ".part"));
+    EXPECT_EQ(names(), expected) << "no temporary file is left beside it";
 }
 
 TEST(Dib, UnwritablePathReportsFailureAndLeavesNoFile) {

@@ -210,19 +210,22 @@ TEST(Drawing, ZeroHeightAtFirstPaintStillGivesAFinitePicture) {
     EXPECT_TRUE(near(pixel(image, p), kRed));
 }
 
-TEST(Drawing, ASecondRendererInTheShareGroupReusesTheListAndTextures) {
+// What the pages changed since the first paint: a texture named, a pane lengthened.
+TEST(Drawing, ASecondRendererInTheShareGroupPreparesTheGliderAgain) {
     Glider glider = wingGlider(kRedPart, diamond());
-    glider.surfaces[WingLeft].texturePath =
-        writeTexture("white.raw", [](int, int) { return kWhite; });
     Scene first(kSize);
+    first.renderer.viewMode = ViewTop;
     first.draw(glider);
-    const int list = glider.displayList;
-    const int texture = glider.surfaces[WingLeft].textureId;
+    const float span = glider.surfaces[WingLeft].spanSum;
 
+    glider.surfaces[WingLeft].texturePath =
+        writeTexture("black.raw", [](int, int) { return kBlack; });
+    glider.surfaces[WingLeft].pane(0).env *= 2;
     Scene second(kSize);
     second.renderer.viewMode = ViewTop;
     const QImage image = second.draw(glider);
-    EXPECT_EQ(glider.displayList, list);
-    EXPECT_EQ(glider.surfaces[WingLeft].textureId, texture);
-    EXPECT_TRUE(near(pixel(image, at(-0.05, -0.15)), kRed));
+    EXPECT_EQ(glider.surfaces[WingLeft].spanSum, 2 * span);
+    EXPECT_EQ(glider.surfaces[WingLeft].hasTexture, 1);
+    EXPECT_TRUE(near(pixel(image, at(-0.05, -0.15)), kBlack));
+    EXPECT_TRUE(near(pixel(first.draw(glider), at(-0.05, -0.15)), kBlack)) << "one shared list";
 }

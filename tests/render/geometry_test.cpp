@@ -91,7 +91,7 @@ TEST(PaneStrip, IsPlacedAtItsRootAndTurnedBySideTimesDihedral) {
     fin.rootPoint = {-3.5, 0, 0.25};
     const PaneStrip strip = paneStrip(fin, false, 5);
 
-    expectVec(strip.translation, -3.5f, 0, 0.25f);
+    EXPECT_EQ(strip.translation, (std::array<double, 3>{-3.5, 0, 0.25}));
     EXPECT_NEAR(strip.rotationDegrees, -90.0f, 1e-4);
     // Turned by -90 degrees about X, the tip at local y = -env rises to +env.
     const float y = strip.vertices[1].position[1];
@@ -101,6 +101,22 @@ TEST(PaneStrip, IsPlacedAtItsRootAndTurnedBySideTimesDihedral) {
     Pane right = paneOn(foil, 1);
     right.diedre = 0.1f;
     EXPECT_NEAR(paneStrip(right, false, 5).rotationDegrees, 5.729578f, 1e-5);
+}
+
+// Each figure in double from the model's values, in the order its formula is written, and
+// rounded to float once: evaluated in float they drift by an ulp.
+TEST(PaneStrip, TurnAndTextureColumnsAreEvaluatedInDouble) {
+    const Foil foil = foilOf({{1, 0}, {0, 0}});
+    Pane pane = paneOn(foil, -1);
+    pane.diedre = 0.0523599f;
+    pane.env = 0.3f;
+    pane.rootPoint = {0, 0.1, 0};
+    const float span = 0.7f;
+    const PaneStrip strip = paneStrip(pane, true, span);
+    EXPECT_EQ(strip.rotationDegrees, -1.0 * double(pane.diedre) * 57.29577951);
+    const double s = span;
+    EXPECT_EQ(strip.vertices[0].texCoord[0], float((s - 0.1) / (2 * s)));
+    EXPECT_EQ(strip.vertices[1].texCoord[0], float((s - 0.1 - -1.0 * double(pane.env)) / (2 * s)));
 }
 
 TEST(PaneStrip, TextureRowsFollowUpperThenLowerSurface) {
@@ -189,6 +205,20 @@ TEST(BodyStrips, ThreeSectionsMakeTwoRingsOfEighteen) {
         EXPECT_FLOAT_EQ(strips[0][2 * j].texCoord[0], j * 0.125f);
         EXPECT_FLOAT_EQ(strips[0][2 * j + 1].texCoord[0], j * 0.125f);
         EXPECT_TRUE(strips[0][2 * j].hasTexCoord);
+    }
+}
+
+TEST(BodyStrips, RingVerticesAreEvaluatedInDouble) {
+    Body body;
+    body.sections = {{0, 0.01f, 0.03f, 0.03f}, {1, 0.01f, 0.03f, 0.03f}};
+    const auto strips = bodyStrips(body);
+    ASSERT_EQ(strips.size(), 1u);
+    const BodySection& section = body.sections[0];
+    for (int j = 0; j <= 8; ++j) {
+        const double a = j * 0.785398163375;
+        const Vec3f& at = strips[0][2 * j].position;
+        EXPECT_EQ(at[1], float(double(section.l) / 2 * std::cos(a)));
+        EXPECT_EQ(at[2], float(double(section.z) + double(section.h) / 2 * (1 + std::sin(a))));
     }
 }
 

@@ -97,29 +97,35 @@ TEST(MyglView, ANewViewStartsFilledWhateverTheDocumentSays) {
     EXPECT_TRUE(near(pixel(shown.view->grabFramebuffer(), inside), kRed));
 }
 
-TEST(MyglView, SecondViewOfAGliderSharesItsListAndTheRebuildHintApplies) {
+TEST(MyglView, ANewViewPreparesTheGliderAgainAndTheRebuildHintApplies) {
     const QSize size(320, 240);
     Shown shown(size);
-    shown.view->grabFramebuffer();
-    const int list = shown.glider.displayList;
-    ASSERT_NE(list, -1);
+    const QPoint right = projectTop(-0.03, 0.15, 0, size);
+    const QPoint left = projectTop(-0.03, -0.15, 0, size);
+    ASSERT_TRUE(near(pixel(shown.view->grabFramebuffer(), right), kRed));
 
-    Shown other(size);
-    CMyglView second(&shown.glider, &shown.settings);
-    second.setViewMode(ViewTop);
-    second.resize(size);
-    second.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&second));
-    second.grabFramebuffer();
-    EXPECT_EQ(shown.glider.displayList, list);
+    // A texture named after the first paint shows once a new view prepares the glider.
+    const std::string dark = writeTexture("dark.raw", [](int, int) { return kBlack; });
+    for (int slot : {WingLeft, WingRight})
+        shown.glider.surfaces[slot].texturePath = dark;
+    const auto openView = [&] {
+        auto view = std::make_unique<CMyglView>(&shown.glider, &shown.settings);
+        view->setViewMode(ViewTop);
+        view->resize(size);
+        view->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+        return view;
+    };
+    const std::unique_ptr<CMyglView> second = openView();
+    EXPECT_TRUE(near(pixel(second->grabFramebuffer(), right), kBlack));
+    EXPECT_TRUE(near(pixel(shown.view->grabFramebuffer(), left), kBlack)) << "one shared list";
 
     // The model hint rebuilds through whatever view gets it; every view then shows it.
     // The test wing's foil path names no file, so the rebuild also leaves out slot 0.
-    shown.settings.visibility = 255 & ~ShowWingRight;
-    second.onUpdate(HintRebuild);
-    const QPoint right = projectTop(-0.03, 0.15, 0, size);
-    const QPoint left = projectTop(-0.03, -0.15, 0, size);
-    for (CMyglView* view : {shown.view.get(), &second}) {
+    shown.settings.visibility = kShowAll & ~ShowWingRight;
+    second->onUpdate(HintRebuild);
+    const std::unique_ptr<CMyglView> third = openView();
+    for (CMyglView* view : {shown.view.get(), second.get(), third.get()}) {
         const QImage image = view->grabFramebuffer();
         EXPECT_TRUE(near(pixel(image, right), kWhite));
         EXPECT_TRUE(near(pixel(image, left), kWhite));

@@ -325,16 +325,23 @@ TEST_F(MainFrameTest, TheFirstViewDoesNotRecreateTheShownWindow) {
     EXPECT_EQ(frame->winId(), before);
 }
 
-TEST_F(MainFrameTest, FocusOnAViewReloadsThePagesAndTheToolsBar) {
+TEST_F(MainFrameTest, AClickIntoAViewReloadsThePagesAndTheToolsBar) {
+    showFrame();
     CKeshDoc* ariel = frame->openFile(sampleGlider("Ariel15"));
     CKeshDoc* vespa = frame->openFile(sampleGlider("Vespa"));
     ASSERT_TRUE(ariel && vespa);
+    frame->mdiArea()->tileSubWindows();
     CMyglView* arielView = frame->childFrames(ariel).at(0)->view();
     arielView->setZoom(0.25f);
+    ASSERT_EQ(frame->activeDocument(), vespa);
+    // Qt's own activation: on a display shared with other test programs the window system
+    // may give the keyboard to another one.
+    QApplication::setActiveWindow(frame.get());
 
     // Unapplied typing is discarded when a view takes the focus.
     generalPage(*frame).nameField()->setText(QStringLiteral("typed"));
-    giveFocus(arielView);
+    QTest::mouseClick(arielView, Qt::LeftButton, {}, arielView->rect().center());
+    EXPECT_TRUE(arielView->hasFocus());
     EXPECT_EQ(frame->activeDocument(), ariel);
     EXPECT_EQ(generalPage(*frame).nameField()->text(), QStringLiteral("Ariel15"));
     EXPECT_EQ(vespa->glider().name, "Vespa");
@@ -397,6 +404,8 @@ TEST_F(MainFrameTest, PlacementLayoutAndRecentFilesSurviveARestart) {
     ASSERT_NE(frame->openFile(sampleGlider("Vespa")), nullptr);
     frame->paramDock()->close();
     EXPECT_FALSE(frame->action(CMainFrame::ToggleParamBar)->isChecked());
+    frame->action(CMainFrame::ToggleStatusBar)->trigger();
+    EXPECT_FALSE(frame->statusBar()->isVisible());
     ASSERT_TRUE(frame->close());
 
     WindowPlacement stored;
@@ -420,6 +429,46 @@ TEST_F(MainFrameTest, PlacementLayoutAndRecentFilesSurviveARestart) {
     EXPECT_FALSE(frame->action(CMainFrame::ToggleParamBar)->isChecked());
     frame->action(CMainFrame::ToggleParamBar)->trigger();
     EXPECT_TRUE(frame->paramDock()->isVisible());
+    EXPECT_FALSE(frame->statusBar()->isVisible());
+    EXPECT_FALSE(frame->action(CMainFrame::ToggleStatusBar)->isChecked());
+}
+
+TEST_F(MainFrameTest, ARecentFileWithAnAmpersandShowsItAndReopens) {
+    QDir(temp.path()).mkpath(QStringLiteral("R&D"));
+    const QString path = temp.filePath(QStringLiteral("R&D/Vespa.gli"));
+    ASSERT_TRUE(QFile::copy(sampleGlider("Vespa"), path));
+    CKeshDoc* document = frame->openFile(path);
+    ASSERT_NE(document, nullptr);
+    ASSERT_EQ(frame->recentFileActions().size(), 1);
+    QAction* recent = frame->recentFileActions()[0];
+    // "&&" is how a menu shows one "&".
+    EXPECT_TRUE(recent->text().endsWith(QStringLiteral("R&&D/Vespa.gli")))
+        << recent->text().toStdString();
+    frame->mdiArea()->closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(frame->documents().isEmpty());
+    recent->trigger();
+    ASSERT_EQ(frame->documents().size(), 1);
+    EXPECT_EQ(frame->documents()[0]->path(), QFileInfo(path).absoluteFilePath());
+}
+
+TEST_F(MainFrameTest, PrinterSetUpOpensThePlatformDialog) {
+    QAction* setup = frame->action(CMainFrame::PrintSetup);
+    EXPECT_TRUE(setup->isEnabled());
+    setup->trigger();
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(prompts.shown[0].kind, ScriptedPrompts::Kind::PrintSetup);
+}
+
+TEST_F(MainFrameTest, ContextFailuresShowWithTheExclamationIcon) {
+    ASSERT_NE(frame->fileNew(), nullptr);
+    for (const char* text : {"Unsupported Pixel Format", "Cant create openGL MS rendering context"})
+        emit frame->activeView()->contextFailed(QString::fromLatin1(text));
+    QCoreApplication::processEvents();
+    const QList<ScriptedPrompts::Shown> shown = prompts.messages();
+    ASSERT_EQ(shown.size(), 2);
+    for (const ScriptedPrompts::Shown& message : shown)
+        EXPECT_EQ(message.icon, PromptIcon::Exclamation) << message.text.toStdString();
 }
 
 TEST_F(MainFrameTest, StoredShowStatesComeBack) {

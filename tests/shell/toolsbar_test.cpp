@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QSlider>
+#include <QWheelEvent>
 
 using ToolsBarTest = ShellFixture;
 
@@ -22,6 +23,26 @@ TEST_F(ToolsBarTest, StartsAtFiveWithReleasedBoxes) {
         EXPECT_TRUE(box->isCheckable());
         EXPECT_FALSE(box->isChecked());
     }
+}
+
+// 1 is drawn at the top: Up, Page Up and the wheel turned away move the thumb up there.
+TEST_F(ToolsBarTest, KeysAndTheWheelMoveTheThumbTheWayTheyPoint) {
+    QSlider* slider = frame->toolsBar()->zoomSlider();
+    ASSERT_TRUE(slider->invertedAppearance());
+    slider->setValue(50);
+    QTest::keyClick(slider, Qt::Key_Up);
+    EXPECT_EQ(slider->value(), 49);
+    QTest::keyClick(slider, Qt::Key_Down);
+    EXPECT_EQ(slider->value(), 50);
+    QTest::keyClick(slider, Qt::Key_PageUp);
+    EXPECT_LT(slider->value(), 50);
+
+    slider->setValue(50);
+    const QPointF at = slider->rect().center();
+    QWheelEvent away(at, slider->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(slider, &away);
+    EXPECT_LT(slider->value(), 50);
 }
 
 TEST_F(ToolsBarTest, WithoutADocumentOnlyTheCaptionsChange) {

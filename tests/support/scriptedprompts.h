@@ -13,7 +13,17 @@
 // fills. An empty queue gives the cancelling answer (No, Cancel, no file, no colour).
 class ScriptedPrompts : public UserPrompts {
 public:
-    enum class Kind { Message, YesNo, SaveChanges, OpenFile, SaveFile, Color, Weight, Setup };
+    enum class Kind {
+        Message,
+        YesNo,
+        SaveChanges,
+        OpenFile,
+        SaveFile,
+        Color,
+        Weight,
+        Setup,
+        PrintSetup
+    };
 
     struct Shown {
         Kind kind;
@@ -87,6 +97,10 @@ public:
         if (!confirmed)
             return std::nullopt;
         return path;
+    }
+
+    void printSetup(QWidget*) override {
+        shown.append({Kind::PrintSetup, {}, {}, PromptIcon::None, {}, {}});
     }
 
 private:

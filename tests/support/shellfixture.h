@@ -67,13 +67,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
     }
 
-    // What a view gets when the user clicks into it. Sent directly: other test programs
-    // sharing the display may hold the window system's focus.
-    static void giveFocus(QWidget* widget) {
-        QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
-        QCoreApplication::sendEvent(widget, &focusIn);
-    }
-
     // Waits until every view has its context and has drawn.
     void waitForViews() {
         for (CChildFrame* child : frame->childFrames()) {

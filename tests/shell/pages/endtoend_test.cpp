@@ -4,6 +4,8 @@
 #include "formats/settingsstore.h"
 #include "formats/simulatorpaths.h"
 #include "model/glider.h"
+#include "render/gliderrenderer.h"
+#include "render/myglview.h"
 #include "shell/mainframe.h"
 #include "shell/pages/bodypage.h"
 #include "shell/pages/finpage.h"
@@ -297,6 +299,38 @@ TEST_F(EndToEnd, accentedAirfoilDirectoryAndGliderNameSaveAndReopenFromTheRecent
     EXPECT_EQ(page<CGeneralPage>(CParamBarDlg::General).nameField()->text(),
               QString::fromUtf8("Hélios"));
     EXPECT_EQ(page<CWingPage>(CParamBarDlg::Wing).foilField()->text(), airfoil);
+}
+
+// The glider was drawn before its fin had a pane: the fin must show once it is applied.
+TEST_F(EndToEnd, aNewGlidersFinIsDrawnAfterAddAndApply) {
+    frame->action(CMainFrame::New)->trigger();
+    CMyglView* view = frame->activeView();
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([view] { return view->renderer().glReady(); }, 5000));
+    view->setViewMode(ViewLeft);
+
+    auto& fin = page<CFinPage>(CParamBarDlg::Fin);
+    typeInto(fin.foilField(), "kw0009.txt");
+    QTest::mouseClick(fin.addButton(), Qt::LeftButton);
+    typeCell(*fin.grid(), 1, 1, "0.3");
+    typeCell(*fin.grid(), 1, 2, "0.2");
+    typeCell(*fin.grid(), 1, 3, "0.3");
+    prompts.colorAnswers.push_back(QColor(255, 0, 255));
+    clickCell(*fin.grid(), 1, fin.colorColumn());
+    QTest::mouseClick(frame->paramBar()->applyButton(), Qt::LeftButton);
+    EXPECT_TRUE(prompts.messages().isEmpty()) << prompts.messages().value(0).text.toStdString();
+
+    const QImage image = view->grabFramebuffer();
+    int finPixels = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            finPixels += c.red() > 200 && c.green() < 60 && c.blue() > 200;
+        }
+    EXPECT_GT(finPixels, 500);
+
+    fin.estimateWeight();
+    EXPECT_FLOAT_EQ(prompts.estimateSize, (0.3f + 0.2f) * 0.3f / 2) << "the fin's own area";
 }
 
 } // namespace

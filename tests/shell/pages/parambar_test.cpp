@@ -89,6 +89,37 @@ TEST_F(ParamBarTest, DiversShowsTheHeldCentreAndWritesTheFileValueBack) {
     EXPECT_TRUE(document->isModified());
 }
 
+// Six digits cannot hold every float, nor the pane colours every byte: what the user did
+// not touch must not be rounded through the pages.
+TEST_F(ParamBarTest, ApplyingUntouchedSamplesChangesNothingAndSavesTheSameBytes) {
+    showFrame();
+    makeSaveTree();
+    const QStringList names =
+        QDir(sampleDir() + QStringLiteral("/gliders")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_FALSE(names.isEmpty());
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        CKeshDoc* document = frame->openFile(copyOfSample(name));
+        ASSERT_NE(document, nullptr);
+        waitForViews();
+        const Color wingColor = document->glider().surfaces[WingLeft].pane(0).color;
+        const Color bodyColor = document->glider().body.color;
+        bar().ApplyAll();
+        EXPECT_TRUE(prompts.messages().isEmpty());
+        EXPECT_FALSE(document->isModified());
+        EXPECT_FALSE(frame->isWindowModified());
+        EXPECT_EQ(document->glider().surfaces[WingLeft].pane(0).color, wingColor);
+        EXPECT_EQ(document->glider().body.color, bodyColor);
+
+        ASSERT_TRUE(frame->fileSave());
+        QFile opened(sampleGlider(name));
+        QFile saved(temp.filePath(QStringLiteral("sim/gliders/%1/%1.gli").arg(name)));
+        ASSERT_TRUE(opened.open(QIODevice::ReadOnly));
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_EQ(saved.readAll(), opened.readAll());
+    }
+}
+
 TEST_F(ParamBarTest, ABadNumberStopsItsPageOnlyAndKeepsThatPagesValues) {
     CKeshDoc* document = frame->openFile(sampleGlider("Ariel15"));
     ASSERT_NE(document, nullptr);

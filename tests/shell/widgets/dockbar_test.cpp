@@ -60,11 +60,15 @@ TEST_F(DockBarTest, CloseHidesTheBarAndTheToggleShowsItAgainInPlace) {
     EXPECT_FALSE(bar->isFloating());
 }
 
-TEST_F(DockBarTest, FloatsAndDocksAgain) {
-    EXPECT_TRUE(bar->features() & QDockWidget::DockWidgetFloatable);
+TEST_F(DockBarTest, TheCaptionsFloatButtonFloatsItAndDocksItAgain) {
     EXPECT_EQ(bar->allowedAreas(), Qt::AllDockWidgetAreas);
-    bar->setFloating(true);
+    const QList<QToolButton*> buttons = bar->titleBarWidget()->findChildren<QToolButton*>();
+    ASSERT_EQ(buttons.size(), 2);
+    QToolButton* floatButton = buttons[0];
+    QTest::mouseClick(floatButton, Qt::LeftButton);
     EXPECT_TRUE(bar->isFloating());
-    bar->setFloating(false);
+    EXPECT_TRUE(bar->isVisible());
+    QTest::mouseClick(floatButton, Qt::LeftButton);
+    EXPECT_FALSE(bar->isFloating());
     EXPECT_EQ(window.dockWidgetArea(bar), Qt::LeftDockWidgetArea);
 }

@@ -4,9 +4,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolTip>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 namespace {
@@ -126,6 +129,45 @@ TEST_F(GridTest, clickNotifiesMovesButNotOnTheCurrentCell) {
     EXPECT_EQ(grid.editor()->cursorPosition(), 3);
 }
 
+// Tab and Shift+Tab leave the grid past its ends; Ctrl+Tab is left to the tabs around it.
+TEST(GridFocus, tabLeavesAfterTheLastCellAndCtrlTabReachesTheTabs) {
+    QTabWidget tabs;
+    auto* page = new QWidget;
+    auto* before = new QLineEdit(page);
+    auto* grid = new CGridCtrl(page);
+    auto* after = new QLineEdit(page);
+    auto* layout = new QVBoxLayout(page);
+    for (QWidget* w : std::initializer_list<QWidget*>{before, grid, after})
+        layout->addWidget(w);
+    tabs.addTab(page, QStringLiteral("one"));
+    tabs.addTab(new QWidget, QStringLiteral("two"));
+    grid->setFixedRowCount(1);
+    grid->setFixedColumnCount(1);
+    grid->setRowCount(3);
+    grid->setColumnCount(3);
+    tabs.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&tabs));
+    // The window's focus widget, which follows even while another program has the display.
+
+    grid->setFocus();
+    grid->setCurrentCell(2, 1);
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_EQ(grid->currentCell(), (CellId{2, 2}));
+    EXPECT_EQ(tabs.focusWidget(), grid);
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_EQ(tabs.focusWidget(), after);
+
+    grid->setFocus();
+    grid->setCurrentCell(1, 1);
+    QTest::keyClick(grid, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(tabs.focusWidget(), before);
+
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(tabs.currentIndex(), 1);
+    EXPECT_EQ(grid->currentCell(), (CellId{1, 1}));
+}
+
 TEST_F(GridTest, keyboardNavigationWrapsWithTab) {
     QSignalSpy moved(&grid, &CGridCtrl::cellMoved);
     key(Qt::Key_Down);
@@ -151,13 +193,15 @@ TEST_F(GridTest, keyboardNavigationWrapsWithTab) {
     EXPECT_EQ(moved.count(), 8);
 }
 
-TEST_F(GridTest, copyWritesRowsTabsBlanksAndTheNul) {
+TEST_F(GridTest, copyWritesRowsTabsAndBlanksWithoutANul) {
     grid.setCellText(2, 2, "");
     grid.setCurrentCell(1, 1);
     grid.selectRange({1, 1}, {2, 2});
-    EXPECT_EQ(grid.selectionText(), QByteArray("1,1\t1,2\n2,1\t \0", 14));
+    EXPECT_EQ(grid.selectionText(), QByteArray("1,1\t1,2\n2,1\t "));
     key(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), QString::fromLatin1("1,1\t1,2\n2,1\t \0", 14));
+    const QString copied = QApplication::clipboard()->text();
+    EXPECT_EQ(copied, QStringLiteral("1,1\t1,2\n2,1\t "));
+    EXPECT_FALSE(copied.contains(QChar(0)));
 
     key(Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(grid.cellText(1, 1), "");
