@@ -69,6 +69,7 @@ const CommandText kCommandTexts[CMainFrame::CommandCount] = {
     {"&Imprimer...\tCtrl+P", "Imprime le document actif", "Imprimer"},
     {"Volet suivant", "Passe au volet suivant de la fenêtre", "Volet suivant"},
     {"Volet précédent", "Revient au volet précédent de la fenêtre", "Volet précédent"},
+    {"Cadrer\tF", "Montre tout le planeur dans la vue active", "Cadrer"},
 };
 
 } // namespace
@@ -192,6 +193,11 @@ void CMainFrame::createActions() {
     connect(action(Setup), &QAction::triggered, this, &CMainFrame::setup);
     connect(action(Quit), &QAction::triggered, this, &QWidget::close);
     connect(action(About), &QAction::triggered, this, &CMainFrame::about);
+    // F itself is the view's key, so that it never takes a letter typed into a page.
+    connect(action(FrameGlider), &QAction::triggered, this, [this] {
+        if (CMyglView* view = activeView())
+            view->frameGlider();
+    });
     const std::pair<Command, int> presets[] = {
         {ViewLeft, 0}, {ViewTop, 2}, {ViewFront, 1}, {ViewFree, 3}};
     for (const auto& [command, mode] : presets)
@@ -244,6 +250,8 @@ void CMainFrame::createMenus() {
     viewSeparator_ = view->addSeparator();
     for (Command preset : {ViewLeft, ViewTop, ViewFront, ViewFree})
         view->addAction(action(preset));
+    frameSeparator_ = view->addSeparator();
+    view->addAction(action(FrameGlider));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
     help->addAction(action(About));
@@ -317,7 +325,8 @@ void CMainFrame::updateMenus() {
     action(SaveAs)->setVisible(hasDocument);
     editMenu_->menuAction()->setVisible(hasDocument);
     viewSeparator_->setVisible(hasDocument);
-    for (Command preset : {ViewLeft, ViewTop, ViewFront, ViewFree})
+    frameSeparator_->setVisible(hasDocument);
+    for (Command preset : {ViewLeft, ViewTop, ViewFront, ViewFree, FrameGlider})
         action(preset)->setVisible(hasDocument);
     updateRecentFileActions();
 }
