@@ -5,11 +5,14 @@
 #include "formats/foilfile.h"
 #include "gliderrenderer.h"
 #include "listplan.h"
+#include "model/glider.h"
 #include "viewformat.h"
 #include "windowcapture.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QOpenGLContext>
+#include <QWheelEvent>
 
 CMyglView::CMyglView(Glider* glider, DisplaySettings* settings, QWidget* parent)
     : QOpenGLWidget(parent), glider_(glider), settings_(settings),
@@ -130,6 +133,14 @@ void CMyglView::toggleTexture() {
     applyTexture();
 }
 
+void CMyglView::frameGlider() {
+    if (glider_ == nullptr || !glider_->valid)
+        return;
+    renderer_->frame(*glider_, settings_->visibility);
+    update();
+    emit zoomChanged(this);
+}
+
 bool CMyglView::screenCopy(const QString& path) {
     if (!makeViewCurrent())
         return false;
@@ -138,15 +149,25 @@ bool CMyglView::screenCopy(const QString& path) {
     return written;
 }
 
+QPointF CMyglView::inPixels(const QPointF& at) const {
+    return at * devicePixelRatioF();
+}
+
 void CMyglView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         renderer_->pressLeft(event->position().toPoint().x(), event->position().toPoint().y());
+    if (event->button() == Qt::MiddleButton) {
+        const QPointF at = inPixels(event->position());
+        renderer_->pressMiddle(at.x(), at.y());
+    }
     QOpenGLWidget::mousePressEvent(event);
 }
 
 void CMyglView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    if (renderer_->moveTo(at.x(), at.y()))
+    const QPointF pixels = inPixels(event->position());
+    const bool turned = renderer_->moveTo(at.x(), at.y());
+    if (renderer_->panTo(pixels.x(), pixels.y()) || turned)
         update();
     QOpenGLWidget::mouseMoveEvent(event);
 }
@@ -154,7 +175,28 @@ void CMyglView::mouseMoveEvent(QMouseEvent* event) {
 void CMyglView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         renderer_->releaseLeft();
+    if (event->button() == Qt::MiddleButton)
+        renderer_->releaseMiddle();
     QOpenGLWidget::mouseReleaseEvent(event);
+}
+
+void CMyglView::wheelEvent(QWheelEvent* event) {
+    const double notches = event->angleDelta().y() / double(QWheelEvent::DefaultDeltasPerStep);
+    const QPointF at = inPixels(event->position());
+    if (notches != 0 && renderer_->zoomAt(at.x(), at.y(), notches)) {
+        update();
+        emit zoomChanged(this);
+    }
+    event->accept();
+}
+
+void CMyglView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F && event->modifiers() == Qt::NoModifier) {
+        frameGlider();
+        event->accept();
+        return;
+    }
+    QOpenGLWidget::keyPressEvent(event);
 }
 
 void CMyglView::mouseDoubleClickEvent(QMouseEvent* event) {

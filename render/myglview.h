@@ -4,6 +4,7 @@
 #include "displaysettings.h"
 
 #include <QOpenGLWidget>
+#include <QPointF>
 #include <QString>
 #include <memory>
 
@@ -34,6 +35,8 @@ public:
     void onUpdate(int hint);
     void toggleFill();    // command 32776
     void toggleTexture(); // command 32777
+    // "Cadrer": the whole shown glider fills the window, without pan.
+    void frameGlider();
     // Writes what the view shows to a 24-bit BMP; false when nothing was written.
     bool screenCopy(const QString& path = QStringLiteral("try.bmp"));
 
@@ -42,6 +45,8 @@ public:
 signals:
     // The view took the keyboard focus: the shell reloads its pages and tools bar.
     void focusGained(CMyglView* view);
+    // The wheel or "Cadrer" changed the camera distance.
+    void zoomChanged(CMyglView* view);
     // No rendering context could be had; the text is the message to show.
     void contextFailed(const QString& message);
 
@@ -53,12 +58,16 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
 private:
     // Makes the view's context current; false while it has none.
     bool makeViewCurrent();
+    // A widget position in the pixels the renderer's client size counts.
+    QPointF inPixels(const QPointF& at) const;
     void applyFill();
     void applyTexture();
     void reportContextFailure(const QString& message);

@@ -74,6 +74,10 @@ CChildFrame* CMainFrame::openWindow(CKeshDoc& document, const QString& title) {
     connect(frame, &CChildFrame::closing, this, &CMainFrame::frameClosing);
     CMyglView* view = frame->view();
     connect(view, &CMyglView::focusGained, this, &CMainFrame::viewFocused);
+    connect(view, &CMyglView::zoomChanged, this, [this](CMyglView* changed) {
+        if (changed == activeView())
+            toolsBar_->SyncFromView();
+    });
     // Queued: the failure is found while the view sets up its context.
     connect(
         view, &CMyglView::contextFailed, this,

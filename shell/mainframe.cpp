@@ -71,6 +71,7 @@ const CommandText kCommandTexts[CMainFrame::CommandCount] = {
     {"&Imprimer...\tCtrl+P", "Imprime le document actif", "Imprimer"},
     {"Volet suivant", "Passe au volet suivant de la fenêtre", "Volet suivant"},
     {"Volet précédent", "Revient au volet précédent de la fenêtre", "Volet précédent"},
+    {"Cadrer\tF", "Montre tout le planeur dans la vue active", "Cadrer"},
 };
 
 } // namespace
@@ -195,6 +196,11 @@ void CMainFrame::createActions() {
     connect(action(PrintSetup), &QAction::triggered, this, [this] { prompts_.printSetup(this); });
     connect(action(Quit), &QAction::triggered, this, &QWidget::close);
     connect(action(About), &QAction::triggered, this, &CMainFrame::about);
+    // F itself is the view's key, so that it never takes a letter typed into a page.
+    connect(action(FrameGlider), &QAction::triggered, this, [this] {
+        if (CMyglView* view = activeView())
+            view->frameGlider();
+    });
     const std::pair<Command, int> presets[] = {
         {ViewLeft, 0}, {ViewTop, 2}, {ViewFront, 1}, {ViewFree, 3}};
     for (const auto& [command, mode] : presets)
@@ -247,6 +253,8 @@ void CMainFrame::createMenus() {
     viewSeparator_ = view->addSeparator();
     for (Command preset : {ViewLeft, ViewTop, ViewFront, ViewFree})
         view->addAction(action(preset));
+    frameSeparator_ = view->addSeparator();
+    view->addAction(action(FrameGlider));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
     help->addAction(action(About));
@@ -320,7 +328,8 @@ void CMainFrame::updateMenus() {
     action(SaveAs)->setVisible(hasDocument);
     editMenu_->menuAction()->setVisible(hasDocument);
     viewSeparator_->setVisible(hasDocument);
-    for (Command preset : {ViewLeft, ViewTop, ViewFront, ViewFree})
+    frameSeparator_->setVisible(hasDocument);
+    for (Command preset : {ViewLeft, ViewTop, ViewFront, ViewFree, FrameGlider})
         action(preset)->setVisible(hasDocument);
     updateRecentFileActions();
 }

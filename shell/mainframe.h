@@ -55,6 +55,7 @@ public:
         Print,
         NextPane,
         PreviousPane,
+        FrameGlider,
         CommandCount
     };
 
@@ -143,6 +144,7 @@ private:
     CDialogDockBar* toolsDock_ = nullptr;
     QMenu* editMenu_ = nullptr;
     QAction* viewSeparator_ = nullptr;
+    QAction* frameSeparator_ = nullptr;
     QAction* recentPlaceholder_ = nullptr;
     std::array<QAction*, RecentFileList::kMaxFiles> recentActions_{};
     std::array<QAction*, CommandCount> actions_{};

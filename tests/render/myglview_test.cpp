@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -36,6 +37,33 @@ struct Shown {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(view.get()));
     }
 };
+
+void wheel(QWidget* widget, QPoint at, int notches) {
+    QWheelEvent event(at, widget->mapToGlobal(at), QPoint(),
+                      QPoint(0, notches * QWheelEvent::DefaultDeltasPerStep), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+void middleDrag(QWidget* widget, QPoint from, QPoint to) {
+    QMouseEvent press(QEvent::MouseButtonPress, from, from, Qt::MiddleButton, Qt::MiddleButton,
+                      Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, to, to, Qt::NoButton, Qt::MiddleButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, to, to, Qt::MiddleButton, Qt::NoButton,
+                        Qt::NoModifier);
+    for (QMouseEvent* event : {&press, &move, &release})
+        QCoreApplication::sendEvent(widget, event);
+}
+
+// The smallest rectangle holding every pixel of the colour.
+QRect extentOf(const QImage& image, Rgb colour) {
+    QRect extent;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (near(pixel(image, QPoint(x, y)), colour))
+                extent |= QRect(x, y, 1, 1);
+    return extent;
+}
 
 } // namespace
 
@@ -168,4 +196,62 @@ TEST(MyglView, DraggingTurnsTheFreeViewAndFocusIsReported) {
     shown.view->activateWindow();
     shown.view->setFocus();
     EXPECT_TRUE(focus.count() >= 1 || QTest::qWaitFor([&] { return focus.count() >= 1; }));
+}
+
+TEST(MyglView, TheWheelZoomsUnderThePointer) {
+    const QSize size(320, 240);
+    Shown shown(size);
+    QSignalSpy zoomed(shown.view.get(), &CMyglView::zoomChanged);
+    const QPoint pointer = projectTop(-0.05, 0.2, 0, size);
+    // Two notches in grow the picture 1.44 times about the pointer: the tip moves up.
+    const QPoint tip = projectTop(-0.05, 0.3, 0, size);
+    const QPoint grownTip = pointer + (tip - pointer) * 1.44;
+    const QPoint inside = grownTip + QPoint(0, 3);
+    const QPoint outside = grownTip - QPoint(0, 3);
+    EXPECT_TRUE(near(pixel(shown.view->grabFramebuffer(), inside), kWhite));
+
+    wheel(shown.view.get(), pointer, 2);
+    EXPECT_FLOAT_EQ(shown.view->zoom(), float(1 / 1.44));
+    EXPECT_EQ(zoomed.count(), 1);
+    const QImage image = shown.view->grabFramebuffer();
+    EXPECT_TRUE(near(pixel(image, pointer), kRed));
+    EXPECT_TRUE(near(pixel(image, inside), kRed));
+    EXPECT_TRUE(near(pixel(image, outside), kWhite));
+}
+
+TEST(MyglView, AMiddleDragPansThePicture) {
+    const QSize size(320, 240);
+    Shown shown(size);
+    const QPoint onWing = projectTop(-0.05, 0.25, 0, size);
+    EXPECT_TRUE(near(pixel(shown.view->grabFramebuffer(), onWing), kRed));
+    middleDrag(shown.view.get(), QPoint(100, 100), QPoint(140, 70));
+    const QImage image = shown.view->grabFramebuffer();
+    EXPECT_TRUE(near(pixel(image, onWing + QPoint(40, -30)), kRed));
+    EXPECT_TRUE(near(pixel(image, onWing), kWhite));
+    EXPECT_EQ(shown.view->rotZ(), 0);
+}
+
+TEST(MyglView, KeyFFramesTheWholeGliderAndClearsThePan) {
+    const QSize size(320, 240);
+    const Rgb grey{128, 128, 128};
+    Glider glider = wingGlider({128 / 255.0f, 128 / 255.0f, 128 / 255.0f}, flatPlate());
+    DisplaySettings settings;
+    CMyglView view(&glider, &settings);
+    view.setViewMode(ViewTop);
+    view.setZoom(10.0f);
+    view.resize(size);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    middleDrag(&view, QPoint(100, 100), QPoint(150, 100));
+    const QRect small = extentOf(view.grabFramebuffer(), grey);
+    ASSERT_FALSE(small.isEmpty());
+    EXPECT_LT(small.height(), 40);
+
+    QTest::keyClick(&view, Qt::Key_F);
+    // The span runs up the window and fills nine tenths of it, centred: the pan is gone.
+    const QRect framed = extentOf(view.grabFramebuffer(), grey);
+    EXPECT_NEAR(framed.height(), 216, 3);
+    EXPECT_NEAR(framed.top(), 12, 2);
+    EXPECT_NEAR(framed.bottom(), 227, 2);
+    EXPECT_NEAR(framed.center().x(), projectTop(-0.05, 0, 0, size, view.zoom()).x(), 2);
 }

@@ -97,7 +97,8 @@ TEST_F(MainFrameTest, NewNumbersDocumentsAndSwitchesToTheLongMenus) {
               (QStringList{"&Annuler\tCtrl+Z", "-", "&Couper\tCtrl+X", "&Copier\tCtrl+C",
                            "C&oller\tCtrl+V"}));
     EXPECT_EQ(visibleItems(*frame, "&Affichage").mid(4),
-              (QStringList{"-", "Vue de gauche", "Vue de haut", "Vue de face", "Vue libre"}));
+              (QStringList{"-", "Vue de gauche", "Vue de haut", "Vue de face", "Vue libre", "-",
+                           "Cadrer\tF"}));
     for (auto command : {CMainFrame::Undo, CMainFrame::Cut, CMainFrame::Copy, CMainFrame::Paste,
                          CMainFrame::Print})
         EXPECT_FALSE(frame->action(command)->isEnabled());

@@ -118,6 +118,39 @@ TEST_F(ToolsBarTest, SyncFromViewTakesZoomAndSettingsOfTheFocusedView) {
     EXPECT_EQ(tools.zoomSlider()->value(), 10);
 }
 
+TEST_F(ToolsBarTest, TheSliderFollowsTheWheelAndCadrerInTheActiveView) {
+    showFrame();
+    ASSERT_NE(frame->openFile(sampleGlider("Ariel15")), nullptr);
+    waitForViews();
+    CMyglView* view = frame->activeView();
+    CToolsBarDlg& tools = *frame->toolsBar();
+    const QPointF centre = QRectF(view->rect()).center();
+    QWheelEvent notchesIn(centre, view->mapToGlobal(centre), QPoint(), QPoint(0, 3 * 120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(view, &notchesIn);
+    EXPECT_FLOAT_EQ(view->zoom(), float(1 / (1.2 * 1.2 * 1.2)));
+    EXPECT_EQ(tools.zoomSlider()->value(), 5);
+    EXPECT_EQ(tools.zoomText()->text(), QStringLiteral("0.5"));
+
+    // The 15 m sample glider is framed from farther than the slider reaches.
+    frame->action(CMainFrame::FrameGlider)->trigger();
+    EXPECT_GT(view->zoom(), 10.0f);
+    EXPECT_EQ(tools.zoomSlider()->value(), 100);
+    EXPECT_EQ(tools.storedPosition(), int(view->zoom() * 10));
+    EXPECT_EQ(tools.zoomText()->text(), QString::asprintf("%.1f", int(view->zoom() * 10) * 0.1));
+    // Seen whole: its span runs up nine tenths of the window, short of the far plane.
+    const QImage image = view->grabFramebuffer();
+    int top = image.height();
+    int bottom = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    EXPECT_NEAR(bottom - top, 0.9 * image.height(), 4);
+}
+
 TEST_F(ToolsBarTest, ZoomOutsideTheSliderRangeDoesNotComeBackAsAMove) {
     ASSERT_NE(frame->fileNew(), nullptr);
     frame->activeView()->setZoom(0.05f);
