@@ -223,14 +223,14 @@ bool CMainFrame::fileSaveAs() {
 
 std::optional<QString> CMainFrame::writeDocument(const CKeshDoc& document, const QString& path) {
     // Read afresh: a new path chosen in Setup applies to the next save.
-    const QString iniPath =
-        settings_.value(QStringLiteral("General"), QStringLiteral("gliderPath"));
+    const std::string iniPath =
+        toDiskPath(settings_.value(QStringLiteral("General"), QStringLiteral("gliderPath")));
+    const std::string chosen = toDiskPath(path);
     try {
-        const std::string target =
-            gliderSaveTarget(toDiskPath(iniPath), document.glider().name, toDiskPath(path));
+        const std::string target = gliderSaveTarget(iniPath, document.glider().name, chosen);
         if (!confirmReplace(document, fromDiskPath(target)))
             return std::nullopt;
-        return fromDiskPath(writeGlider(document.glider(), toDiskPath(iniPath), toDiskPath(path)));
+        return fromDiskPath(writeGlider(document.glider(), iniPath, chosen));
     } catch (const err& failure) {
         if (!failure.text().empty())
             prompts_.message(nullptr, QString::fromStdString(failure.text()),

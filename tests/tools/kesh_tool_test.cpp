@@ -152,19 +152,6 @@ TEST(KeshToolSave, WritesIntoTheGliderDirectoryNextToTheIni) {
     EXPECT_FALSE(std::filesystem::exists(dir / "config")) << "the user's settings were touched";
 }
 
-TEST(KeshToolSave, AnAccentedNameSavesWhereTheEditorSavesIt) {
-    ScratchDir dir;
-    writeBytes(dir / "sim/airfoils/profil\xc3\xa9.txt", readBytes(kSim + "/airfoils/tiny.txt"));
-    const std::string foil = "foil.filename = \"profil\xe9.txt\"\n";
-    writeBytes(dir / "in.gli", "[main]\nname = \"H\xe9lios \x8cuvre\"\n[wing]\n" + foil +
-                                   "[hstab]\n" + foil + "[vstab]\n" + foil);
-    std::filesystem::create_directories(dir / "sim/gliders");
-    const ToolRun run =
-        tool({"save", dir / "in.gli", "--sim", dir / "sim", "--ini", dir / "sim/vantair.ini"}, dir);
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, (dir / "sim/gliders/H\xc3\xa9lios \xc5\x92uvre/in.gli") + "\n");
-}
-
 TEST(KeshToolSave, AFailedSaveExitsOne) {
     ScratchDir dir;
     const ToolRun run = tool({"save", kTiny, "--sim", kSim, "--ini", dir / "vantair.ini"}, dir);
