@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QString>
 #include <optional>
 
 class QWidget;
+struct RecoveredGlider;
 
 enum class PromptIcon { None, Error, Warning, Question, Exclamation, Information };
 
@@ -33,11 +35,14 @@ public:
                              const QString& proposedName, const QString& defaultSuffix,
                              bool confirmOverwrite) = 0;
     // Colour chooser, preset with `initial` when given; nullopt when cancelled.
-    virtual std::optional<QColor> chooseColor(QWidget* owner,
-                                              std::optional<QColor> initial) = 0;
+    virtual std::optional<QColor> chooseColor(QWidget* owner, std::optional<QColor> initial) = 0;
     // The weight estimator for a component kind and size; the estimate in hundredths of
     // a kilogram, or nullopt when cancelled.
     virtual std::optional<float> estimateWeight(QWidget* owner, int kind, float size) = 0;
     // The Setup dialog preset with the stored ini path; the new path, or nullopt on Cancel.
     virtual std::optional<QString> setup(QWidget* owner, const QString& iniPath) = 0;
+    // Lists the gliders recovered after a crash: for each, true to reopen it and false to
+    // discard it; nullopt keeps them all for the next start.
+    virtual std::optional<QList<bool>> chooseRecovered(QWidget* owner,
+                                                       const QList<RecoveredGlider>& gliders) = 0;
 };

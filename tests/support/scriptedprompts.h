@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/recoverystore.h"
 #include "shell/userprompts.h"
 
 #include <QColor>
@@ -12,7 +13,17 @@
 // fills. An empty queue gives the cancelling answer (No, Cancel, no file, no colour).
 class ScriptedPrompts : public UserPrompts {
 public:
-    enum class Kind { Message, YesNo, SaveChanges, OpenFile, SaveFile, Color, Weight, Setup };
+    enum class Kind {
+        Message,
+        YesNo,
+        SaveChanges,
+        OpenFile,
+        SaveFile,
+        Color,
+        Weight,
+        Setup,
+        Recovery
+    };
 
     struct Shown {
         Kind kind;
@@ -31,6 +42,8 @@ public:
     std::deque<std::optional<QColor>> colorAnswers;
     std::deque<std::optional<float>> weightAnswers;
     std::deque<std::optional<QString>> setupAnswers;
+    std::deque<std::optional<QList<bool>>> recoveryAnswers;
+    QList<RecoveredGlider> recoveredShown; // the gliders of the last recovery list
 
     // The messages shown, in order.
     QList<Shown> messages() const {
@@ -82,6 +95,13 @@ public:
         if (!confirmed)
             return std::nullopt;
         return path;
+    }
+
+    std::optional<QList<bool>> chooseRecovered(QWidget*,
+                                               const QList<RecoveredGlider>& gliders) override {
+        shown.append({Kind::Recovery, {}, {}, PromptIcon::None, {}, {}});
+        recoveredShown = gliders;
+        return take(recoveryAnswers, std::optional<QList<bool>>());
     }
 
 private:
