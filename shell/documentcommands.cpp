@@ -1,4 +1,5 @@
-// The document commands of the main frame: new, open, save, save as, setup, view presets.
+// The document commands of the main frame: new, open, save, save as, setup, view presets,
+// and the reopening of what a crash left.
 #include "shell/mainframe.h"
 
 #include "formats/foilfile.h"
@@ -360,7 +361,7 @@ bool CMainFrame::reopenRecovered(const RecoveredGlider& copy) {
                          kError, PromptIcon::Error);
         return false;
     }
-    document->glider().path = copy.path.isEmpty() ? std::string() : diskPath(copy.path);
+    document->glider().path = diskPath(copy.path);
     document->setPath(copy.path);
     document->setTitle(copy.title);
     // A new document must not take the title of a recovered one.

@@ -7,7 +7,6 @@
 #include "shell/keshdoc.h"
 #include "shell/pages/parambardlg.h"
 #include "shell/recoverykeeper.h"
-#include "shell/recoverystore.h"
 #include "shell/toolsbardlg.h"
 #include "shell/userprompts.h"
 #include "shell/widgets/dialogdockbar.h"
