@@ -82,7 +82,7 @@ Pane readPane(const std::string& section, int number, int slot) {
 }
 
 void readSurface(Surface& surface, int slot, const std::string& flat,
-                 const std::string& simulatorDir) {
+                 const std::string& simulatorDir, const FoilLoader& loadFoil) {
     surface.clear();
     surface.slot = slot;
     surface.side = Surface::sideOfSlot(slot);
@@ -264,11 +264,16 @@ void writeBody(LineWriter& w, const Glider& glider) {
 } // namespace
 
 void readGlider(Glider& glider, const std::string& path, const std::string& simulatorDir) {
+    readGlider(glider, path, simulatorDir, FoilLoader(loadFoil));
+}
+
+void readGlider(Glider& glider, const std::string& path, const std::string& simulatorDir,
+                const FoilLoader& loadFoil) {
     const std::string flat = readGliderText(path);
     glider.path = path;
     readMain(glider, flat, path);
     for (int slot = 0; slot < Glider::kSlots; ++slot)
-        readSurface(glider.surfaces[slot], slot, flat, simulatorDir);
+        readSurface(glider.surfaces[slot], slot, flat, simulatorDir, loadFoil);
     readBody(glider.body, flat, simulatorDir);
     glider.valid = 1;
 }

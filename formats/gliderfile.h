@@ -11,6 +11,9 @@
  * errLoadFoil and errOldFoil through. Texture paths are set, textures are not loaded.
  */
 void readGlider(Glider& glider, const std::string& path, const std::string& simulatorDir);
+// The same, loading each surface's airfoil through `loadFoil` from its full path.
+void readGlider(Glider& glider, const std::string& path, const std::string& simulatorDir,
+                const FoilLoader& loadFoil);
 
 // The whole glider file as written, with CR LF line ends. Throws errSaveGlider when an
 // airfoil or texture file name has a character the files' code page cannot hold.

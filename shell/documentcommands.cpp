@@ -1,7 +1,9 @@
-// The document commands of the main frame: new, open, save, save as, setup, view presets.
+// The document commands of the main frame: new, open, save, save as, setup, view presets,
+// and the reopening of what a crash left.
 #include "shell/mainframe.h"
 
 #include "formats/diskpath.h"
+#include "formats/foilfile.h"
 #include "formats/gliderfile.h"
 #include "formats/settingsstore.h"
 #include "formats/simulatorpaths.h"
@@ -11,12 +13,16 @@
 #include "shell/childframe.h"
 #include "shell/keshdoc.h"
 #include "shell/pages/parambardlg.h"
+#include "shell/recoverykeeper.h"
+#include "shell/recoverystore.h"
 #include "shell/toolsbardlg.h"
 #include "shell/userprompts.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QRegularExpression>
+#include <QStatusBar>
 
 #include <algorithm>
 
@@ -61,6 +67,8 @@ CKeshDoc* CMainFrame::adoptDocument(std::unique_ptr<CKeshDoc> document) {
                 frame->setWindowModified(modified);
         updateTitle();
     });
+    if (recovery_)
+        recovery_->watch(*adopted);
     updateMenus();
     return adopted;
 }
@@ -310,4 +318,66 @@ void CMainFrame::frameClosing(CChildFrame* frame) {
     // The view reads its document's glider until it is gone.
     connect(frame, &QObject::destroyed, document, &QObject::deleteLater);
     updateMenus();
+}
+
+void CMainFrame::keepRecoveryCopies(const QString& directory, int delayMs) {
+    auto store = std::make_unique<RecoveryStore>(directory);
+    if (!store->isOpen())
+        return;
+    recovery_ = std::make_unique<RecoveryKeeper>(std::move(store), delayMs);
+    connect(recovery_.get(), &RecoveryKeeper::writeFailed, this,
+            [this](const QString& message) { statusBar()->showMessage(message); });
+    for (CKeshDoc* document : documents_)
+        recovery_->watch(*document);
+}
+
+void CMainFrame::offerRecovery() {
+    if (!recovery_)
+        return;
+    RecoveryStore& store = recovery_->store();
+    const QList<RecoveredGlider> found = store.claimOrphans();
+    if (!found.isEmpty()) {
+        const std::optional<QList<bool>> reopen = prompts_.chooseRecovered(this, found);
+        // A copy without an answer stays for the next start, as does one that fails to reopen.
+        for (qsizetype i = 0; reopen && i < std::min(found.size(), reopen->size()); ++i)
+            if (!reopen->at(i) || reopenRecovered(found[i]))
+                RecoveryStore::discard(found[i]);
+    }
+    store.releaseOrphans();
+}
+
+// The copy is read like the glider file it is, then given back its document's path and
+// title; it goes only once this session holds a copy of its own.
+bool CMainFrame::reopenRecovered(const RecoveredGlider& copy) {
+    // A surface whose airfoil was not chosen yet is written without a name; it comes back
+    // without an airfoil, as in a new glider.
+    const FoilLoader loadChosenFoil = [](Foil& foil, const std::string& path) {
+        if (fileNamePart(path).empty())
+            foil = Foil{};
+        else
+            loadFoil(foil, path);
+    };
+    auto document = std::make_unique<CKeshDoc>();
+    try {
+        readGlider(document->glider(), diskPath(copy.gliderFile), simulatorDirectory(),
+                   loadChosenFoil);
+    } catch (const err& failure) {
+        prompts_.message(this,
+                         QString::fromUtf8("La copie de secours de %1 n'a pas pu être relue ; "
+                                           "elle est gardée pour le prochain démarrage.\n\n%2")
+                             .arg(copy.title, QString::fromStdString(failure.text())),
+                         kError, PromptIcon::Error);
+        return false;
+    }
+    document->glider().path = diskPath(copy.path);
+    document->setPath(copy.path);
+    document->setTitle(copy.title);
+    // A new document must not take the title of a recovered one.
+    static const QRegularExpression untitled(QStringLiteral("^Kesh(\\d+)$"));
+    if (const QRegularExpressionMatch match = untitled.match(copy.title); match.hasMatch())
+        untitledCount_ = std::max(untitledCount_, match.captured(1).toInt());
+    CKeshDoc* adopted = adoptDocument(std::move(document));
+    openWindow(*adopted, adopted->title() + QStringLiteral("[*]"));
+    adopted->setModified(true);
+    return recovery_->writeNow(*adopted);
 }

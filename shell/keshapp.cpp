@@ -3,21 +3,38 @@
 #include "formats/settingsstore.h"
 #include "shell/mainframe.h"
 #include "shell/qtuserprompts.h"
+#include "shell/widgets/splashwindow.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QTimer>
 
 CKeshApp::CKeshApp(const QStringList& arguments)
-    : CKeshApp(arguments, std::make_unique<SettingsStore>()) {}
+    : CKeshApp(arguments, std::make_unique<SettingsStore>(),
+               QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                   .filePath(QStringLiteral("recovery"))) {}
 
-CKeshApp::CKeshApp(const QStringList& arguments, std::unique_ptr<SettingsStore> settings)
+CKeshApp::CKeshApp(const QStringList& arguments, std::unique_ptr<SettingsStore> settings,
+                   const QString& recoveryDirectory)
     : settings_(std::move(settings)), prompts_(std::make_unique<QtUserPrompts>()) {
     CMainFrame::Options options;
     options.splash = splashAllowed(arguments);
     frame_ = std::make_unique<CMainFrame>(*settings_, *prompts_, options);
+    if (!recoveryDirectory.isEmpty())
+        frame_->keepRecoveryCopies(recoveryDirectory);
 }
 
 CKeshApp::~CKeshApp() = default;
 
 void CKeshApp::show() {
     frame_->showWithStoredPlacement();
+    // After the splash, which would take the dialog's first click.
+    CMainFrame* frame = frame_.get();
+    if (CSplashWindow* splash = frame->splash(); splash && !splash->isFinished())
+        QObject::connect(splash, &CSplashWindow::finished, frame, &CMainFrame::offerRecovery,
+                         Qt::QueuedConnection);
+    else
+        QTimer::singleShot(0, frame, &CMainFrame::offerRecovery);
 }
 
 bool CKeshApp::splashAllowed(const QStringList& arguments) {

@@ -12,12 +12,13 @@ class CKeshApp {
 public:
     // The arguments are parsed for the splash decision only; no file named on them opens.
     explicit CKeshApp(const QStringList& arguments);
-    // The same on a given settings store, for tests.
-    CKeshApp(const QStringList& arguments, std::unique_ptr<SettingsStore> settings);
+    // The same on a given settings store and recovery directory (none when empty), for tests.
+    CKeshApp(const QStringList& arguments, std::unique_ptr<SettingsStore> settings,
+             const QString& recoveryDirectory = {});
     ~CKeshApp();
 
     CMainFrame& mainFrame() { return *frame_; }
-    // Shows the main window in its stored show state.
+    // Shows the main window in its stored show state, then offers what a crash left.
     void show();
 
     // Whether the command line asks for the normal start, which shows the splash window.

@@ -17,10 +17,12 @@ void CKeshDoc::setTitle(const QString& title) {
 }
 
 void CKeshDoc::setModified(bool modified) {
-    if (modified_ == modified)
-        return;
+    const bool toggled = modified_ != modified;
     modified_ = modified;
-    emit modifiedChanged(modified_);
+    if (toggled)
+        emit modifiedChanged(modified_);
+    if (modified)
+        emit contentChanged();
 }
 
 void CKeshDoc::addView(CMyglView* view) {

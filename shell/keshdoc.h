@@ -30,6 +30,7 @@ public:
     void setPath(const QString& path) { path_ = path; }
 
     bool isModified() const { return modified_; }
+    // Every edit marks the document modified, so setModified(true) also reports a change.
     void setModified(bool modified = true);
 
     void addView(CMyglView* view);
@@ -47,6 +48,8 @@ public:
 
 signals:
     void modifiedChanged(bool modified);
+    // The glider changed, whether or not the document was modified already.
+    void contentChanged();
     void titleChanged(const QString& title);
 
 private:

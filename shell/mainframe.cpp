@@ -7,6 +7,7 @@
 #include "shell/childframe.h"
 #include "shell/keshdoc.h"
 #include "shell/pages/parambardlg.h"
+#include "shell/recoverykeeper.h"
 #include "shell/toolsbardlg.h"
 #include "shell/userprompts.h"
 #include "shell/widgets/dialogdockbar.h"

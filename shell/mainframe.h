@@ -21,7 +21,9 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class QToolBar;
+class RecoveryKeeper;
 class SettingsStore;
+struct RecoveredGlider;
 
 /**
  * The main window: toolbar, status bar, the two docked bars around the document windows,
@@ -98,6 +100,11 @@ public:
     void setup();
     CChildFrame* openPresetView(int viewMode);
     void about();
+    // From now on, modified documents are copied under `directory`, `delayMs` after a
+    // change, for after a crash.
+    void keepRecoveryCopies(const QString& directory, int delayMs = 2000);
+    // Offers to reopen or discard what an editor that stopped without closing left modified.
+    void offerRecovery();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -133,6 +140,7 @@ private:
     bool confirmReplace(const CKeshDoc& document, const QString& target);
     void adoptSavedPath(CKeshDoc& document, const QString& written);
     void rememberFile(const QString& path);
+    bool reopenRecovered(const RecoveredGlider& copy);
 
     SettingsStore& settings_;
     UserPrompts& prompts_;
@@ -152,6 +160,7 @@ private:
     QList<CKeshDoc*> documents_;
     RecentFileList recent_;
     Qt::WindowStates storedState_ = Qt::WindowNoState;
+    std::unique_ptr<RecoveryKeeper> recovery_;
     int untitledCount_ = 0;
     bool closingAll_ = false;
 };

@@ -1,5 +1,6 @@
 #include "shell/qtuserprompts.h"
 
+#include "shell/recoverydialog.h"
 #include "shell/setupdialog.h"
 #include "shell/weightestimatedialog.h"
 
@@ -111,4 +112,12 @@ std::optional<QString> QtUserPrompts::setup(QWidget* owner, const QString& iniPa
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.iniPath();
+}
+
+std::optional<QList<bool>> QtUserPrompts::chooseRecovered(QWidget* owner,
+                                                          const QList<RecoveredGlider>& gliders) {
+    RecoveryDialog dialog(gliders, owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.reopened();
 }

@@ -24,6 +24,8 @@ public:
     std::optional<QColor> chooseColor(QWidget* owner, std::optional<QColor> initial) override;
     std::optional<float> estimateWeight(QWidget* owner, int kind, float size) override;
     std::optional<QString> setup(QWidget* owner, const QString& iniPath) override;
+    std::optional<QList<bool>> chooseRecovered(QWidget* owner,
+                                               const QList<RecoveredGlider>& gliders) override;
     void printSetup(QWidget* owner) override;
 
 private:

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QString>
 #include <optional>
 
 class QWidget;
+struct RecoveredGlider;
 
 enum class PromptIcon { None, Error, Warning, Question, Exclamation, Information };
 
@@ -41,4 +43,8 @@ public:
     virtual std::optional<QString> setup(QWidget* owner, const QString& iniPath) = 0;
     // The platform's printer set-up dialog; the choices last for the session.
     virtual void printSetup(QWidget* owner) = 0;
+    // Lists the gliders recovered after a crash: for each, true to reopen it and false to
+    // discard it; nullopt keeps them all for the next start.
+    virtual std::optional<QList<bool>> chooseRecovered(QWidget* owner,
+                                                       const QList<RecoveredGlider>& gliders) = 0;
 };

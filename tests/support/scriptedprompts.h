@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/recoverystore.h"
 #include "shell/userprompts.h"
 
 #include <QColor>
@@ -22,7 +23,8 @@ public:
         Color,
         Weight,
         Setup,
-        PrintSetup
+        PrintSetup,
+        Recovery
     };
 
     struct Shown {
@@ -44,6 +46,8 @@ public:
     std::deque<std::optional<QString>> setupAnswers;
     // Runs while a message is up, to see what the user sees behind it.
     std::function<void()> whileMessageShows;
+    std::deque<std::optional<QList<bool>>> recoveryAnswers;
+    QList<RecoveredGlider> recoveredShown; // the gliders of the last recovery list
 
     // The messages shown, in order.
     QList<Shown> messages() const {
@@ -101,6 +105,13 @@ public:
 
     void printSetup(QWidget*) override {
         shown.append({Kind::PrintSetup, {}, {}, PromptIcon::None, {}, {}});
+    }
+
+    std::optional<QList<bool>> chooseRecovered(QWidget*,
+                                               const QList<RecoveredGlider>& gliders) override {
+        shown.append({Kind::Recovery, {}, {}, PromptIcon::None, {}, {}});
+        recoveredShown = gliders;
+        return take(recoveryAnswers, std::optional<QList<bool>>());
     }
 
 private:
