@@ -96,11 +96,13 @@ private:
             finish(QStringLiteral("Reynolds %1 : XFOIL a dépassé %2 s et a été arrêté.")
                        .arg(re)
                        .arg(timeout_));
-        else if (status == QProcess::CrashExit || code != 0)
+        else if (status == QProcess::CrashExit)
+            finish(QStringLiteral("Reynolds %1 : XFOIL s'est arrêté anormalement (plantage).")
+                       .arg(re));
+        else if (code != 0)
             finish(QStringLiteral("Reynolds %1 : XFOIL s'est arrêté anormalement (code %2).")
                        .arg(re)
-                       .arg(status == QProcess::CrashExit ? QStringLiteral("plantage")
-                                                          : QString::number(code)));
+                       .arg(code));
         else
             finish(readPolar(true));
     }
@@ -168,6 +170,7 @@ private:
             run.polar = Polar{run.reynolds, {}, 0};
             run.cm.clear();
         }
+        dir_.reset();
         if (process_) {
             poll_->stop();
             process_->disconnect(&batch_);
@@ -238,6 +241,8 @@ void XfoilBatch::launchNext() {
 
 void XfoilBatch::jobDone(Job* job) {
     emit runFinished(job->index());
+    if (!running_)
+        return;
     if (!cancelling_)
         launchNext();
     const bool allDone =
