@@ -1,8 +1,10 @@
 #include "aero/xfoil/foilbuilder.h"
 
+#include "aero/naca.h"
 #include "aero/polarextension.h"
 #include "aero/repanel.h"
 #include "aero/xfoil/xfoilprocess.h"
+#include "formats/coordinatefile.h"
 #include "formats/keyedtext.h"
 #include "model/angleunits.h"
 
@@ -16,6 +18,7 @@
 namespace {
 
 constexpr int kMinPoints = 10;
+constexpr int kAnalysedPoints = 160;
 constexpr double kMomentReynolds = 200000;
 constexpr std::int32_t kLowSentinel = 0;
 constexpr std::int32_t kHighSentinel = 10000000;
@@ -80,6 +83,14 @@ std::vector<std::string> header(const FoilBuildOptions& options, const XfoilSett
 }
 
 } // namespace
+
+Outline outlineFromSource(const std::string& source) {
+    return isNacaCode(source) ? nacaOutline(source) : readCoordinateFile(source);
+}
+
+Outline analysedOutline(const Outline& normalised) {
+    return repanel(normalised, kAnalysedPoints);
+}
 
 Foil buildFoil(const Outline& normalised, const std::vector<XfoilRun>& runs,
                const FoilBuildOptions& options, const XfoilSettings& settings,

@@ -1,9 +1,7 @@
 #include "aero/naca.h"
-#include "aero/repanel.h"
 #include "aero/xfoil/foilbuilder.h"
 #include "aero/xfoil/xfoilbatch.h"
 #include "commands.h"
-#include "formats/coordinatefile.h"
 #include "formats/foilwriter.h"
 #include "formats/keyedtext.h"
 #include "model/angleunits.h"
@@ -17,9 +15,6 @@
 #include <stdexcept>
 
 namespace {
-
-// The points XFOIL is given, about what its own paneling uses.
-constexpr int kAnalysedPoints = 160;
 
 std::optional<double> number(const ToolArgs& args, const std::string& name) {
     double value = 0;
@@ -67,12 +62,6 @@ void readSettings(const ToolArgs& args, XfoilSettings& settings, FoilBuildOption
         throw std::invalid_argument("--jobs and --cdmax are out of range");
 }
 
-Outline sourceOutline(const std::string& source) {
-    if (isNacaCode(source))
-        return nacaOutline(source);
-    return readCoordinateFile(source);
-}
-
 void printRun(const XfoilRun& run) {
     if (!run.ok) {
         std::cerr << run.error.toStdString() << "\n";
@@ -111,12 +100,11 @@ int runFoilImport(const std::vector<std::string>& args) {
     }
     const std::string& source = parsed.files[0];
     try {
-        const Outline outline = sourceOutline(source);
+        const Outline outline = outlineFromSource(source);
         options.name = parsed.option("--name", outline.name);
         options.source =
             isNacaCode(source) ? source : std::filesystem::path(source).filename().string();
-        const std::vector<XfoilRun> runs =
-            runXfoilBlocking(repanel(outline, kAnalysedPoints), settings);
+        const std::vector<XfoilRun> runs = runXfoilBlocking(analysedOutline(outline), settings);
         for (const XfoilRun& run : runs)
             printRun(run);
         std::vector<std::string> header;

@@ -1,5 +1,5 @@
 #include "aero/naca.h"
-#include "aero/repanel.h"
+#include "aero/xfoil/foilbuilder.h"
 #include "aero/xfoil/paccfile.h"
 #include "aero/xfoil/xfoilbatch.h"
 #include "aero/xfoil/xfoilprocess.h"
@@ -38,7 +38,7 @@ XfoilSettings fake(const QString& program, std::vector<int> reynolds = {100000})
 }
 
 Outline analysed() {
-    return repanel(nacaOutline("NACA 2412"), 160);
+    return analysedOutline(nacaOutline("NACA 2412"));
 }
 
 int kDirsBefore() {
