@@ -2,6 +2,7 @@
 # Builds the fuzz targets with clang and runs one (or all) for a given time.
 #   scripts/fuzz.sh [keyedtext|foilfile|gliderfile|roundtrip|coordinates|paccfile|all] [seconds]
 # New inputs go to build-fuzz/corpus/<target>; crashes to build-fuzz/findings/<target>.
+# KESH_FUZZ_TIMEOUT (seconds, default 10) is the per-input limit; raise it on a loaded machine.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 target="${1:-all}"
@@ -46,7 +47,7 @@ run() {
     local dict=(-dict="$root/fuzz/keyed.dict")
     case "$name" in coordinates | paccfile) dict=() ;; esac
     ASAN_OPTIONS=detect_leaks=1 "$build/fuzz_$name" "$build/corpus/$name" \
-        "${dict[@]}" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        "${dict[@]}" -max_total_time="$seconds" -timeout="${KESH_FUZZ_TIMEOUT:-10}" -rss_limit_mb=2048 \
         -max_len=65536 -artifact_prefix="$build/findings/$name/" -print_final_stats=1
 }
 

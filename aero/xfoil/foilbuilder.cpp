@@ -99,6 +99,8 @@ Foil buildFoil(const Outline& normalised, const std::vector<XfoilRun>& runs,
         throw std::runtime_error("Le nombre de points du profil doit aller de " +
                                  std::to_string(kMinPoints) + " à " +
                                  std::to_string(Foil::kMaxPoints) + ".");
+    if (options.extend && !(options.cdMax > 0 && options.cdMax <= 10))
+        throw std::runtime_error("Le cd maximal de l'extension doit aller de 0 à 10.");
     std::vector<const XfoilRun*> used;
     for (const XfoilRun& run : runs) {
         if (run.ok && !run.polar.rows.empty() && run.cm.size() == run.polar.rows.size())

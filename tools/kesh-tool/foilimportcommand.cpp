@@ -1,6 +1,7 @@
 #include "aero/naca.h"
 #include "aero/xfoil/foilbuilder.h"
 #include "aero/xfoil/xfoilbatch.h"
+#include "aero/xfoil/xfoilscript.h"
 #include "commands.h"
 #include "formats/foilwriter.h"
 #include "formats/keyedtext.h"
@@ -60,6 +61,8 @@ void readSettings(const ToolArgs& args, XfoilSettings& settings, FoilBuildOption
     options.extend = !args.switches.count("--no-extend");
     if (settings.jobs < 0 || options.cdMax <= 0 || options.cdMax > 10)
         throw std::invalid_argument("--jobs and --cdmax are out of range");
+    if (const std::string wrong = checkXfoilSettings(settings); !wrong.empty())
+        throw std::invalid_argument(wrong);
 }
 
 void printRun(const XfoilRun& run) {
@@ -105,8 +108,12 @@ int runFoilImport(const std::vector<std::string>& args) {
         options.source =
             isNacaCode(source) ? source : std::filesystem::path(source).filename().string();
         const std::vector<XfoilRun> runs = runXfoilBlocking(analysedOutline(outline), settings);
-        for (const XfoilRun& run : runs)
-            printRun(run);
+        QString lastError;
+        for (const XfoilRun& run : runs) {
+            if (run.ok || run.error != lastError) // a missing xfoil is said once
+                printRun(run);
+            lastError = run.error;
+        }
         std::vector<std::string> header;
         const Foil foil = buildFoil(outline, runs, options, settings, &header);
         writeFoilFile(parsed.option("-o"), foil, header);
