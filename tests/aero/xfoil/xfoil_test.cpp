@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -41,9 +42,20 @@ Outline analysed() {
     return analysedOutline(nacaOutline("NACA 2412"));
 }
 
-int kDirsBefore() {
-    return static_cast<int>(QDir(QDir::tempPath()).entryList({"kesh-xfoil-*"}, QDir::Dirs).size());
-}
+// Points the temporary directory at a private one while it lives, so what runs leave there
+// can be seen whatever else uses the system's.
+class PrivateTemp {
+public:
+    PrivateTemp() : saved_(qgetenv("TMPDIR")) { qputenv("TMPDIR", dir_.path().toLocal8Bit()); }
+    ~PrivateTemp() { qputenv("TMPDIR", saved_); }
+    QStringList entries() const {
+        return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    }
+
+private:
+    QTemporaryDir dir_;
+    QByteArray saved_;
+};
 
 } // namespace
 
@@ -94,7 +106,7 @@ TEST(XfoilScript, IsWholeFixedAndCarriesNoUserText) {
 
 TEST(XfoilBatch, RunsEachReynoldsNumberInItsOwnProcessAndReportsProgress) {
     ensureApp();
-    const int dirs = kDirsBefore();
+    const PrivateTemp temp;
     XfoilBatch batch;
     std::vector<int> progressed, finishedRuns;
     QObject::connect(&batch, &XfoilBatch::progress,
@@ -129,7 +141,7 @@ TEST(XfoilBatch, RunsEachReynoldsNumberInItsOwnProcessAndReportsProgress) {
         EXPECT_FLOAT_EQ(run.cm[0], -0.048f);
         EXPECT_EQ(run.polar.zeroIndex, 2);
     }
-    EXPECT_EQ(kDirsBefore(), dirs); // every working directory is gone
+    EXPECT_TRUE(temp.entries().isEmpty()) << temp.entries().join(' ').toStdString();
 }
 
 TEST(XfoilBatch, NamesEachFailureByItsReynoldsNumber) {
