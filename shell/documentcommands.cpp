@@ -8,6 +8,7 @@
 #include "render/myglview.h"
 #include "shell/aboutdialog.h"
 #include "shell/childframe.h"
+#include "shell/foilworkshop.h"
 #include "shell/keshdoc.h"
 #include "shell/pages/parambardlg.h"
 #include "shell/toolsbardlg.h"
@@ -265,6 +266,34 @@ CChildFrame* CMainFrame::openPresetView(int viewMode) {
 void CMainFrame::about() {
     AboutDialog dialog(this);
     dialog.exec();
+}
+
+CFoilWorkshop* CMainFrame::foilWorkshop() {
+    if (!foilWorkshop_) {
+        foilWorkshop_ = new CFoilWorkshop(prompts_, this);
+        connect(foilWorkshop_, &CFoilWorkshop::foilSaved, this, &CMainFrame::reloadFoilUsers);
+    }
+    return foilWorkshop_;
+}
+
+void CMainFrame::openFoilWorkshop() {
+    CFoilWorkshop* workshop = foilWorkshop();
+    workshop->show();
+    workshop->raise();
+    workshop->activateWindow();
+}
+
+void CMainFrame::reloadFoilUsers(const QString& path) {
+    for (CKeshDoc* document : documents_) {
+        const auto& surfaces = document->glider().surfaces;
+        const bool uses = std::any_of(surfaces.begin(), surfaces.end(), [&](const Surface& s) {
+            return !s.foil.foilPath.empty() && sameFile(fromDiskPath(s.foil.foilPath), path);
+        });
+        if (!uses)
+            continue;
+        document->rebuildModel();
+        document->updateAllViews(HintRedraw);
+    }
 }
 
 bool CMainFrame::confirmFrameClose(CChildFrame& frame) {

@@ -69,6 +69,8 @@ const CommandText kCommandTexts[CMainFrame::CommandCount] = {
     {"&Imprimer...\tCtrl+P", "Imprime le document actif", "Imprimer"},
     {"Volet suivant", "Passe au volet suivant de la fenêtre", "Volet suivant"},
     {"Volet précédent", "Revient au volet précédent de la fenêtre", "Volet précédent"},
+    {"Atelier profils...", "Calcule les polaires d'un profil avec XFOIL et écrit son fichier",
+     "Atelier profils"},
 };
 
 } // namespace
@@ -192,6 +194,7 @@ void CMainFrame::createActions() {
     connect(action(Setup), &QAction::triggered, this, &CMainFrame::setup);
     connect(action(Quit), &QAction::triggered, this, &QWidget::close);
     connect(action(About), &QAction::triggered, this, &CMainFrame::about);
+    connect(action(FoilWorkshop), &QAction::triggered, this, &CMainFrame::openFoilWorkshop);
     const std::pair<Command, int> presets[] = {
         {ViewLeft, 0}, {ViewTop, 2}, {ViewFront, 1}, {ViewFree, 3}};
     for (const auto& [command, mode] : presets)
@@ -244,6 +247,9 @@ void CMainFrame::createMenus() {
     viewSeparator_ = view->addSeparator();
     for (Command preset : {ViewLeft, ViewTop, ViewFront, ViewFree})
         view->addAction(action(preset));
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Outils"));
+    tools->addAction(action(FoilWorkshop));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
     help->addAction(action(About));

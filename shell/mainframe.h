@@ -12,6 +12,7 @@
 
 class CChildFrame;
 class CDialogDockBar;
+class CFoilWorkshop;
 class CKeshDoc;
 class CParamBarDlg;
 class CSplashWindow;
@@ -55,6 +56,7 @@ public:
         Print,
         NextPane,
         PreviousPane,
+        FoilWorkshop,
         CommandCount
     };
 
@@ -97,6 +99,11 @@ public:
     void setup();
     CChildFrame* openPresetView(int viewMode);
     void about();
+    // The airfoil workshop, made on first use and kept for the frame's life.
+    CFoilWorkshop* foilWorkshop();
+    void openFoilWorkshop();
+    // After an airfoil file was replaced: every open glider drawing it reloads it and redraws.
+    void reloadFoilUsers(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -143,6 +150,7 @@ private:
     std::array<QAction*, RecentFileList::kMaxFiles> recentActions_{};
     std::array<QAction*, CommandCount> actions_{};
     QPointer<CSplashWindow> splash_;
+    CFoilWorkshop* foilWorkshop_ = nullptr;
     QList<CKeshDoc*> documents_;
     RecentFileList recent_;
     Qt::WindowStates storedState_ = Qt::WindowNoState;

@@ -30,6 +30,10 @@ public:
     // read (the model is then unchanged); true otherwise, also without a document.
     virtual bool Apply() { return true; }
 
+    // Glider text is bytes shown as Latin-1, so every byte round-trips.
+    static QString fromModelText(const std::string& text);
+    static std::string toModelText(const QString& text);
+
 protected:
     ActiveDocumentSource& source() const { return source_; }
     CKeshDoc* activeDocument() const;
@@ -49,10 +53,6 @@ protected:
     // True when min <= value <= max; otherwise says "Tapez un nombre compris entre %1 et
     // %2.", puts the focus on the field and returns false.
     bool checkRange(QLineEdit* field, double value, double min, double max);
-
-    // Glider text is bytes shown as Latin-1, so every byte round-trips.
-    static QString fromModelText(const std::string& text);
-    static std::string toModelText(const QString& text);
 
     // Assigns and tells whether the value changed.
     template <typename T> static bool assign(T& target, const T& value) {
