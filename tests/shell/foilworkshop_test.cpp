@@ -12,7 +12,6 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScatterSeries>
@@ -24,14 +23,6 @@
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-
-QStringList menuTitles(QMenuBar* bar) {
-    QStringList titles;
-    for (QAction* menu : bar->actions())
-        if (menu->isVisible())
-            titles.append(menu->text());
-    return titles;
-}
 
 int markerSeries(const CChartPanel* chart) {
     int count = 0;
@@ -89,15 +80,6 @@ protected:
 
 TEST_F(FoilWorkshopTest, ToolsMenuOpensOneToolWindowOwnedByTheFrame) {
     QAction* open = frame->action(CMainFrame::FoilWorkshop);
-    EXPECT_EQ(open->text(), QStringLiteral("Atelier profils..."));
-    for (bool withDocument : {false, true}) {
-        if (withDocument)
-            frame->fileNew();
-        const QStringList titles = menuTitles(frame->menuBar());
-        const qsizetype tools = titles.indexOf(QStringLiteral("&Outils"));
-        ASSERT_GE(tools, 1) << titles.join(' ').toStdString();
-        EXPECT_EQ(titles[tools - 1], QStringLiteral("&Affichage"));
-    }
     open->trigger();
     EXPECT_TRUE(workshop->isVisible());
     EXPECT_EQ(workshop->parentWidget(), frame.get());
