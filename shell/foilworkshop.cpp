@@ -138,6 +138,7 @@ QWidget* CFoilWorkshop::makeForm() {
     auto* xfoilBox = new QGroupBox(QStringLiteral("XFOIL"));
     auto* xfoilForm = new QFormLayout(xfoilBox);
     reynolds_ = new QLineEdit(QStringLiteral("50000, 100000, 200000, 400000"));
+    reynolds_->setMinimumWidth(reynolds_->fontMetrics().horizontalAdvance(reynolds_->text()) + 16);
     xfoilForm->addRow(QStringLiteral("Reynolds :"), reynolds_);
     ncrit_ = numberField(QStringLiteral("9"));
     xfoilForm->addRow(QStringLiteral("Ncrit :"), ncrit_);
@@ -165,7 +166,7 @@ QWidget* CFoilWorkshop::makeForm() {
     status_->setWordWrap(true);
     column->addWidget(status_);
     column->addStretch(1);
-    form->setMaximumWidth(340);
+    form->setMaximumWidth(400);
 
     connect(browse, &QPushButton::clicked, this, &CFoilWorkshop::browseSource);
     connect(source_, &QLineEdit::returnPressed, this, &CFoilWorkshop::loadSource);
