@@ -8,6 +8,7 @@
 #include "render/myglview.h"
 #include "shell/aboutdialog.h"
 #include "shell/childframe.h"
+#include "shell/diskpaths.h"
 #include "shell/foilworkshop.h"
 #include "shell/keshdoc.h"
 #include "shell/pages/parambardlg.h"
@@ -28,14 +29,6 @@ const QString kError = QStringLiteral("Erreur");
 
 const char* const kPresetLabels[] = {"LEFT", "Front", "TOP", "FREE"}; // by view mode
 
-std::string diskPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
-QString fromDiskPath(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
 // The name the save dialog proposes: the title up to its first character that cannot
 // stand in a file name, with the glider extension.
 QString proposedFileName(const QString& title) {
@@ -50,11 +43,6 @@ QString proposedFileName(const QString& title) {
     if (!name.endsWith(QStringLiteral(".gli"), Qt::CaseInsensitive))
         name += QStringLiteral(".gli");
     return name;
-}
-
-bool sameFile(const QString& a, const QString& b) {
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
 }
 
 } // namespace

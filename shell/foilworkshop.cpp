@@ -8,6 +8,7 @@
 #include "formats/foilwriter.h"
 #include "formats/simulatorpaths.h"
 #include "model/errors.h"
+#include "shell/diskpaths.h"
 #include "shell/pages/numberfield.h"
 #include "shell/pages/parampage.h"
 #include "shell/userprompts.h"
@@ -17,7 +18,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -48,14 +48,6 @@ constexpr int kMaxReynolds = 9999999; // the loader's high sentinel is 10,000,00
 constexpr int kMaxReynoldsCount = 8;
 constexpr int kProgressSteps = 1000;
 
-std::string diskPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
-QString fromDiskPath(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
 QString airfoilsDirectory() {
     return QDir(fromDiskPath(simulatorDirectory())).filePath(QStringLiteral("airfoils"));
 }
@@ -66,11 +58,6 @@ QString fileNameFor(const QString& name) {
     static const QRegularExpression bad(QStringLiteral("[\\\\/:*?\"<>|\\s]"));
     file.replace(bad, QStringLiteral("_"));
     return (file.isEmpty() ? QStringLiteral("profil") : file) + QStringLiteral(".txt");
-}
-
-bool sameDirectory(const QString& a, const QString& b) {
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
 }
 
 // The file's own polars, without the loader's sentinels.
@@ -406,13 +393,9 @@ std::optional<XfoilSettings> CFoilWorkshop::readSettings() {
 std::optional<FoilBuildOptions> CFoilWorkshop::readOptions() {
     FoilBuildOptions options;
     const QString name = name_->text().trimmed();
-    const QByteArray bytes = name.toLatin1();
-    const bool control = std::any_of(name.begin(), name.end(),
-                                     [](QChar c) { return c.category() == QChar::Other_Control; });
-    if (name.isEmpty() || control || name.contains(QLatin1Char('"')) ||
-        QString::fromLatin1(bytes) != name) {
-        error(QString::fromUtf8("Tapez un nom de profil, sans guillemets ni caractères "
-                                "spéciaux."));
+    // Characters the file format forbids are the writer's to refuse; this is the code page.
+    if (name.isEmpty() || QString::fromLatin1(name.toLatin1()) != name) {
+        error(QString::fromUtf8("Tapez un nom de profil en caractères latins."));
         name_->setFocus();
         return std::nullopt;
     }
@@ -576,7 +559,7 @@ bool CFoilWorkshop::save() {
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".txt");
     const QFileInfo target(path);
-    if (!sameDirectory(target.absolutePath(), directory)) {
+    if (!sameFile(target.absolutePath(), directory)) {
         error(QString::fromUtf8("Les profils du simulateur s'enregistrent dans %1.")
                   .arg(QDir::toNativeSeparators(directory)));
         return false;

@@ -259,9 +259,14 @@ TEST_F(FoilWorkshopTest, SavesIntoTheAirfoilsDirectoryAskingBeforeReplacing) {
     prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("elsewhere.txt")));
     EXPECT_FALSE(workshop->save());
     EXPECT_FALSE(QFile::exists(temp.filePath(QStringLiteral("elsewhere.txt"))));
+    // A name the file cannot hold is refused by the writer, the old file kept.
     workshop->nameField()->setText(QStringLiteral("a\"b"));
+    prompts.saveFileAnswers.push_back(target);
+    prompts.yesNoAnswers.push_back(true);
     EXPECT_FALSE(workshop->save());
     EXPECT_EQ(prompts.messages().size(), 2);
+    loadFoil(written, QFile::encodeName(target).toStdString());
+    EXPECT_EQ(written.name, "Autre");
 }
 
 TEST_F(FoilWorkshopTest, AnOpenGliderUsingTheReplacedFileShowsTheNewOutline) {
