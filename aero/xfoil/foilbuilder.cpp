@@ -1,8 +1,10 @@
 #include "aero/xfoil/foilbuilder.h"
 
+#include "aero/naca.h"
 #include "aero/polarextension.h"
 #include "aero/repanel.h"
 #include "aero/xfoil/xfoilprocess.h"
+#include "formats/coordinatefile.h"
 #include "formats/keyedtext.h"
 #include "model/angleunits.h"
 
@@ -16,6 +18,7 @@
 namespace {
 
 constexpr int kMinPoints = 10;
+constexpr int kAnalysedPoints = 160;
 constexpr double kMomentReynolds = 200000;
 constexpr std::int32_t kLowSentinel = 0;
 constexpr std::int32_t kHighSentinel = 10000000;
@@ -81,6 +84,14 @@ std::vector<std::string> header(const FoilBuildOptions& options, const XfoilSett
 
 } // namespace
 
+Outline outlineFromSource(const std::string& source) {
+    return isNacaCode(source) ? nacaOutline(source) : readCoordinateFile(source);
+}
+
+Outline analysedOutline(const Outline& normalised) {
+    return repanel(normalised, kAnalysedPoints);
+}
+
 Foil buildFoil(const Outline& normalised, const std::vector<XfoilRun>& runs,
                const FoilBuildOptions& options, const XfoilSettings& settings,
                std::vector<std::string>* headerLines) {
@@ -88,6 +99,8 @@ Foil buildFoil(const Outline& normalised, const std::vector<XfoilRun>& runs,
         throw std::runtime_error("Le nombre de points du profil doit aller de " +
                                  std::to_string(kMinPoints) + " à " +
                                  std::to_string(Foil::kMaxPoints) + ".");
+    if (options.extend && !(options.cdMax > 0 && options.cdMax <= 10))
+        throw std::runtime_error("Le cd maximal de l'extension doit aller de 0 à 10.");
     std::vector<const XfoilRun*> used;
     for (const XfoilRun& run : runs) {
         if (run.ok && !run.polar.rows.empty() && run.cm.size() == run.polar.rows.size())

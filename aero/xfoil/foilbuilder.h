@@ -17,6 +17,13 @@ struct FoilBuildOptions {
     std::string source; // file name or NACA code, for the header
 };
 
+// A NACA code ("NACA 2412") or a coordinate file's path, as the outline it names, normalised.
+// Throws CoordinateError (from the file) with its French text.
+Outline outlineFromSource(const std::string& source);
+
+// The outline XFOIL is given: repanelled to about the count of XFOIL's own paneling.
+Outline analysedOutline(const Outline& normalised);
+
 /**
  * The simulator's foil from a normalised outline and the runs: `cm0` and `alpha0` (degrees)
  * from the run nearest Reynolds 200,000, the repanelled points, one polar per successful run in

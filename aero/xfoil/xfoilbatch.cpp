@@ -9,9 +9,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -21,6 +19,8 @@
 namespace {
 
 constexpr int kPollMilliseconds = 100;
+// A polar of a few hundred rows is a few tens of kilobytes; more is not XFOIL's.
+constexpr qint64 kMaxPolarBytes = 4 * 1024 * 1024;
 
 QString missingProgram(const QString& program) {
     return QStringLiteral("Le programme « %1 » est introuvable : installez le paquet Debian "
@@ -79,8 +79,11 @@ public:
 
     void cancel() {
         cancelled_ = true;
-        if (process_)
+        if (process_) {
+            // SIGKILL ends it at once; waiting only reaps it.
             process_->kill();
+            process_->waitForFinished(1000);
+        }
         finish(QStringLiteral("Annulé."));
     }
 
@@ -96,11 +99,13 @@ private:
             finish(QStringLiteral("Reynolds %1 : XFOIL a dépassé %2 s et a été arrêté.")
                        .arg(re)
                        .arg(timeout_));
-        else if (status == QProcess::CrashExit || code != 0)
+        else if (status == QProcess::CrashExit)
+            finish(QStringLiteral("Reynolds %1 : XFOIL s'est arrêté anormalement (plantage).")
+                       .arg(re));
+        else if (code != 0)
             finish(QStringLiteral("Reynolds %1 : XFOIL s'est arrêté anormalement (code %2).")
                        .arg(re)
-                       .arg(status == QProcess::CrashExit ? QStringLiteral("plantage")
-                                                          : QString::number(code)));
+                       .arg(code));
         else
             finish(readPolar(true));
     }
@@ -112,6 +117,10 @@ private:
         if (!file.open(QIODevice::ReadOnly))
             return final ? QStringLiteral("Reynolds %1 : XFOIL n'a pas écrit de polaire.").arg(re)
                          : QString();
+        if (file.size() > kMaxPolarBytes)
+            return QStringLiteral("Reynolds %1 : la polaire écrite par XFOIL est illisible "
+                                  "(fichier trop gros).")
+                .arg(re);
         const QByteArray bytes = file.readAll();
         std::vector<PaccPoint> rows;
         bool header = false;
@@ -168,6 +177,7 @@ private:
             run.polar = Polar{run.reynolds, {}, 0};
             run.cm.clear();
         }
+        dir_.reset();
         if (process_) {
             poll_->stop();
             process_->disconnect(&batch_);
@@ -238,6 +248,8 @@ void XfoilBatch::launchNext() {
 
 void XfoilBatch::jobDone(Job* job) {
     emit runFinished(job->index());
+    if (!running_)
+        return;
     if (!cancelling_)
         launchNext();
     const bool allDone =

@@ -50,7 +50,7 @@ std::string checkXfoilSettings(const XfoilSettings& settings) {
     if (!(settings.alphaMax > 0 && settings.alphaMax <= 45) ||
         !(settings.alphaMin < 0 && settings.alphaMin >= -45))
         return "Les incidences vont de -45 à 0 et de 0 à 45 degrés.";
-    if (settings.timeoutSeconds < 1)
-        return "Le délai doit être d'au moins une seconde.";
+    if (settings.timeoutSeconds < 1 || settings.timeoutSeconds > 3600)
+        return "Le délai doit aller d'une seconde à une heure.";
     return {};
 }

@@ -1,6 +1,8 @@
+#include "formats/foilfile.h"
 #include "formats/gliderfile.h"
 #include "scratchdir.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -186,4 +188,79 @@ TEST(KeshToolSample, EverySampleGliderChecksAndSavesByteIdentically) {
         EXPECT_EQ(std::filesystem::path(written).filename(), file.filename());
         EXPECT_TRUE(readBytes(written) == readBytes(file.string())) << file;
     }
+}
+
+namespace {
+
+// A PATH holding only an "xfoil" that is the tests' fake, or no xfoil at all.
+class FakeXfoilPath {
+public:
+    explicit FakeXfoilPath(bool withXfoil) : saved_(std::getenv("PATH")) {
+        std::string path = bin_.path();
+        if (withXfoil) {
+            std::filesystem::create_symlink(
+                std::string(KESH_SOURCE_DIR) + "/tests/aero/xfoil/data/xfoil-fake", bin_ / "xfoil");
+            path += ":/usr/bin:/bin";
+        }
+        ::setenv("PATH", path.c_str(), 1);
+    }
+    ~FakeXfoilPath() { ::setenv("PATH", saved_.c_str(), 1); }
+
+private:
+    ScratchDir bin_;
+    std::string saved_;
+};
+
+} // namespace
+
+TEST(KeshToolFoilImport, WritesTheAirfoilFileFromACodeOrACoordinateFile) {
+    ScratchDir dir;
+    const FakeXfoilPath fake(true);
+    const ToolRun naca = tool({"foil-import", "NACA2412", "-o", dir / "n2412.txt"}, dir);
+    ASSERT_EQ(naca.status, 0) << naca.err;
+    EXPECT_EQ(naca.out.substr(0, naca.out.find('\n')),
+              "re 50000: 5 points, cl max 0.5 at 2 deg, cd min 0.01");
+    Foil foil;
+    loadFoil(foil, dir / "n2412.txt");
+    EXPECT_EQ(foil.name, "NACA 2412");
+    EXPECT_EQ(foil.points.size(), 101u);
+    EXPECT_EQ(foil.polars.size(), 6u);
+    EXPECT_GT(foil.polars[1].rows.size(), 50u); // extended to the whole circle
+
+    // One Reynolds number failing among good ones is reported and left out.
+    const ToolRun file = tool({"foil-import",
+                               std::string(KESH_SOURCE_DIR) + "/tests/formats/data/coordinates/lednicer.dat",
+                               "-o", dir / "led.txt", "--re", "100000,300000", "--points", "41",
+                               "--no-extend", "--name", "Mine"},
+                              dir);
+    ASSERT_EQ(file.status, 0) << file.err;
+    EXPECT_NE(file.err.find("Reynolds 300000"), std::string::npos);
+    loadFoil(foil, dir / "led.txt");
+    EXPECT_EQ(foil.name, "Mine");
+    EXPECT_EQ(foil.points.size(), 41u);
+    ASSERT_EQ(foil.polars.size(), 3u);
+    EXPECT_EQ(foil.polars[1].reynolds, 100000);
+    EXPECT_EQ(foil.polars[1].rows.size(), 5u);
+}
+
+TEST(KeshToolFoilImport, RefusesWithAClearMessageAndWritesNothing) {
+    ScratchDir dir;
+    {
+        const FakeXfoilPath none(false);
+        const ToolRun missing = tool({"foil-import", "NACA 0012", "-o", dir / "f.txt"}, dir);
+        EXPECT_EQ(missing.status, 1);
+        EXPECT_NE(missing.err.find("paquet Debian « xfoil »"), std::string::npos) << missing.err;
+    }
+    const FakeXfoilPath fake(true);
+    writeBytes(dir / "bad.dat", "name only\n");
+    const ToolRun bad = tool({"foil-import", dir / "bad.dat", "-o", dir / "f.txt"}, dir);
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err, "Le fichier ne contient aucune coordonnée.\n");
+    const ToolRun failing = tool({"foil-import", "NACA 0012", "-o", dir / "f.txt", "--re", "300000"}, dir);
+    EXPECT_EQ(failing.status, 1);
+    EXPECT_NE(failing.err.find("Aucun nombre de Reynolds"), std::string::npos);
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_NE(entry.path().filename().string().rfind("f.txt", 0), 0u) << entry.path();
+    EXPECT_EQ(tool({"foil-import", "NACA 0012"}, dir).status, 2);
+    EXPECT_EQ(tool({"foil-import", "NACA 0012", "-o", dir / "f.txt", "--points", "x"}, dir).status, 2);
 }

@@ -7,5 +7,6 @@
 int runCheck(const std::vector<std::string>& args);
 int runDump(const std::vector<std::string>& args);
 int runFoil(const std::vector<std::string>& args);
+int runFoilImport(const std::vector<std::string>& args);
 int runSave(const std::vector<std::string>& args);
 int runSheet(const std::vector<std::string>& args);

@@ -18,7 +18,8 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"check", runCheck},          {"dump", runDump}, {"foil", runFoil}, {"save", runSave},
+    {"check", runCheck},          {"dump", runDump}, {"foil", runFoil}, {"foil-import", runFoilImport},
+    {"save", runSave},
     {"sheet", runSheet},
 #ifdef KESH_TOOL_RENDER
     {"render", runRenderCommand},

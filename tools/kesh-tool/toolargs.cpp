@@ -17,7 +17,7 @@ bool parseToolArgs(const std::vector<std::string>& args, const std::set<std::str
                    const std::set<std::string>& switchOptions, ToolArgs& out, std::string& error) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
-        if (word.rfind("--", 0) != 0) {
+        if (word.rfind("--", 0) != 0 && !valueOptions.count(word)) {
             out.files.push_back(word);
         } else if (switchOptions.count(word)) {
             out.switches.insert(word);
@@ -55,7 +55,7 @@ void loadPreparedGlider(Glider& glider, const std::string& path, const std::stri
 
 int usageError(const std::string& message) {
     std::cerr << "kesh-tool: " << message << "\n"
-              << "usage: kesh-tool check|dump|foil|save|sheet|render FILE [options]\n";
+              << "usage: kesh-tool check|dump|foil|foil-import|save|sheet|render FILE [options]\n";
     return ExitUsage;
 }
 
