@@ -45,7 +45,19 @@ protected:
             QFile::copy(sampleDir() + QStringLiteral("/airfoils/") + foil,
                         sim + QStringLiteral("/airfoils/") + foil);
         setSimulatorDirectory(QFile::encodeName(sim).toStdString());
+        // XFOIL's working directories go here, out of the way of tests that count them.
+        savedTmpDir = qgetenv("TMPDIR");
+        QDir().mkpath(temp.filePath(QStringLiteral("tmp")));
+        qputenv("TMPDIR", QFile::encodeName(temp.filePath(QStringLiteral("tmp"))));
         workshop = frame->foilWorkshop();
+    }
+
+    void TearDown() override {
+        ShellFixture::TearDown();
+        if (savedTmpDir.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", savedTmpDir);
     }
 
     QString airfoil(const QString& name) const {
@@ -76,6 +88,7 @@ protected:
 
     CFoilWorkshop* workshop = nullptr;
     int fakes = 0;
+    QByteArray savedTmpDir;
 };
 
 TEST_F(FoilWorkshopTest, ToolsMenuOpensOneToolWindowOwnedByTheFrame) {
