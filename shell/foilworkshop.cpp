@@ -470,7 +470,7 @@ void CFoilWorkshop::runProgress(int index, double alphaDegrees) {
 }
 
 void CFoilWorkshop::runFinished(int index) {
-    if (index < 0 || index >= bars_.size())
+    if (!awaitingRuns_ || index < 0 || index >= bars_.size())
         return;
     const XfoilRun& run = batch_->runs().at(index);
     QProgressBar* bar = bars_[index];
@@ -487,6 +487,10 @@ void CFoilWorkshop::batchFinished(bool cancelled) {
     awaitingRuns_ = false;
     updateButtons();
     if (cancelled) {
+        for (qsizetype i = 0; i < bars_.size(); ++i)
+            if (!batch_->runs().at(i).ok)
+                bars_[i]->setFormat(
+                    QString::fromUtf8("Re %1 : annulé").arg(batch_->runs().at(i).reynolds));
         setStatus(QString::fromUtf8("Calcul annulé."));
         return;
     }

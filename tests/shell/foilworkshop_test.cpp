@@ -196,6 +196,9 @@ TEST_F(FoilWorkshopTest, CancelStopsEveryRunAtOnceAndKeepsNothing) {
     ASSERT_TRUE(QTest::qWaitFor([this] { return !workshop->isComputing(); }, 5000));
     EXPECT_LT(clock.elapsed(), 3000);
     EXPECT_EQ(workshop->statusLabel()->text(), QString::fromUtf8("Calcul annulé."));
+    for (QProgressBar* bar : workshop->progressBars())
+        EXPECT_TRUE(bar->format().endsWith(QString::fromUtf8("annulé")))
+            << bar->format().toStdString();
     EXPECT_FALSE(workshop->result());
     EXPECT_FALSE(workshop->saveButton()->isEnabled());
     EXPECT_TRUE(workshop->computeButton()->isEnabled());
