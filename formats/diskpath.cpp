@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
 
 std::string toDiskPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
@@ -19,4 +20,9 @@ std::string diskPathFromStored(const std::string& storedValue) {
 
 std::optional<std::string> storedFromDiskPath(const std::string& diskPath) {
     return toCodePage(fromDiskPath(diskPath));
+}
+
+bool sameFile(const QString& a, const QString& b) {
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
 }

@@ -15,3 +15,6 @@ QString fromDiskPath(const std::string& path);
 std::string diskPathFromStored(const std::string& storedValue);
 // A name on disk as a glider file stores it; nullopt when the code page cannot hold it.
 std::optional<std::string> storedFromDiskPath(const std::string& diskPath);
+
+// Whether both name the same existing file or directory, links and dots resolved.
+bool sameFile(const QString& a, const QString& b);

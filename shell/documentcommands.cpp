@@ -11,6 +11,7 @@
 #include "render/myglview.h"
 #include "shell/aboutdialog.h"
 #include "shell/childframe.h"
+#include "shell/foilworkshop.h"
 #include "shell/keshdoc.h"
 #include "shell/pages/parambardlg.h"
 #include "shell/recoverykeeper.h"
@@ -48,11 +49,6 @@ QString proposedFileName(const QString& title) {
     if (!name.endsWith(QStringLiteral(".gli"), Qt::CaseInsensitive))
         name += QStringLiteral(".gli");
     return name;
-}
-
-bool sameFile(const QString& a, const QString& b) {
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
 }
 
 } // namespace
@@ -287,6 +283,34 @@ void CMainFrame::about() {
     dialog.exec();
 }
 
+CFoilWorkshop* CMainFrame::foilWorkshop() {
+    if (!foilWorkshop_) {
+        foilWorkshop_ = new CFoilWorkshop(prompts_, this);
+        connect(foilWorkshop_, &CFoilWorkshop::foilSaved, this, &CMainFrame::reloadFoilUsers);
+    }
+    return foilWorkshop_;
+}
+
+void CMainFrame::openFoilWorkshop() {
+    CFoilWorkshop* workshop = foilWorkshop();
+    workshop->show();
+    workshop->raise();
+    workshop->activateWindow();
+}
+
+void CMainFrame::reloadFoilUsers(const QString& path) {
+    for (CKeshDoc* document : documents_) {
+        const auto& surfaces = document->glider().surfaces;
+        const bool uses = std::any_of(surfaces.begin(), surfaces.end(), [&](const Surface& s) {
+            return !s.foil.foilPath.empty() && sameFile(fromDiskPath(s.foil.foilPath), path);
+        });
+        if (!uses)
+            continue;
+        document->rebuildModel();
+        document->updateAllViews(HintRedraw);
+    }
+}
+
 bool CMainFrame::confirmFrameClose(CChildFrame& frame) {
     CKeshDoc* document = frame.document();
     if (closingAll_ || !document->isModified() || childFrames(document).size() > 1)
@@ -359,7 +383,7 @@ bool CMainFrame::reopenRecovered(const RecoveredGlider& copy) {
     };
     auto document = std::make_unique<CKeshDoc>();
     try {
-        readGlider(document->glider(), diskPath(copy.gliderFile), simulatorDirectory(),
+        readGlider(document->glider(), toDiskPath(copy.gliderFile), simulatorDirectory(),
                    loadChosenFoil);
     } catch (const err& failure) {
         prompts_.message(this,
@@ -369,7 +393,7 @@ bool CMainFrame::reopenRecovered(const RecoveredGlider& copy) {
                          kError, PromptIcon::Error);
         return false;
     }
-    document->glider().path = diskPath(copy.path);
+    document->glider().path = toDiskPath(copy.path);
     document->setPath(copy.path);
     document->setTitle(copy.title);
     // A new document must not take the title of a recovered one.

@@ -73,6 +73,8 @@ const CommandText kCommandTexts[CMainFrame::CommandCount] = {
     {"Volet suivant", "Passe au volet suivant de la fenêtre", "Volet suivant"},
     {"Volet précédent", "Revient au volet précédent de la fenêtre", "Volet précédent"},
     {"Cadrer\tF", "Montre tout le planeur dans la vue active", "Cadrer"},
+    {"Atelier profils...", "Calcule les polaires d'un profil avec XFOIL et écrit son fichier",
+     "Atelier profils"},
 };
 
 } // namespace
@@ -202,6 +204,7 @@ void CMainFrame::createActions() {
         if (CMyglView* view = activeView())
             view->frameGlider();
     });
+    connect(action(FoilWorkshop), &QAction::triggered, this, &CMainFrame::openFoilWorkshop);
     const std::pair<Command, int> presets[] = {
         {ViewLeft, 0}, {ViewTop, 2}, {ViewFront, 1}, {ViewFree, 3}};
     for (const auto& [command, mode] : presets)
@@ -256,6 +259,9 @@ void CMainFrame::createMenus() {
         view->addAction(action(preset));
     frameSeparator_ = view->addSeparator();
     view->addAction(action(FrameGlider));
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Outils"));
+    tools->addAction(action(FoilWorkshop));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
     help->addAction(action(About));

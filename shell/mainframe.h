@@ -12,6 +12,7 @@
 
 class CChildFrame;
 class CDialogDockBar;
+class CFoilWorkshop;
 class CKeshDoc;
 class CParamBarDlg;
 class CSplashWindow;
@@ -58,6 +59,7 @@ public:
         NextPane,
         PreviousPane,
         FrameGlider,
+        FoilWorkshop,
         CommandCount
     };
 
@@ -105,6 +107,11 @@ public:
     void keepRecoveryCopies(const QString& directory, int delayMs = 2000);
     // Offers to reopen or discard what an editor that stopped without closing left modified.
     void offerRecovery();
+    // The airfoil workshop, made on first use and kept for the frame's life.
+    CFoilWorkshop* foilWorkshop();
+    void openFoilWorkshop();
+    // After an airfoil file was replaced: every open glider drawing it reloads it and redraws.
+    void reloadFoilUsers(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -157,6 +164,7 @@ private:
     std::array<QAction*, RecentFileList::kMaxFiles> recentActions_{};
     std::array<QAction*, CommandCount> actions_{};
     QPointer<CSplashWindow> splash_;
+    CFoilWorkshop* foilWorkshop_ = nullptr;
     QList<CKeshDoc*> documents_;
     RecentFileList recent_;
     Qt::WindowStates storedState_ = Qt::WindowNoState;

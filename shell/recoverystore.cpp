@@ -1,6 +1,7 @@
 #include "shell/recoverystore.h"
 
 #include "formats/atomicfile.h"
+#include "formats/diskpath.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,12 +28,8 @@ std::unique_ptr<QLockFile> tryLock(const QString& directory) {
     return lock;
 }
 
-std::string diskPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
 bool writeFile(const QString& path, const std::string& bytes, std::string& error) {
-    return replaceFileContents(diskPath(path), bytes, error);
+    return replaceFileContents(toDiskPath(path), bytes, error);
 }
 
 // The copies of one session; a copy is complete once its glider file is written after

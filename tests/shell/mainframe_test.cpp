@@ -57,7 +57,7 @@ TEST_F(MainFrameTest, StartsWithoutDocumentWithBarsDockedAndTheShortMenus) {
     EXPECT_EQ(frame->paramDock()->windowTitle(), QStringLiteral("Params glider bar"));
     EXPECT_EQ(frame->toolsDock()->windowTitle(), QStringLiteral("Tools glider bar"));
 
-    EXPECT_EQ(visibleMenuTitles(*frame), (QStringList{"&Fichier", "&Affichage", "&?"}));
+    EXPECT_EQ(visibleMenuTitles(*frame), (QStringList{"&Fichier", "&Affichage", "&Outils", "&?"}));
     EXPECT_EQ(visibleItems(*frame, "&Fichier"),
               (QStringList{"&Nouveau\tCtrl+N", "&Ouvrir...\tCtrl+O", "Set&up ...", "-",
                            "C&onfiguration de l'impression...", "-",
@@ -65,6 +65,7 @@ TEST_F(MainFrameTest, StartsWithoutDocumentWithBarsDockedAndTheShortMenus) {
     EXPECT_EQ(visibleItems(*frame, "&Affichage"),
               (QStringList{"&Barre d'outils", QString::fromUtf8("Barre d'é&tat"),
                            "Barre parametres", "Barre d'outils"}));
+    EXPECT_EQ(visibleItems(*frame, "&Outils"), QStringList{"Atelier profils..."});
     EXPECT_EQ(visibleItems(*frame, "&?"), QStringList{"&A propos de kesh..."});
 
     QStringList indicators;
@@ -89,7 +90,8 @@ TEST_F(MainFrameTest, NewNumbersDocumentsAndSwitchesToTheLongMenus) {
     EXPECT_EQ(frame->activeView()->viewMode(), 3);
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("kesh - Kesh2[*]"));
 
-    EXPECT_EQ(visibleMenuTitles(*frame), (QStringList{"&Fichier", "&Edition", "&Affichage", "&?"}));
+    EXPECT_EQ(visibleMenuTitles(*frame),
+              (QStringList{"&Fichier", "&Edition", "&Affichage", "&Outils", "&?"}));
     EXPECT_EQ(visibleItems(*frame, "&Fichier").mid(0, 5),
               (QStringList{"&Nouveau\tCtrl+N", "&Ouvrir...\tCtrl+O", "&Sauver\tCtrl+S",
                            "Sauver sous ...", "Set&up ..."}));
@@ -373,7 +375,7 @@ TEST_F(MainFrameTest, ClosingTheLastWindowOfAModifiedDocumentAsks) {
     prompts.saveAnswers.push_back(SaveAnswer::No);
     frame->childFrames(document).at(0)->close();
     EXPECT_TRUE(frame->documents().isEmpty());
-    EXPECT_EQ(visibleMenuTitles(*frame), (QStringList{"&Fichier", "&Affichage", "&?"}));
+    EXPECT_EQ(visibleMenuTitles(*frame), (QStringList{"&Fichier", "&Affichage", "&Outils", "&?"}));
 }
 
 TEST_F(MainFrameTest, QuittingWithAModifiedDocumentAsksAndCancelKeepsEverything) {
