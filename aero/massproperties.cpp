@@ -40,6 +40,9 @@ public:
         Vec3 sq{};
         for (int i = 0; i < 3; ++i) {
             out.centre[i] = first_[i] / mass_;
+            // Mirrored halves cancel to rounding noise, which would print as a position.
+            if (std::abs(out.centre[i]) < 1e-9)
+                out.centre[i] = 0;
             sq[i] = square_[i] - mass_ * out.centre[i] * out.centre[i];
         }
         out.inertia = {sq[1] + sq[2], sq[0] + sq[2], sq[0] + sq[1],
