@@ -245,3 +245,28 @@ TEST(KeshToolAnalyse, OptionsChangeTheDragAndBadOnesExitTwo) {
     EXPECT_EQ(tool({"analyse", kTiny, "--span-efficiency", "1.5"}, dir).status, 2);
     EXPECT_EQ(tool({"analyse", kTiny, "--span-efficiency", "x"}, dir).status, 2);
 }
+
+TEST(KeshToolReport, WritesOneEscapedPageWithItsPictures) {
+    ScratchDir dir;
+    std::string text = readBytes(kTiny);
+    text.replace(text.find("\"Tiny\""), 6, "\"<b>T&\xe9\"");
+    writeBytes(dir / "named.gli", text);
+    const ToolRun run =
+        tool({"report", dir / "named.gli", "--sim", kSim, "-o", dir / "r.html"}, dir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string html = readBytes(dir / "r.html");
+    EXPECT_NE(html.find("<h1>&lt;b&gt;T&amp;\xc3\xa9</h1>"), std::string::npos)
+        << html.substr(0, 400);
+    EXPECT_EQ(html.find("<b>T"), std::string::npos);
+    std::size_t images = 0;
+    for (std::size_t at = html.find("<img"); at != std::string::npos;
+         at = html.find("<img", at + 1))
+        ++images;
+    EXPECT_EQ(images, 4u); // top, front, side and the polar
+    EXPECT_NE(html.find("Finesse max"), std::string::npos);
+    EXPECT_EQ(html.substr(html.size() - 8), "</html>\n");
+
+    EXPECT_EQ(tool({"report", kTiny, "--sim", kSim, "-o", dir / "no/such/dir/r.html"}, dir).status,
+              1);
+    EXPECT_EQ(tool({"report", kTiny, "--sim", kSim}, dir).status, 2);
+}

@@ -27,6 +27,7 @@ const Command kCommands[] = {
 #ifdef KESH_TOOL_RENDER
     {"render", runRenderCommand},
 #endif
+    {"report", runReport},
 };
 
 } // namespace
