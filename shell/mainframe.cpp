@@ -69,6 +69,7 @@ const CommandText kCommandTexts[CMainFrame::CommandCount] = {
     {"&Imprimer...\tCtrl+P", "Imprime le document actif", "Imprimer"},
     {"Volet suivant", "Passe au volet suivant de la fenêtre", "Volet suivant"},
     {"Volet précédent", "Revient au volet précédent de la fenêtre", "Volet précédent"},
+    {"Rapport...", "Écrit le rapport du planeur actif et l'ouvre", "Rapport"},
 };
 
 } // namespace
@@ -192,6 +193,7 @@ void CMainFrame::createActions() {
     connect(action(Setup), &QAction::triggered, this, &CMainFrame::setup);
     connect(action(Quit), &QAction::triggered, this, &QWidget::close);
     connect(action(About), &QAction::triggered, this, &CMainFrame::about);
+    connect(action(Report), &QAction::triggered, this, &CMainFrame::writeReport);
     const std::pair<Command, int> presets[] = {
         {ViewLeft, 0}, {ViewTop, 2}, {ViewFront, 1}, {ViewFree, 3}};
     for (const auto& [command, mode] : presets)
@@ -244,6 +246,8 @@ void CMainFrame::createMenus() {
     viewSeparator_ = view->addSeparator();
     for (Command preset : {ViewLeft, ViewTop, ViewFront, ViewFree})
         view->addAction(action(preset));
+
+    menuBar()->addMenu(QStringLiteral("&Outils"))->addAction(action(Report));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
     help->addAction(action(About));
@@ -317,6 +321,7 @@ void CMainFrame::updateMenus() {
     action(SaveAs)->setVisible(hasDocument);
     editMenu_->menuAction()->setVisible(hasDocument);
     viewSeparator_->setVisible(hasDocument);
+    action(Report)->setEnabled(hasDocument);
     for (Command preset : {ViewLeft, ViewTop, ViewFront, ViewFree})
         action(preset)->setVisible(hasDocument);
     updateRecentFileActions();

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -21,6 +22,7 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class QToolBar;
+class QUrl;
 class SettingsStore;
 
 /**
@@ -55,6 +57,7 @@ public:
         Print,
         NextPane,
         PreviousPane,
+        Report,
         CommandCount
     };
 
@@ -97,6 +100,11 @@ public:
     void setup();
     CChildFrame* openPresetView(int viewMode);
     void about();
+    // "Rapport...": writes the active glider's report where the user says and opens it.
+    bool writeReport();
+    void setReportOpener(std::function<void(const QUrl&)> opener) {
+        reportOpener_ = std::move(opener);
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -148,4 +156,5 @@ private:
     Qt::WindowStates storedState_ = Qt::WindowNoState;
     int untitledCount_ = 0;
     bool closingAll_ = false;
+    std::function<void(const QUrl&)> reportOpener_;
 };

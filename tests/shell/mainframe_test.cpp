@@ -57,7 +57,7 @@ TEST_F(MainFrameTest, StartsWithoutDocumentWithBarsDockedAndTheShortMenus) {
     EXPECT_EQ(frame->paramDock()->windowTitle(), QStringLiteral("Params glider bar"));
     EXPECT_EQ(frame->toolsDock()->windowTitle(), QStringLiteral("Tools glider bar"));
 
-    EXPECT_EQ(visibleMenuTitles(*frame), (QStringList{"&Fichier", "&Affichage", "&?"}));
+    EXPECT_EQ(visibleMenuTitles(*frame), (QStringList{"&Fichier", "&Affichage", "&Outils", "&?"}));
     EXPECT_EQ(visibleItems(*frame, "&Fichier"),
               (QStringList{"&Nouveau\tCtrl+N", "&Ouvrir...\tCtrl+O", "Set&up ...", "-",
                            "C&onfiguration de l'impression...", "-",
@@ -66,6 +66,8 @@ TEST_F(MainFrameTest, StartsWithoutDocumentWithBarsDockedAndTheShortMenus) {
               (QStringList{"&Barre d'outils", QString::fromUtf8("Barre d'é&tat"),
                            "Barre parametres", "Barre d'outils"}));
     EXPECT_EQ(visibleItems(*frame, "&?"), QStringList{"&A propos de kesh..."});
+    EXPECT_EQ(visibleItems(*frame, "&Outils"), QStringList{"Rapport..."});
+    EXPECT_FALSE(frame->action(CMainFrame::Report)->isEnabled());
 
     QStringList indicators;
     for (QLabel* label : frame->statusBar()->findChildren<QLabel*>())
@@ -89,7 +91,8 @@ TEST_F(MainFrameTest, NewNumbersDocumentsAndSwitchesToTheLongMenus) {
     EXPECT_EQ(frame->activeView()->viewMode(), 3);
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("kesh - Kesh2[*]"));
 
-    EXPECT_EQ(visibleMenuTitles(*frame), (QStringList{"&Fichier", "&Edition", "&Affichage", "&?"}));
+    EXPECT_EQ(visibleMenuTitles(*frame),
+              (QStringList{"&Fichier", "&Edition", "&Affichage", "&Outils", "&?"}));
     EXPECT_EQ(visibleItems(*frame, "&Fichier").mid(0, 5),
               (QStringList{"&Nouveau\tCtrl+N", "&Ouvrir...\tCtrl+O", "&Sauver\tCtrl+S",
                            "Sauver sous ...", "Set&up ..."}));
@@ -101,6 +104,7 @@ TEST_F(MainFrameTest, NewNumbersDocumentsAndSwitchesToTheLongMenus) {
     for (auto command : {CMainFrame::Undo, CMainFrame::Cut, CMainFrame::Copy, CMainFrame::Paste,
                          CMainFrame::Print})
         EXPECT_FALSE(frame->action(command)->isEnabled());
+    EXPECT_TRUE(frame->action(CMainFrame::Report)->isEnabled());
 }
 
 TEST_F(MainFrameTest, OpenLoadsTheGliderOnceAndFillsThePages) {
@@ -337,7 +341,7 @@ TEST_F(MainFrameTest, ClosingTheLastWindowOfAModifiedDocumentAsks) {
     prompts.saveAnswers.push_back(SaveAnswer::No);
     frame->childFrames(document).at(0)->close();
     EXPECT_TRUE(frame->documents().isEmpty());
-    EXPECT_EQ(visibleMenuTitles(*frame), (QStringList{"&Fichier", "&Affichage", "&?"}));
+    EXPECT_EQ(visibleMenuTitles(*frame), (QStringList{"&Fichier", "&Affichage", "&Outils", "&?"}));
 }
 
 TEST_F(MainFrameTest, QuittingWithAModifiedDocumentAsksAndCancelKeepsEverything) {
