@@ -6,11 +6,12 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -41,17 +42,15 @@ CMiscPage::CMiscPage(ActiveDocumentSource& source, QWidget* parent) : CParamPage
     copyCentre_->setToolTip(QString::fromUtf8("Reprend le centre de gravité estimé"));
     copyInertia_->setToolTip(QString::fromUtf8("Reprend les moments d'inertie estimés"));
 
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(
         fieldGroup(QString::fromUtf8("Centre de gravité"),
                    {QStringLiteral("X :"), QStringLiteral("Y :"), QStringLiteral("Z :")},
-                   centre_.data(), copyCentre_),
-        0, 0);
-    grid->addWidget(fieldGroup(QStringLiteral("Moments d'inertie"),
-                               {QStringLiteral("XX :"), QStringLiteral("YY : "),
-                                QStringLiteral("ZZ : "), QStringLiteral("XZ : ")},
-                               inertia_.data(), copyInertia_),
-                    1, 0);
+                   centre_.data(), copyCentre_));
+    column->addWidget(fieldGroup(QStringLiteral("Moments d'inertie"),
+                                 {QStringLiteral("XX :"), QStringLiteral("YY : "),
+                                  QStringLiteral("ZZ : "), QStringLiteral("XZ : ")},
+                                 inertia_.data(), copyInertia_));
 
     auto* drag = new QGroupBox(QString::fromUtf8("Trainées"));
     auto* box = new QVBoxLayout(drag);
@@ -70,17 +69,24 @@ CMiscPage::CMiscPage(ActiveDocumentSource& source, QWidget* parent) : CParamPage
     }
     compute_ = new QPushButton(QStringLiteral("Calcul"));
     chart_ = new QPushButton(QStringLiteral("Graphique"));
-    box->addWidget(compute_);
-    box->addWidget(chart_);
-    grid->addWidget(drag, 2, 0);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(compute_);
+    buttons->addWidget(chart_);
+    box->addLayout(buttons);
 
+    // The figures scroll below the group, so the narrow bar keeps its size.
     figures_ = new QLabel;
     figures_->setTextFormat(Qt::RichText);
+    figures_->setWordWrap(true);
     figures_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     figures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid->addWidget(figures_, 0, 1, 3, 1);
-    grid->setRowStretch(3, 1);
-    grid->setColumnStretch(1, 1);
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(figures_);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->addWidget(scroll, 1);
+    column->addWidget(drag, 1);
 
     connect(compute_, &QPushButton::clicked, this, &CMiscPage::compute);
     connect(chart_, &QPushButton::clicked, this, &CMiscPage::showChart);
@@ -193,11 +199,11 @@ void CMiscPage::showFigures() {
         figures_->clear();
         return;
     }
-    QString html = QStringLiteral("<table>");
+    QString html;
     for (const FigureLine& line : analysisFigureLines(*analysis_))
-        html += QStringLiteral("<tr><td>%1 :</td><td>%2</td></tr>")
+        html += QStringLiteral("<div>%1 : <b>%2</b></div>")
                     .arg(line.label.toHtmlEscaped(), line.value.toHtmlEscaped());
-    figures_->setText(html + QStringLiteral("</table>"));
+    figures_->setText(html);
 }
 
 aero::AnalysisOptions CMiscPage::options() const {

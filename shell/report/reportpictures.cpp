@@ -15,7 +15,7 @@ constexpr int kHeight = 400;
 // The camera's vertical field of view is 45°; the far plane lies at 20 m.
 constexpr double kViewHeightPerMetre = 0.8284; // 2·tan(22.5°)
 constexpr double kFarthestZoom = 19;
-constexpr double kMargin = 1.15;
+constexpr double kMargin = 1.4; // perspective enlarges what stands nearer the eye
 
 // How far the glider reaches from its centre of gravity along the file's x, y and z.
 struct Reach {
@@ -84,7 +84,10 @@ std::optional<GliderPictures> drawGliderPictures(const Glider& original) {
     // From above with the span across the picture: the free view turned a quarter round.
     pictures.top = drawView(glider, frame, ViewFree, 0, 90, zoomFor(r.y, r.x));
     pictures.front = drawView(glider, frame, ViewFront, 0, 0, zoomFor(r.y, r.z));
-    pictures.side = drawView(glider, frame, ViewLeft, 0, 0, zoomFor(r.x, r.z));
+    // The near wing points at the eye: stand back twice its reach.
+    pictures.side =
+        drawView(glider, frame, ViewLeft, 0, 0,
+                 std::min(float(kFarthestZoom), std::max(zoomFor(r.x, r.z), float(2 * r.y))));
     frame.makeCurrent();
     releaseGliderGl(glider);
     return pictures;
