@@ -52,6 +52,17 @@ CMiscPage::CMiscPage(ActiveDocumentSource& source, QWidget* parent) : CParamPage
                                   QStringLiteral("ZZ : "), QStringLiteral("XZ : ")},
                                  inertia_.data(), copyInertia_));
 
+    column->addWidget(makeDragGroup(), 1);
+
+    connect(compute_, &QPushButton::clicked, this, &CMiscPage::compute);
+    connect(chart_, &QPushButton::clicked, this, &CMiscPage::showChart);
+    connect(copyCentre_, &QPushButton::clicked, this, &CMiscPage::copyCentre);
+    connect(copyInertia_, &QPushButton::clicked, this, &CMiscPage::copyInertia);
+}
+
+// The drag check boxes, "Calcul", "Graphique" and the figures, which scroll inside the group
+// so that the narrow bar keeps its size.
+QGroupBox* CMiscPage::makeDragGroup() {
     auto* drag = new QGroupBox(QString::fromUtf8("Trainées"));
     auto* box = new QVBoxLayout(drag);
     const char* const labels[] = {"Trainée induite des ailes", "Trainée induite du stab",
@@ -74,7 +85,6 @@ CMiscPage::CMiscPage(ActiveDocumentSource& source, QWidget* parent) : CParamPage
     buttons->addWidget(chart_);
     box->addLayout(buttons);
 
-    // The figures scroll below the group, so the narrow bar keeps its size.
     figures_ = new QLabel;
     figures_->setTextFormat(Qt::RichText);
     figures_->setWordWrap(true);
@@ -86,12 +96,7 @@ CMiscPage::CMiscPage(ActiveDocumentSource& source, QWidget* parent) : CParamPage
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->addWidget(scroll, 1);
-    column->addWidget(drag, 1);
-
-    connect(compute_, &QPushButton::clicked, this, &CMiscPage::compute);
-    connect(chart_, &QPushButton::clicked, this, &CMiscPage::showChart);
-    connect(copyCentre_, &QPushButton::clicked, this, &CMiscPage::copyCentre);
-    connect(copyInertia_, &QPushButton::clicked, this, &CMiscPage::copyInertia);
+    return drag;
 }
 
 CPolarWindow* CMiscPage::polarWindow() const {

@@ -9,6 +9,7 @@
 
 class CPolarWindow;
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -47,6 +48,7 @@ public:
     void copyInertia();
 
 private:
+    QGroupBox* makeDragGroup();
     void analyse(const CKeshDoc& document);
     void showFigures();
     aero::AnalysisOptions options() const;
