@@ -9,6 +9,7 @@
 #include <iostream>
 #include <optional>
 #include <sstream>
+#include <variant>
 
 namespace {
 
@@ -47,62 +48,44 @@ struct Figure {
     std::string why;
 };
 
-std::vector<Figure> figuresOf(const aero::FlightAnalysis& a) {
-    using aero::unavailableText;
-    const std::string noWing = unavailableText(aero::Unavailable::NoWing);
-    const auto wing = [&](auto get) -> std::optional<Numbers> {
-        return a.wing ? std::optional<Numbers>{{get(*a.wing)}} : std::nullopt;
-    };
-    const aero::MassProperties* m = a.mass();
-    const std::string noMass =
-        m ? std::string() : unavailableText(std::get<aero::Unavailable>(a.balance));
-    const aero::Stability* s = a.stable();
-    const auto stable = [&](auto get) -> std::optional<Numbers> {
-        return s ? std::optional<Numbers>{{get(*s)}} : std::nullopt;
-    };
-    const aero::Performance* p = a.flight();
-    const std::string noFlight =
-        p ? std::string() : unavailableText(std::get<aero::Unavailable>(a.performance));
-    const auto flight = [&](auto get) -> std::optional<Numbers> {
-        return p ? std::optional<Numbers>{{get(*p)}} : std::nullopt;
-    };
+// Why a part of the analysis is missing; empty when it is there.
+template <typename T> std::string whyMissing(const std::variant<T, aero::Unavailable>& part) {
+    const auto* why = std::get_if<aero::Unavailable>(&part);
+    return why ? aero::unavailableText(*why) : std::string();
+}
 
-    std::vector<Figure> f;
-    f.push_back({"span", "span", wing([](auto& w) { return w.span; }), noWing});
-    f.push_back({"wing-area", "wingArea", wing([](auto& w) { return w.area; }), noWing});
-    f.push_back(
-        {"aspect-ratio", "aspectRatio", wing([](auto& w) { return w.aspectRatio; }), noWing});
-    f.push_back({"mac", "mac", wing([](auto& w) { return w.meanChord; }), noWing});
-    f.push_back({"mac-leading-edge-x", "macLeadingEdgeX",
-                 wing([](auto& w) { return w.meanChordLeadingEdgeX; }), noWing});
-    f.push_back(
-        {"cg", "cg",
-         m ? std::optional<Numbers>{{m->centre[0], m->centre[1], m->centre[2]}} : std::nullopt,
-         noMass});
-    f.push_back(
+std::vector<Figure> figuresOf(const aero::FlightAnalysis& a) {
+    const aero::Planform* w = a.wing ? &*a.wing : nullptr;
+    const aero::MassProperties* m = a.mass();
+    const aero::Stability* s = a.stable();
+    const aero::Performance* p = a.flight();
+    const std::string noWing = aero::unavailableText(aero::Unavailable::NoWing);
+    const std::string noMass = whyMissing(a.balance);
+    const std::string noFlight = whyMissing(a.performance);
+    const auto given = [](bool present, Numbers numbers) {
+        return present ? std::optional<Numbers>(std::move(numbers)) : std::nullopt;
+    };
+    return {
+        {"span", "span", given(w, {w ? w->span : 0}), noWing},
+        {"wing-area", "wingArea", given(w, {w ? w->area : 0}), noWing},
+        {"aspect-ratio", "aspectRatio", given(w, {w ? w->aspectRatio : 0}), noWing},
+        {"mac", "mac", given(w, {w ? w->meanChord : 0}), noWing},
+        {"mac-leading-edge-x", "macLeadingEdgeX", given(w, {w ? w->meanChordLeadingEdgeX : 0}),
+         noWing},
+        {"cg", "cg", given(m, m ? Numbers(m->centre.begin(), m->centre.end()) : Numbers{}), noMass},
         {"inertia", "inertia",
-         m ? std::optional<Numbers>{{m->inertia[0], m->inertia[1], m->inertia[2], m->inertia[3]}}
-           : std::nullopt,
-         noMass});
-    f.push_back({"neutral-point-x", "neutralPointX",
-                 stable([](auto& v) { return v.neutralPointX; }), noWing});
-    f.push_back(
-        {"static-margin", "staticMargin", stable([](auto& v) { return v.staticMargin; }), noWing});
-    f.push_back({"tail-volume-h", "tailVolumeH", stable([](auto& v) { return v.horizontalVolume; }),
-                 noWing});
-    f.push_back(
-        {"tail-volume-v", "tailVolumeV", stable([](auto& v) { return v.verticalVolume; }), noWing});
-    f.push_back({"span-efficiency", "spanEfficiency",
-                 flight([](auto& v) { return v.spanEfficiency; }), noFlight});
-    f.push_back(
-        {"stall-speed", "stallSpeed", flight([](auto& v) { return v.stallSpeed; }), noFlight});
-    f.push_back({"best-glide", "bestGlide", flight([](auto& v) { return v.bestGlide; }), noFlight});
-    f.push_back({"best-glide-speed", "bestGlideSpeed",
-                 flight([](auto& v) { return v.bestGlideSpeed; }), noFlight});
-    f.push_back({"min-sink", "minSink", flight([](auto& v) { return v.minSink; }), noFlight});
-    f.push_back({"min-sink-speed", "minSinkSpeed", flight([](auto& v) { return v.minSinkSpeed; }),
-                 noFlight});
-    return f;
+         given(m, m ? Numbers(m->inertia.begin(), m->inertia.end()) : Numbers{}), noMass},
+        {"neutral-point-x", "neutralPointX", given(s, {s ? s->neutralPointX : 0}), noWing},
+        {"static-margin", "staticMargin", given(s, {s ? s->staticMargin : 0}), noWing},
+        {"tail-volume-h", "tailVolumeH", given(s, {s ? s->horizontalVolume : 0}), noWing},
+        {"tail-volume-v", "tailVolumeV", given(s, {s ? s->verticalVolume : 0}), noWing},
+        {"span-efficiency", "spanEfficiency", given(p, {p ? p->spanEfficiency : 0}), noFlight},
+        {"stall-speed", "stallSpeed", given(p, {p ? p->stallSpeed : 0}), noFlight},
+        {"best-glide", "bestGlide", given(p, {p ? p->bestGlide : 0}), noFlight},
+        {"best-glide-speed", "bestGlideSpeed", given(p, {p ? p->bestGlideSpeed : 0}), noFlight},
+        {"min-sink", "minSink", given(p, {p ? p->minSink : 0}), noFlight},
+        {"min-sink-speed", "minSinkSpeed", given(p, {p ? p->minSinkSpeed : 0}), noFlight},
+    };
 }
 
 void printText(const aero::FlightAnalysis& a) {
@@ -130,7 +113,7 @@ void printJson(const aero::FlightAnalysis& a) {
     for (const Figure& figure : figuresOf(a)) {
         if (!figure.numbers) {
             json.null(figure.jsonKey);
-        } else if (figure.key == "cg" || figure.key == "inertia") {
+        } else if (figure.numbers->size() > 1) {
             json.beginArray(figure.jsonKey);
             for (double n : *figure.numbers)
                 json.element(n);
