@@ -75,6 +75,7 @@ const CommandText kCommandTexts[CMainFrame::CommandCount] = {
     {"Cadrer\tF", "Montre tout le planeur dans la vue active", "Cadrer"},
     {"Atelier profils...", "Calcule les polaires d'un profil avec XFOIL et écrit son fichier",
      "Atelier profils"},
+    {"Rapport...", "Écrit le rapport du planeur actif et l'ouvre", "Rapport"},
 };
 
 } // namespace
@@ -205,6 +206,7 @@ void CMainFrame::createActions() {
             view->frameGlider();
     });
     connect(action(FoilWorkshop), &QAction::triggered, this, &CMainFrame::openFoilWorkshop);
+    connect(action(Report), &QAction::triggered, this, &CMainFrame::writeReport);
     const std::pair<Command, int> presets[] = {
         {ViewLeft, 0}, {ViewTop, 2}, {ViewFront, 1}, {ViewFree, 3}};
     for (const auto& [command, mode] : presets)
@@ -262,6 +264,7 @@ void CMainFrame::createMenus() {
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Outils"));
     tools->addAction(action(FoilWorkshop));
+    tools->addAction(action(Report));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
     help->addAction(action(About));
@@ -336,6 +339,7 @@ void CMainFrame::updateMenus() {
     editMenu_->menuAction()->setVisible(hasDocument);
     viewSeparator_->setVisible(hasDocument);
     frameSeparator_->setVisible(hasDocument);
+    action(Report)->setEnabled(hasDocument);
     for (Command preset : {ViewLeft, ViewTop, ViewFront, ViewFree, FrameGlider})
         action(preset)->setVisible(hasDocument);
     updateRecentFileActions();

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,6 +24,7 @@ class QMdiArea;
 class QMenu;
 class QToolBar;
 class RecoveryKeeper;
+class QUrl;
 class SettingsStore;
 struct RecoveredGlider;
 
@@ -60,6 +62,7 @@ public:
         PreviousPane,
         FrameGlider,
         FoilWorkshop,
+        Report,
         CommandCount
     };
 
@@ -112,6 +115,11 @@ public:
     void openFoilWorkshop();
     // After an airfoil file was replaced: every open glider drawing it reloads it and redraws.
     void reloadFoilUsers(const QString& path);
+    // "Rapport...": writes the active glider's report where the user says and opens it.
+    bool writeReport();
+    void setReportOpener(std::function<void(const QUrl&)> opener) {
+        reportOpener_ = std::move(opener);
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -171,4 +179,5 @@ private:
     std::unique_ptr<RecoveryKeeper> recovery_;
     int untitledCount_ = 0;
     bool closingAll_ = false;
+    std::function<void(const QUrl&)> reportOpener_;
 };

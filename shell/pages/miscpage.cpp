@@ -1,51 +1,106 @@
 #include "shell/pages/miscpage.h"
 
 #include "shell/keshdoc.h"
+#include "shell/polarwindow.h"
+#include "shell/report/analysisfigures.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
 
-QGroupBox* fieldGroup(const QString& title, const QStringList& labels, QLineEdit** fields) {
+const char* const kNoDocument = "Aucun planeurs en cours d'edition";
+
+QGroupBox* fieldGroup(const QString& title, const QStringList& labels, QLineEdit** fields,
+                      QPushButton* copy) {
     auto* group = new QGroupBox(title);
     auto* form = new QFormLayout(group);
     for (int i = 0; i < labels.size(); ++i) {
         fields[i] = new QLineEdit;
         form->addRow(labels[i], fields[i]);
     }
+    form->addRow(copy);
     return group;
 }
 
-QGroupBox* dragGroup() {
-    auto* group = new QGroupBox(QString::fromUtf8("Trainées"));
-    auto* box = new QVBoxLayout(group);
-    for (const char* label :
-         {"Trainée induite des ailes", "Trainée induite du stab", "Trainée du fuselage"})
-        box->addWidget(new QCheckBox(QString::fromUtf8(label)));
-    box->addWidget(new QPushButton(QStringLiteral("Calcul")));
-    box->addWidget(new QPushButton(QStringLiteral("Graphique")));
-    group->setEnabled(false);
-    return group;
+QString missingText(aero::Unavailable why) {
+    return QString::fromStdString(aero::unavailableText(why));
 }
 
 } // namespace
 
 CMiscPage::CMiscPage(ActiveDocumentSource& source, QWidget* parent) : CParamPage(source, parent) {
+    copyCentre_ = new QPushButton(QString::fromUtf8("Copier l'estimation"));
+    copyInertia_ = new QPushButton(QString::fromUtf8("Copier l'estimation"));
+    copyCentre_->setToolTip(QString::fromUtf8("Reprend le centre de gravité estimé"));
+    copyInertia_->setToolTip(QString::fromUtf8("Reprend les moments d'inertie estimés"));
+
     auto* column = new QVBoxLayout(this);
-    column->addWidget(fieldGroup(
-        QString::fromUtf8("Centre de gravité"),
-        {QStringLiteral("X :"), QStringLiteral("Y :"), QStringLiteral("Z :")}, centre_.data()));
+    column->addWidget(
+        fieldGroup(QString::fromUtf8("Centre de gravité"),
+                   {QStringLiteral("X :"), QStringLiteral("Y :"), QStringLiteral("Z :")},
+                   centre_.data(), copyCentre_));
     column->addWidget(fieldGroup(QStringLiteral("Moments d'inertie"),
                                  {QStringLiteral("XX :"), QStringLiteral("YY : "),
                                   QStringLiteral("ZZ : "), QStringLiteral("XZ : ")},
-                                 inertia_.data()));
-    column->addWidget(dragGroup());
-    column->addStretch(1);
+                                 inertia_.data(), copyInertia_));
+
+    column->addWidget(makeDragGroup(), 1);
+
+    connect(compute_, &QPushButton::clicked, this, &CMiscPage::compute);
+    connect(chart_, &QPushButton::clicked, this, &CMiscPage::showChart);
+    connect(copyCentre_, &QPushButton::clicked, this, &CMiscPage::copyCentre);
+    connect(copyInertia_, &QPushButton::clicked, this, &CMiscPage::copyInertia);
+}
+
+// The drag check boxes, "Calcul", "Graphique" and the figures, which scroll inside the group
+// so that the narrow bar keeps its size.
+QGroupBox* CMiscPage::makeDragGroup() {
+    auto* drag = new QGroupBox(QString::fromUtf8("Trainées"));
+    auto* box = new QVBoxLayout(drag);
+    const char* const labels[] = {"Trainée induite des ailes", "Trainée induite du stab",
+                                  "Trainée du fuselage"};
+    for (int i = 0; i < 3; ++i) {
+        drag_[i] = new QCheckBox(QString::fromUtf8(labels[i]));
+        drag_[i]->setChecked(true);
+        box->addWidget(drag_[i]);
+        connect(drag_[i], &QCheckBox::toggled, this, [this] {
+            if (CKeshDoc* doc = document()) {
+                analyse(*doc);
+                showFigures();
+            }
+        });
+    }
+    compute_ = new QPushButton(QStringLiteral("Calcul"));
+    chart_ = new QPushButton(QStringLiteral("Graphique"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(compute_);
+    buttons->addWidget(chart_);
+    box->addLayout(buttons);
+
+    figures_ = new QLabel;
+    figures_->setTextFormat(Qt::RichText);
+    figures_->setWordWrap(true);
+    figures_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    figures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(figures_);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->addWidget(scroll, 1);
+    return drag;
+}
+
+CPolarWindow* CMiscPage::polarWindow() const {
+    return polarWindow_.data();
 }
 
 void CMiscPage::Load() {
@@ -58,6 +113,8 @@ void CMiscPage::Load() {
         showFloat(centre_[axis], glider.centrum[axis]);
     for (int i = 0; i < 4; ++i)
         showDouble(inertia_[i], glider.inertia[i]);
+    analyse(*doc);
+    showFigures();
 }
 
 bool CMiscPage::Apply() {
@@ -77,5 +134,91 @@ bool CMiscPage::Apply() {
     bool changed = assign(glider.centrum, centre);
     changed = assign(glider.inertia, inertia) || changed;
     finishApply(*doc, changed, true);
+    // The static margin and the trim follow the applied centre of gravity.
+    analyse(*doc);
+    showFigures();
     return true;
+}
+
+void CMiscPage::compute() {
+    CKeshDoc* doc = activeDocument();
+    if (!doc) {
+        refuse(QString::fromUtf8(kNoDocument));
+        return;
+    }
+    setDocument(doc);
+    analyse(*doc);
+    showFigures();
+}
+
+void CMiscPage::showChart() {
+    compute();
+    if (!analysis_)
+        return;
+    const aero::Performance* performance = analysis_->flight();
+    if (!performance) {
+        refuse(QString::fromUtf8("Pas de polaire des vitesses : %1.")
+                   .arg(missingText(std::get<aero::Unavailable>(analysis_->performance))));
+        return;
+    }
+    if (!polarWindow_)
+        polarWindow_ = new CPolarWindow(prompts(), this);
+    polarWindow_->setPerformance(*performance, analysedName_);
+    polarWindow_->show();
+    polarWindow_->raise();
+}
+
+void CMiscPage::copyCentre() {
+    const aero::MassProperties* mass = analysis_ ? analysis_->mass() : nullptr;
+    if (!mass) {
+        if (analysis_)
+            refuse(QString::fromUtf8("Pas de centre de gravité estimé : %1.")
+                       .arg(missingText(std::get<aero::Unavailable>(analysis_->balance))));
+        return;
+    }
+    // The field shows x as the glider holds it: the file's x negated.
+    showFloat(centre_[0], float(-mass->centre[0]));
+    showFloat(centre_[1], float(mass->centre[1]));
+    showFloat(centre_[2], float(mass->centre[2]));
+}
+
+void CMiscPage::copyInertia() {
+    const aero::MassProperties* mass = analysis_ ? analysis_->mass() : nullptr;
+    if (!mass) {
+        if (analysis_)
+            refuse(QString::fromUtf8("Pas de moments d'inertie estimés : %1.")
+                       .arg(missingText(std::get<aero::Unavailable>(analysis_->balance))));
+        return;
+    }
+    for (int i = 0; i < 4; ++i)
+        showDouble(inertia_[i], mass->inertia[i]);
+}
+
+void CMiscPage::analyse(const CKeshDoc& document) {
+    analysis_ = aero::analyseGlider(document.glider(), options());
+    analysedName_ = fromModelText(document.glider().name);
+}
+
+void CMiscPage::showFigures() {
+    if (!analysis_) {
+        figures_->clear();
+        return;
+    }
+    QString html;
+    for (const FigureLine& line : analysisFigureLines(*analysis_))
+        html += QStringLiteral("<div>%1 : <b>%2</b></div>")
+                    .arg(line.label.toHtmlEscaped(), line.value.toHtmlEscaped());
+    figures_->setText(html);
+}
+
+aero::AnalysisOptions CMiscPage::options() const {
+    aero::AnalysisOptions o;
+    o.parts.wingInduced = drag_[0]->isChecked();
+    o.parts.stabiliserInduced = drag_[1]->isChecked();
+    o.parts.fuselage = drag_[2]->isChecked();
+    return o;
+}
+
+void CMiscPage::refuse(const QString& text) {
+    prompts().message(this, text, QStringLiteral("Erreur"), PromptIcon::Error);
 }

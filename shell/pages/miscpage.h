@@ -1,12 +1,20 @@
 #pragma once
 
+#include "aero/flightanalysis.h"
 #include "shell/pages/parampage.h"
 
+#include <QPointer>
 #include <array>
+#include <optional>
 
+class CPolarWindow;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 
-// The "Divers" tab: centre of gravity and moments of inertia.
+// The "Divers" tab: centre of gravity, moments of inertia and the flight analysis.
 class CMiscPage : public CParamPage {
     Q_OBJECT
 public:
@@ -20,7 +28,41 @@ public:
     // XX, YY, ZZ, XZ.
     QLineEdit* inertiaField(int index) const { return inertia_.at(index); }
 
+    // "Trainée induite des ailes", "Trainée induite du stab", "Trainée du fuselage".
+    QCheckBox* dragBox(int index) const { return drag_.at(index); }
+    QPushButton* computeButton() const { return compute_; }
+    QPushButton* chartButton() const { return chart_; }
+    QPushButton* copyCentreButton() const { return copyCentre_; }
+    QPushButton* copyInertiaButton() const { return copyInertia_; }
+    QLabel* figuresLabel() const { return figures_; }
+    CPolarWindow* polarWindow() const;
+    // The analysis the figures show; none before the first one.
+    const aero::FlightAnalysis* analysis() const { return analysis_ ? &*analysis_ : nullptr; }
+
+    // "Calcul": analyses the applied model of the active document and shows the figures.
+    void compute();
+    // "Graphique": the speed polar in its window.
+    void showChart();
+    // Copy the estimates into the fields; the model changes at Apply.
+    void copyCentre();
+    void copyInertia();
+
 private:
+    QGroupBox* makeDragGroup();
+    void analyse(const CKeshDoc& document);
+    void showFigures();
+    aero::AnalysisOptions options() const;
+    void refuse(const QString& text);
+
     std::array<QLineEdit*, 3> centre_{};
     std::array<QLineEdit*, 4> inertia_{};
+    std::array<QCheckBox*, 3> drag_{};
+    QPushButton* compute_ = nullptr;
+    QPushButton* chart_ = nullptr;
+    QPushButton* copyCentre_ = nullptr;
+    QPushButton* copyInertia_ = nullptr;
+    QLabel* figures_ = nullptr;
+    std::optional<aero::FlightAnalysis> analysis_;
+    QString analysedName_;
+    QPointer<CPolarWindow> polarWindow_;
 };

@@ -67,6 +67,8 @@ TEST_F(MainFrameTest, StartsWithoutDocumentWithBarsDockedAndTheShortMenus) {
                            "Barre parametres", "Barre d'outils"}));
     EXPECT_EQ(visibleItems(*frame, "&Outils"), QStringList{"Atelier profils..."});
     EXPECT_EQ(visibleItems(*frame, "&?"), QStringList{"&A propos de kesh..."});
+    EXPECT_EQ(visibleItems(*frame, "&Outils"), QStringList{"Rapport..."});
+    EXPECT_FALSE(frame->action(CMainFrame::Report)->isEnabled());
 
     QStringList indicators;
     for (QLabel* label : frame->statusBar()->findChildren<QLabel*>())
@@ -104,6 +106,7 @@ TEST_F(MainFrameTest, NewNumbersDocumentsAndSwitchesToTheLongMenus) {
     for (auto command : {CMainFrame::Undo, CMainFrame::Cut, CMainFrame::Copy, CMainFrame::Paste,
                          CMainFrame::Print})
         EXPECT_FALSE(frame->action(command)->isEnabled());
+    EXPECT_TRUE(frame->action(CMainFrame::Report)->isEnabled());
 }
 
 TEST_F(MainFrameTest, OpenLoadsTheGliderOnceAndFillsThePages) {

@@ -18,12 +18,17 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"check", runCheck},          {"dump", runDump}, {"foil", runFoil}, {"foil-import", runFoilImport},
+    {"analyse", runAnalyse},
+    {"check", runCheck},
+    {"dump", runDump},
+    {"foil", runFoil},
+    {"foil-import", runFoilImport},
     {"save", runSave},
     {"sheet", runSheet},
 #ifdef KESH_TOOL_RENDER
     {"render", runRenderCommand},
 #endif
+    {"report", runReport},
 };
 
 } // namespace

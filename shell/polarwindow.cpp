@@ -1,0 +1,62 @@
+#include "shell/polarwindow.h"
+
+#include "shell/report/speedpolarchart.h"
+#include "shell/userprompts.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CPolarWindow::CPolarWindow(UserPrompts& prompts, QWidget* parent)
+    : QWidget(parent, Qt::Window), prompts_(prompts) {
+    resize(720, 760);
+    auto* column = new QVBoxLayout(this);
+    sinkView_ = new QChartView;
+    glideView_ = new QChartView;
+    for (QChartView* view : {sinkView_, glideView_}) {
+        view->setRenderHint(QPainter::Antialiasing);
+        column->addWidget(view, 1);
+    }
+    auto* buttons = new QHBoxLayout;
+    png_ = new QPushButton(QStringLiteral("Exporter en PNG..."));
+    svg_ = new QPushButton(QStringLiteral("Exporter en SVG..."));
+    buttons->addStretch(1);
+    buttons->addWidget(png_);
+    buttons->addWidget(svg_);
+    column->addLayout(buttons);
+    connect(png_, &QPushButton::clicked, this, [this] { exportAs(false); });
+    connect(svg_, &QPushButton::clicked, this, [this] { exportAs(true); });
+}
+
+void CPolarWindow::setPerformance(const aero::Performance& performance, const QString& gliderName) {
+    performance_ = performance;
+    gliderName_ = gliderName;
+    setWindowTitle(QStringLiteral("Polaire des vitesses - %1").arg(gliderName));
+    showChart(*sinkView_, makeSinkChart(performance));
+    showChart(*glideView_, makeGlideChart(performance));
+}
+
+// A view owns the chart it shows but releases the one it replaces.
+void CPolarWindow::showChart(QChartView& view, std::unique_ptr<QChart> chart) {
+    const std::unique_ptr<QChart> previous(view.chart());
+    view.setChart(chart.release());
+}
+
+void CPolarWindow::exportAs(bool svg) {
+    const QString suffix = svg ? QStringLiteral("svg") : QStringLiteral("png");
+    const QString filter = svg ? QStringLiteral("Image SVG (*.svg);;Tous les fichiers (*.*)")
+                               : QStringLiteral("Image PNG (*.png);;Tous les fichiers (*.*)");
+    const QString path = prompts_.saveFile(this, QStringLiteral("Exporter la polaire"), filter,
+                                           QStringLiteral("polaire.%1").arg(suffix), suffix, true);
+    if (path.isEmpty())
+        return;
+    const bool written =
+        svg ? savePolarChartsSvg(performance_, path) : savePolarChartsPng(performance_, path);
+    if (!written)
+        prompts_.message(
+            this, QString::fromUtf8("Impossible d'écrire %1.").arg(QDir::toNativeSeparators(path)),
+            QStringLiteral("Erreur"), PromptIcon::Error);
+}
