@@ -1,6 +1,6 @@
 #include "shell/polarcurves.h"
 
-#include "model/angleunits.h"
+#include "model/angles.h"
 
 #include <algorithm>
 

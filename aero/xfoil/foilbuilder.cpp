@@ -6,7 +6,7 @@
 #include "aero/xfoil/xfoilprocess.h"
 #include "formats/coordinatefile.h"
 #include "formats/keyedtext.h"
-#include "model/angleunits.h"
+#include "model/angles.h"
 
 #include <QProcess>
 #include <QRegularExpression>
