@@ -133,3 +133,10 @@ Polar parsePolar(std::int32_t reynolds, const std::string& text) {
     }
     return polar;
 }
+
+void loadFoilOnce(Foil& foil, const std::string& path) {
+    // A loaded foil has at least its two sentinel polars.
+    if (!foil.polars.empty() && foil.foilPath == path)
+        return;
+    loadFoil(foil, path);
+}

@@ -11,6 +11,8 @@
  * [polar]; errOldFoil when [polar] has no usable "nbreynolds". Both use the caption "Error".
  */
 void loadFoil(Foil& foil, const std::string& path);
+// As loadFoil, but a foil that holds that file already is kept without reading it again.
+void loadFoilOnce(Foil& foil, const std::string& path);
 
 // One polar table from its quoted text: triples of angle in degrees, lift, drag.
 Polar parsePolar(std::int32_t reynolds, const std::string& text);

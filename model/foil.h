@@ -8,6 +8,8 @@
 struct FoilPoint {
     float x = 0;
     float y = 0;
+
+    bool operator==(const FoilPoint&) const = default;
 };
 
 // One row of a polar: angle of attack in radians, lift and drag coefficients.
@@ -15,6 +17,8 @@ struct PolarPoint {
     float alpha = 0;
     float cl = 0;
     float cd = 0;
+
+    bool operator==(const PolarPoint&) const = default;
 };
 
 // Lift and drag against angle of attack at one Reynolds number.
@@ -22,6 +26,8 @@ struct Polar {
     std::int32_t reynolds = 0;
     std::vector<PolarPoint> rows;
     int zeroIndex = 0; // first row whose angle is not negative; rows.size() when none is
+
+    bool operator==(const Polar&) const = default;
 };
 
 // An airfoil: profile points for drawing and polars kept with it.
@@ -35,4 +41,6 @@ struct Foil {
     std::vector<Polar> polars; // low sentinel, the file's polars, high sentinel
     float cm0 = 0;
     float alpha0 = 0;
+
+    bool operator==(const Foil&) const = default;
 };

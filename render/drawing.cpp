@@ -121,7 +121,7 @@ void rebuildDisplayList(Glider& glider, int visibility, const FoilLoader& loadFo
 }
 
 void rebuildDisplayList(Glider& glider, int visibility) {
-    rebuildDisplayList(glider, visibility, FoilLoader(loadFoil));
+    rebuildDisplayList(glider, visibility, FoilLoader(loadFoilOnce));
 }
 
 void callDisplayList(const Glider& glider) {

@@ -24,7 +24,7 @@ void buildDisplayList(Glider& glider);
 // Re-derives the parts (reloading foils through `loadFoil`) and compiles a list of the
 // drawable parts the visibility mask lets through.
 void rebuildDisplayList(Glider& glider, int visibility, const FoilLoader& loadFoil);
-// As above, loading foils from their files.
+// As above, reading a foil's file only when the foil does not hold it yet.
 void rebuildDisplayList(Glider& glider, int visibility);
 void callDisplayList(const Glider& glider);
 

@@ -119,7 +119,7 @@ void CMyglView::onUpdate(int hint) {
         if (makeViewCurrent() && isGliderPrepared(*glider_))
             rebuildDisplayList(*glider_, settings_->visibility);
         else
-            rederiveGlider(*glider_, FoilLoader(loadFoil));
+            rederiveGlider(*glider_, FoilLoader(loadFoilOnce));
     }
 }
 

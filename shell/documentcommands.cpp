@@ -24,6 +24,7 @@
 #include <QMdiArea>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QUndoGroup>
 
 #include <algorithm>
 
@@ -62,6 +63,11 @@ CKeshDoc* CMainFrame::adoptDocument(std::unique_ptr<CKeshDoc> document) {
             if (frame->windowTitle().contains(QStringLiteral("[*]")))
                 frame->setWindowModified(modified);
         updateTitle();
+    });
+    undoGroup_->addStack(adopted->undoStack());
+    connect(adopted, &CKeshDoc::restored, this, [this, adopted] {
+        if (adopted == activeDocument())
+            paramBar_->ReloadPages();
     });
     if (recovery_)
         recovery_->watch(*adopted);
@@ -306,7 +312,7 @@ void CMainFrame::reloadFoilUsers(const QString& path) {
         });
         if (!uses)
             continue;
-        document->rebuildModel();
+        document->rebuildModel(true);
         document->updateAllViews(HintRedraw);
     }
 }

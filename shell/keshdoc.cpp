@@ -4,10 +4,17 @@
 #include "render/drawing.h"
 #include "render/listplan.h"
 #include "render/myglview.h"
+#include "shell/editstep.h"
 
-CKeshDoc::CKeshDoc(QObject* parent) : QObject(parent) {}
+CKeshDoc::CKeshDoc(QObject* parent) : QObject(parent) {
+    connect(&undo_, &QUndoStack::cleanChanged, this, &CKeshDoc::reportModified);
+    connect(&undo_, &QUndoStack::indexChanged, this, &CKeshDoc::contentChanged);
+}
 
-CKeshDoc::~CKeshDoc() = default;
+CKeshDoc::~CKeshDoc() {
+    // The stack says it is clean again as it goes; nobody is listening by then.
+    undo_.disconnect(this);
+}
 
 void CKeshDoc::setTitle(const QString& title) {
     if (title_ == title)
@@ -17,12 +24,67 @@ void CKeshDoc::setTitle(const QString& title) {
 }
 
 void CKeshDoc::setModified(bool modified) {
-    const bool toggled = modified_ != modified;
-    modified_ = modified;
-    if (toggled)
-        emit modifiedChanged(modified_);
+    marked_ = modified;
+    if (!modified)
+        undo_.setClean();
+    reportModified();
     if (modified)
         emit contentChanged();
+}
+
+void CKeshDoc::reportModified() {
+    const bool modified = isModified();
+    if (modified == reportedModified_)
+        return;
+    reportedModified_ = modified;
+    emit modifiedChanged(modified);
+}
+
+void CKeshDoc::beginEdit(const QString& text) {
+    if (editDepth_++ > 0)
+        return;
+    editText_ = text;
+    editChanged_ = false;
+    editBefore_ = std::make_shared<const GliderSnapshot>(glider_, lastSnapshot_.get());
+}
+
+void CKeshDoc::endEdit() {
+    if (editDepth_ == 0 || --editDepth_ > 0)
+        return;
+    std::shared_ptr<const GliderSnapshot> before = std::move(editBefore_);
+    if (!editChanged_)
+        return;
+    rebuildModel();
+    updateAllViews(HintRedraw);
+    lastSnapshot_ = std::make_shared<const GliderSnapshot>(glider_, before.get());
+    undo_.push(new EditStep(editText_, std::move(before), lastSnapshot_,
+                            [this](const GliderSnapshot& state) { restore(state); }));
+}
+
+CKeshDoc::EditScope::EditScope(CKeshDoc* document, const QString& text) : document_(document) {
+    if (document_)
+        document_->beginEdit(text);
+}
+
+CKeshDoc::EditScope::~EditScope() {
+    if (document_)
+        document_->endEdit();
+}
+
+void CKeshDoc::restore(const GliderSnapshot& snapshot) {
+    Glider state = snapshot.glider();
+    // The OpenGL objects belong to the views' context, not to the state put back.
+    state.displayList = glider_.displayList;
+    for (int slot = 0; slot < Glider::kSlots; ++slot) {
+        state.surfaces[slot].textureId = glider_.surfaces[slot].textureId;
+        state.surfaces[slot].hasTexture = glider_.surfaces[slot].hasTexture;
+    }
+    state.body.textureId = glider_.body.textureId;
+    state.body.hasTexture = glider_.body.hasTexture;
+    glider_ = std::move(state);
+    rebuildModel();
+    updateAllViews(HintRedraw);
+    emit restored();
 }
 
 void CKeshDoc::addView(CMyglView* view) {
@@ -54,19 +116,24 @@ CMyglView* CKeshDoc::viewWithContext() const {
     return nullptr;
 }
 
-void CKeshDoc::rebuildModel() {
+void CKeshDoc::rebuildModel(bool rereadFoils) {
+    const FoilLoader loader = rereadFoils ? FoilLoader(loadFoil) : FoilLoader(loadFoilOnce);
     CMyglView* view = viewWithContext();
     if (!view) {
         // No context yet: the first paint compiles the list from the re-derived parts.
-        rederiveGlider(glider_, FoilLoader(loadFoil));
+        rederiveGlider(glider_, loader);
         return;
     }
     view->makeCurrent();
     if (isGliderPrepared(glider_))
-        rebuildDisplayList(glider_, display_.visibility);
+        rebuildDisplayList(glider_, display_.visibility, loader);
     else
-        rederiveGlider(glider_, FoilLoader(loadFoil));
+        rederiveGlider(glider_, loader);
     view->doneCurrent();
+}
+
+void CKeshDoc::deriveGlider() {
+    rederiveGlider(glider_, FoilLoader(loadFoilOnce));
 }
 
 void CKeshDoc::releaseGl(CMyglView* lastView) {

@@ -7,8 +7,12 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QUndoStack>
+
+#include <memory>
 
 class CMyglView;
+class GliderSnapshot;
 
 // One open glider: owns its model and display settings for its whole life and keeps the
 // views that show it.
@@ -29,9 +33,31 @@ public:
     QString path() const { return path_; }
     void setPath(const QString& path) { path_ = path; }
 
-    bool isModified() const { return modified_; }
-    // Every edit marks the document modified, so setModified(true) also reports a change.
+    // Modified while the undo stack is away from its saved state, or once marked so.
+    bool isModified() const { return marked_ || !undo_.isClean(); }
+    // false: the glider was saved, the stack's present state is the saved one. true: the
+    // document holds what no file does (a recovered copy) whatever the stack says.
     void setModified(bool modified = true);
+
+    QUndoStack* undoStack() { return &undo_; }
+
+    // One user action. Edits the pages make to the glider between the outermost begin and
+    // its end are one undo step named `text`, recorded when one of them noted a change;
+    // the glider is then re-derived and redrawn once.
+    void beginEdit(const QString& text);
+    void noteChange() { editChanged_ = true; }
+    void endEdit();
+    // Opens an edit for a scope; a null document makes it do nothing.
+    class EditScope {
+    public:
+        EditScope(CKeshDoc* document, const QString& text);
+        ~EditScope();
+        EditScope(const EditScope&) = delete;
+        EditScope& operator=(const EditScope&) = delete;
+
+    private:
+        QPointer<CKeshDoc> document_;
+    };
 
     void addView(CMyglView* view);
     void removeView(CMyglView* view);
@@ -41,8 +67,11 @@ public:
     void updateAllViews(int hint);
 
     // After an edit: surfaces re-derived and the display list rebuilt with the document's
-    // visibility mask, in a view's context when one exists.
-    void rebuildModel();
+    // visibility mask, in a view's context when one exists. Airfoils are read again only
+    // when `rereadFoils` says their files changed.
+    void rebuildModel(bool rereadFoils = false);
+    // The derived values (root points, areas, sums) afresh from the stored ones; no file read.
+    void deriveGlider();
     // Frees the glider's display list and textures in the context of its last view.
     void releaseGl(CMyglView* lastView);
 
@@ -51,14 +80,26 @@ signals:
     // The glider changed, whether or not the document was modified already.
     void contentChanged();
     void titleChanged(const QString& title);
+    // Undo or redo put an earlier state back: whatever shows the glider must reload it.
+    void restored();
 
 private:
     CMyglView* viewWithContext() const;
+    void restore(const GliderSnapshot& snapshot);
+    void reportModified();
 
     Glider glider_;
     DisplaySettings display_;
     QString title_;
     QString path_;
-    bool modified_ = false;
+    bool marked_ = false;
+    bool reportedModified_ = false;
+    QUndoStack undo_;
+    int editDepth_ = 0;
+    bool editChanged_ = false;
+    QString editText_;
+    std::shared_ptr<const GliderSnapshot> editBefore_;
+    // The latest snapshot taken, whose airfoils the next one shares when unchanged.
+    std::shared_ptr<const GliderSnapshot> lastSnapshot_;
     QList<QPointer<CMyglView>> views_;
 };

@@ -11,20 +11,24 @@
 #include "shell/toolsbardlg.h"
 #include "shell/userprompts.h"
 #include "shell/widgets/dialogdockbar.h"
+#include "shell/widgets/gridctrl.h"
 #include "shell/widgets/pictures.h"
 #include "shell/widgets/splashwindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QOpenGLWidget>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUndoGroup>
 
 namespace {
 
@@ -66,6 +70,7 @@ const CommandText kCommandTexts[CMainFrame::CommandCount] = {
     {"Vue libre", "Ouvre une fenêtre de plus, vue libre", "Vue libre"},
     {"&A propos de kesh...", "Affiche le nom et la version du programme", "A propos"},
     {"&Annuler\tCtrl+Z", "Annule la dernière action", "Annuler"},
+    {"&Rétablir\tCtrl+Y", "Rétablit l'action annulée", "Rétablir"},
     {"&Couper\tCtrl+X", "Coupe la sélection et la place dans le Presse-papiers", "Couper"},
     {"&Copier\tCtrl+C", "Copie la sélection et la place dans le Presse-papiers", "Copier"},
     {"C&oller\tCtrl+V", "Insère le contenu du Presse-papiers", "Coller"},
@@ -98,6 +103,12 @@ CMainFrame::CMainFrame(SettingsStore& settings, UserPrompts& prompts, Options op
     glSeed->setFixedSize(1, 1);
     glSeed->hide();
     connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::updateTitle);
+    undoGroup_ = new QUndoGroup(this);
+    // The undo commands follow the active window's document.
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [this] {
+        CKeshDoc* document = activeDocument();
+        undoGroup_->setActiveStack(document ? document->undoStack() : nullptr);
+    });
 
     restorePlacement();
     recent_.load(settings_);
@@ -188,9 +199,13 @@ void CMainFrame::createActions() {
     action(NextPane)->setShortcut(QKeySequence(Qt::Key_F6));
     action(PreviousPane)->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
 
+    action(Redo)->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+
     // Commands the editor has no handler for stay visible but disabled.
-    for (Command idle : {Undo, Cut, Copy, Paste, Print, NextPane, PreviousPane})
+    for (Command idle : {Print, NextPane, PreviousPane})
         action(idle)->setEnabled(false);
+    createEditCommands();
 
     connect(action(New), &QAction::triggered, this, &CMainFrame::fileNew);
     connect(action(Open), &QAction::triggered, this, &CMainFrame::fileOpen);
@@ -228,6 +243,57 @@ void CMainFrame::createActions() {
     recentPlaceholder_->setEnabled(false);
 }
 
+void CMainFrame::createEditCommands() {
+    connect(action(Undo), &QAction::triggered, undoGroup_, &QUndoGroup::undo);
+    connect(action(Redo), &QAction::triggered, undoGroup_, &QUndoGroup::redo);
+    for (auto changed : {&QUndoGroup::canUndoChanged, &QUndoGroup::canRedoChanged})
+        connect(undoGroup_, changed, this, &CMainFrame::updateEditCommands);
+    for (auto changed : {&QUndoGroup::undoTextChanged, &QUndoGroup::redoTextChanged})
+        connect(undoGroup_, changed, this, &CMainFrame::updateEditCommands);
+    for (Command command : {Cut, Copy, Paste})
+        connect(action(command), &QAction::triggered, this,
+                [this, command] { editFocused(command); });
+    updateEditCommands();
+}
+
+// "Annuler Appliquer", "Rétablir Ajouter une section": the command names its step.
+void CMainFrame::updateEditCommands() {
+    const auto show = [](QAction* command, const char* verb, const QString& step, bool can) {
+        const QString keys = command->shortcut().toString(QKeySequence::NativeText);
+        QString text = QString::fromUtf8(verb);
+        if (can && !step.isEmpty())
+            text +=
+                QLatin1Char(' ') + QString(step).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        command->setText(text + QLatin1Char('\t') + keys);
+        command->setEnabled(can);
+    };
+    show(action(Undo), "&Annuler", undoGroup_->undoText(), undoGroup_->canUndo());
+    show(action(Redo), "&Rétablir", undoGroup_->redoText(), undoGroup_->canRedo());
+}
+
+void CMainFrame::editFocused(Command command) {
+    QWidget* focused = QApplication::focusWidget();
+    if (auto* field = qobject_cast<QLineEdit*>(focused)) {
+        if (command == Cut)
+            field->cut();
+        else if (command == Copy)
+            field->copy();
+        else
+            field->paste();
+        return;
+    }
+    for (QWidget* widget = focused; widget; widget = widget->parentWidget())
+        if (auto* grid = qobject_cast<CGridCtrl*>(widget)) {
+            if (command == Cut)
+                grid->cut();
+            else if (command == Copy)
+                grid->copy();
+            else
+                grid->paste();
+            return;
+        }
+}
+
 void CMainFrame::createMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Fichier"));
     file->addAction(action(New));
@@ -246,6 +312,7 @@ void CMainFrame::createMenus() {
 
     editMenu_ = menuBar()->addMenu(QStringLiteral("&Edition"));
     editMenu_->addAction(action(Undo));
+    editMenu_->addAction(action(Redo));
     editMenu_->addSeparator();
     editMenu_->addAction(action(Cut));
     editMenu_->addAction(action(Copy));

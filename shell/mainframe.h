@@ -19,6 +19,7 @@ class CParamBarDlg;
 class CSplashWindow;
 class CToolsBarDlg;
 class QAction;
+class QUndoGroup;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -54,6 +55,7 @@ public:
         ViewFree,
         About,
         Undo,
+        Redo,
         Cut,
         Copy,
         Paste,
@@ -126,6 +128,10 @@ protected:
 
 private:
     void createActions();
+    void createEditCommands();
+    void updateEditCommands();
+    // Cut, copy or paste in the focused field or grid.
+    void editFocused(Command command);
     void createMenus();
     void createToolBar();
     void createStatusBar();
@@ -171,6 +177,7 @@ private:
     QAction* recentPlaceholder_ = nullptr;
     std::array<QAction*, RecentFileList::kMaxFiles> recentActions_{};
     std::array<QAction*, CommandCount> actions_{};
+    QUndoGroup* undoGroup_ = nullptr;
     QPointer<CSplashWindow> splash_;
     CFoilWorkshop* foilWorkshop_ = nullptr;
     QList<CKeshDoc*> documents_;

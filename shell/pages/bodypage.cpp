@@ -114,7 +114,7 @@ void CBodyPage::Load() {
     grid_->viewport()->update();
 }
 
-bool CBodyPage::Apply() {
+bool CBodyPage::applyFields() {
     CKeshDoc* doc = activeDocument();
     if (!doc)
         return true;
@@ -148,7 +148,7 @@ bool CBodyPage::Apply() {
         body.sections = std::move(sections);
         changed = true;
     }
-    finishApply(*doc, changed, true);
+    finishApply(*doc, changed);
     return true;
 }
 
@@ -156,6 +156,7 @@ void CBodyPage::addRow() {
     CKeshDoc* doc = activeDocument();
     if (!doc)
         return;
+    const CKeshDoc::EditScope edit(doc, QStringLiteral("Ajouter une section"));
     Body& body = doc->glider().body;
     const int row = addGridRow(*grid_, QString::number(body.sections.size() + 1));
     if (row < 1)
@@ -166,13 +167,14 @@ void CBodyPage::addRow() {
         grid_->setCellText(row, col, QStringLiteral("0.0"));
     renumberRows(*grid_);
     grid_->viewport()->update();
-    doc->setModified(true);
+    doc->noteChange();
 }
 
 void CBodyPage::deleteRow() {
     CKeshDoc* doc = activeDocument();
     if (!doc)
         return;
+    const CKeshDoc::EditScope edit(doc, QStringLiteral("Supprimer une section"));
     const int row = rowToDelete(*grid_, prompts(), this);
     if (row < 1)
         return;
@@ -180,7 +182,7 @@ void CBodyPage::deleteRow() {
     doc->glider().body.removeSection(row - 1);
     renumberRows(*grid_);
     grid_->viewport()->update();
-    doc->setModified(true);
+    doc->noteChange();
 }
 
 void CBodyPage::browseTexture() {

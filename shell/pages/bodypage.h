@@ -22,7 +22,7 @@ public:
 
     void Load() override;
     QSize sizeHint() const override;
-    bool Apply() override;
+    bool applyFields() override;
 
     void addRow();
     void deleteRow();

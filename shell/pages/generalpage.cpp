@@ -60,7 +60,7 @@ void CGeneralPage::Load() {
     showFloat(area_, glider.wingArea());
 }
 
-bool CGeneralPage::Apply() {
+bool CGeneralPage::applyFields() {
     CKeshDoc* doc = activeDocument();
     if (!doc)
         return true;
@@ -69,7 +69,7 @@ bool CGeneralPage::Apply() {
         return false;
     const bool changed = assign(doc->glider().name, name);
     heldName_ = name;
-    finishApply(*doc, changed, false);
+    finishApply(*doc, changed);
     return true;
 }
 

@@ -17,7 +17,7 @@ public:
     explicit CGeneralPage(ActiveDocumentSource& source, QWidget* parent = nullptr);
 
     void Load() override;
-    bool Apply() override;
+    bool applyFields() override;
 
     // Writes doc.html in the working directory and hands it to the desktop's viewer.
     void writeSpecificationSheet();

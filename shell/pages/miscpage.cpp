@@ -118,7 +118,7 @@ void CMiscPage::Load() {
     showFigures();
 }
 
-bool CMiscPage::Apply() {
+bool CMiscPage::applyFields() {
     CKeshDoc* doc = activeDocument();
     if (!doc)
         return true;
@@ -134,7 +134,7 @@ bool CMiscPage::Apply() {
 
     bool changed = assign(glider.centrum, centre);
     changed = assign(glider.inertia, inertia) || changed;
-    finishApply(*doc, changed, true);
+    finishApply(*doc, changed);
     // The static margin and the trim follow the applied centre of gravity.
     analyse(*doc);
     showFigures();

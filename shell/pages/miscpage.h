@@ -21,7 +21,7 @@ public:
     explicit CMiscPage(ActiveDocumentSource& source, QWidget* parent = nullptr);
 
     void Load() override;
-    bool Apply() override;
+    bool applyFields() override;
 
     // X, Y, Z of the centre of gravity as the glider holds it (X is the file's value negated).
     QLineEdit* centreField(int axis) const { return centre_.at(axis); }

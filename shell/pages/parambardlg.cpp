@@ -1,5 +1,7 @@
 #include "shell/pages/parambardlg.h"
 
+#include "shell/activedocumentsource.h"
+#include "shell/keshdoc.h"
 #include "shell/pages/bodypage.h"
 #include "shell/pages/finpage.h"
 #include "shell/pages/generalpage.h"
@@ -22,7 +24,7 @@ constexpr int kBottomMargin = 30;
 } // namespace
 
 CParamBarDlg::CParamBarDlg(ActiveDocumentSource& source, QWidget* parent)
-    : QWidget(parent), tabs_(new QTabWidget(this)),
+    : QWidget(parent), source_(source), tabs_(new QTabWidget(this)),
       apply_(new QPushButton(QStringLiteral("Appliquer"), this)) {
     tabs_->setTabPosition(QTabWidget::South);
     tabs_->setIconSize(QSize(16, 16));
@@ -52,6 +54,7 @@ void CParamBarDlg::ReloadPages() {
 }
 
 void CParamBarDlg::ApplyAll() {
+    const CKeshDoc::EditScope edit(source_.activeDocument(), CParamPage::applyStepName());
     for (CParamPage* page : pages_)
         page->Apply();
 }

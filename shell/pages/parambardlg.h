@@ -18,8 +18,8 @@ public:
 
     // Load on every page, in tab order.
     void ReloadPages();
-    // Apply on every page, in tab order; a page that fails to read is skipped and the
-    // following pages still apply.
+    // Apply on every page, in tab order, as one undo step; a page that fails to read is
+    // skipped and the following pages still apply.
     void ApplyAll();
 
     CParamPage* page(int tab) const { return pages_.at(tab); }
@@ -32,6 +32,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    ActiveDocumentSource& source_;
     QTabWidget* tabs_;
     QPushButton* apply_;
     std::array<CParamPage*, TabCount> pages_{};

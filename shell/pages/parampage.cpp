@@ -104,13 +104,21 @@ bool CParamPage::refuseUnencodable(QLineEdit* field, const QString& label, const
     return false;
 }
 
-void CParamPage::finishApply(CKeshDoc& document, bool changed, bool updateViews) {
+bool CParamPage::Apply() {
+    const CKeshDoc::EditScope edit(activeDocument(), applyStepName());
+    return applyFields();
+}
+
+QString CParamPage::applyStepName() {
+    return QStringLiteral("Appliquer");
+}
+
+void CParamPage::finishApply(CKeshDoc& document, bool changed) {
     setDocument(&document);
-    if (changed)
-        document.setModified(true);
-    document.rebuildModel();
-    if (updateViews)
-        document.updateAllViews(HintRedraw);
+    if (!changed)
+        return;
+    document.noteChange();
+    document.deriveGlider();
 }
 
 void CParamPage::keyPressEvent(QKeyEvent* event) {

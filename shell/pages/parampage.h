@@ -26,11 +26,16 @@ public:
 
     // Fills the page from the active document; without one the page is left untouched.
     virtual void Load() {}
-    // Writes the page into the active document's glider. False when a field could not be
-    // read (the model is then unchanged); true otherwise, also without a document.
-    virtual bool Apply() { return true; }
+    // Writes the page into the active document's glider, as one undo step "Appliquer" or
+    // as part of the one its caller opened. False when a field could not be read (the
+    // model is then unchanged); true otherwise, also without a document.
+    bool Apply();
+    static QString applyStepName();
 
 protected:
+    // Apply's work, inside the document's edit.
+    virtual bool applyFields() { return true; }
+
     ActiveDocumentSource& source() const { return source_; }
     CKeshDoc* activeDocument() const;
     CMyglView* activeView() const;
@@ -67,9 +72,9 @@ protected:
         return true;
     }
 
-    // The end of every Apply that wrote the model: the document is marked modified when a
-    // value changed, the display list is rebuilt, and the views redraw when asked.
-    void finishApply(CKeshDoc& document, bool changed, bool updateViews);
+    // The end of every Apply that wrote the model: a changed value makes the edit a step
+    // and the derived values follow at once, for the pages applied after this one.
+    void finishApply(CKeshDoc& document, bool changed);
 
     void keyPressEvent(QKeyEvent* event) override;
 

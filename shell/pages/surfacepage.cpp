@@ -155,7 +155,7 @@ void CSurfacePage::showColorCell(int row, std::uint32_t color) {
     grid_->setCellReadOnly(row, colorColumn(), true);
 }
 
-bool CSurfacePage::Apply() {
+bool CSurfacePage::applyFields() {
     CKeshDoc* doc = activeDocument();
     if (!doc)
         return true;
@@ -194,7 +194,7 @@ bool CSurfacePage::Apply() {
             changed = applyRow(row, surface.pane(row - 1)) || changed;
         }
     }
-    finishApply(*doc, changed, true);
+    finishApply(*doc, changed);
     return true;
 }
 
@@ -246,6 +246,7 @@ void CSurfacePage::addRow() {
     CKeshDoc* doc = activeDocument();
     if (!doc)
         return;
+    const CKeshDoc::EditScope edit(doc, QStringLiteral("Ajouter une section"));
     Glider& glider = doc->glider();
     if (glider.surfaces[traits_.shownSlot].npart() >= Surface::kMaxPanes) {
         prompts().message(this, QStringLiteral("Nombre de sections maximum atteind"),
@@ -269,13 +270,14 @@ void CSurfacePage::addRow() {
     showColorCell(row, 0);
     renumberRows(*grid_);
     grid_->viewport()->update();
-    doc->setModified(true);
+    doc->noteChange();
 }
 
 void CSurfacePage::deleteRow() {
     CKeshDoc* doc = activeDocument();
     if (!doc)
         return;
+    const CKeshDoc::EditScope edit(doc, QStringLiteral("Supprimer une section"));
     const int row = rowToDelete(*grid_, prompts(), this);
     if (row < 1)
         return;
@@ -284,7 +286,7 @@ void CSurfacePage::deleteRow() {
         doc->glider().surfaces[slot].removePane(row - 1);
     renumberRows(*grid_);
     grid_->viewport()->update();
-    doc->setModified(true);
+    doc->noteChange();
 }
 
 void CSurfacePage::chooseColor(int row, int col) {
@@ -298,12 +300,12 @@ void CSurfacePage::chooseColor(int row, int col) {
         return;
     const std::uint32_t color = colorRef(*chosen);
     showColorCell(row, color);
+    const CKeshDoc::EditScope edit(doc, QStringLiteral("Couleur du panneau"));
     for (int slot : traits_.writtenSlots) {
         Surface& surface = doc->glider().surfaces[slot];
-        if (row - 1 < surface.npart())
-            surface.pane(row - 1).color = colorFromRef(color);
+        if (row - 1 < surface.npart() && assign(surface.pane(row - 1).color, colorFromRef(color)))
+            doc->noteChange();
     }
-    doc->setModified(true);
 }
 
 void CSurfacePage::browseFoil() {

@@ -23,7 +23,7 @@ class CSurfacePage : public CParamPage {
 public:
     void Load() override;
     QSize sizeHint() const override;
-    bool Apply() override;
+    bool applyFields() override;
 
     void addRow();
     void deleteRow();

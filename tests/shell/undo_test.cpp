@@ -1,0 +1,160 @@
+// Undo and redo of the page edits, the modified mark that follows the undo stack, and the
+// airfoils kept across rebuilds.
+#include "formats/gliderfile.h"
+#include "shell/pages/bodypage.h"
+#include "shell/pages/generalpage.h"
+#include "shell/pages/miscpage.h"
+#include "shell/pages/parambardlg.h"
+#include "shell/pages/surfacepage.h"
+#include "shell/toolsbardlg.h"
+#include "shell/widgets/gridctrl.h"
+#include "tests/support/shellfixture.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUndoStack>
+
+#include <filesystem>
+#include <functional>
+
+namespace {
+
+class UndoTest : public ShellFixture {
+protected:
+    void SetUp() override {
+        ShellFixture::SetUp();
+        showFrame();
+        doc = frame->openFile(copyOfSample(QStringLiteral("Ariel15")));
+        ASSERT_NE(doc, nullptr);
+        waitForViews();
+    }
+
+    CParamBarDlg& bar() { return *frame->paramBar(); }
+    template <typename Page> Page& page(int tab) { return *static_cast<Page*>(bar().page(tab)); }
+    std::string saved() const { return gliderFileText(doc->glider()); }
+    QString actionText(CMainFrame::Command command) const { return frame->action(command)->text(); }
+
+    // Runs the edit, then checks that undo gives back the file text from before it and
+    // redo the one after it, in one step named `step`.
+    void checkUndoRedo(const QString& step, const std::function<void()>& edit) {
+        const std::string before = saved();
+        const int steps = doc->undoStack()->count();
+        edit();
+        const std::string after = saved();
+        ASSERT_NE(after, before) << step.toStdString();
+        EXPECT_EQ(doc->undoStack()->count(), steps + 1);
+        EXPECT_EQ(actionText(CMainFrame::Undo), QStringLiteral("&Annuler %1\tCtrl+Z").arg(step));
+        frame->action(CMainFrame::Undo)->trigger();
+        EXPECT_EQ(saved(), before) << step.toStdString();
+        EXPECT_EQ(actionText(CMainFrame::Redo),
+                  QString::fromUtf8("&Rétablir %1\tCtrl+Y").arg(step));
+        frame->action(CMainFrame::Redo)->trigger();
+        EXPECT_EQ(saved(), after) << step.toStdString();
+    }
+
+    CKeshDoc* doc = nullptr;
+};
+
+TEST_F(UndoTest, everyKindOfEditUndoesAndRedoesToTheExactFile) {
+    auto& wing = page<CSurfacePage>(CParamBarDlg::Wing);
+    checkUndoRedo(QStringLiteral("Appliquer"), [&] {
+        wing.grid()->setCellText(1, 1, QStringLiteral("0.31"));
+        page<CMiscPage>(CParamBarDlg::Misc).centreField(0)->setText(QStringLiteral("-0.07"));
+        bar().ApplyAll();
+    });
+    // The pages show the state put back, so a later Apply does not bring the edit back.
+    frame->action(CMainFrame::Undo)->trigger();
+    EXPECT_NE(wing.grid()->cellText(1, 1).toFloat(), 0.31f);
+    frame->action(CMainFrame::Redo)->trigger();
+    EXPECT_EQ(wing.grid()->cellText(1, 1).toFloat(), 0.31f);
+
+    checkUndoRedo(QStringLiteral("Ajouter une section"), [&] { wing.addRow(); });
+    wing.grid()->setCurrentCell(1, 1);
+    prompts.yesNoAnswers = {true};
+    checkUndoRedo(QStringLiteral("Supprimer une section"), [&] { wing.deleteRow(); });
+    auto& body = page<CBodyPage>(CParamBarDlg::Body);
+    checkUndoRedo(QStringLiteral("Ajouter une section"), [&] { body.addRow(); });
+    prompts.colorAnswers = {QColor(10, 200, 30)};
+    checkUndoRedo(QStringLiteral("Couleur du panneau"),
+                  [&] { emit wing.grid()->cellMoved(1, wing.colorColumn()); });
+}
+
+TEST_F(UndoTest, anApplyThatChangesNothingRecordsNoStep) {
+    bar().ApplyAll();
+    page<CGeneralPage>(CParamBarDlg::General).Apply();
+    EXPECT_EQ(doc->undoStack()->count(), 0);
+    EXPECT_FALSE(doc->isModified());
+    EXPECT_FALSE(frame->action(CMainFrame::Undo)->isEnabled());
+    EXPECT_FALSE(frame->action(CMainFrame::Redo)->isEnabled());
+    EXPECT_EQ(actionText(CMainFrame::Undo), QStringLiteral("&Annuler\tCtrl+Z"));
+}
+
+TEST_F(UndoTest, theModifiedMarkFollowsTheStackThroughSaveUndoAndRedo) {
+    makeSaveTree();
+    auto& misc = page<CMiscPage>(CParamBarDlg::Misc);
+    misc.centreField(1)->setText(QStringLiteral("0.01"));
+    bar().ApplyAll();
+    EXPECT_TRUE(doc->isModified());
+    frame->action(CMainFrame::Undo)->trigger();
+    EXPECT_FALSE(doc->isModified());
+    EXPECT_FALSE(frame->isWindowModified());
+    frame->action(CMainFrame::Redo)->trigger();
+    EXPECT_TRUE(doc->isModified());
+    ASSERT_TRUE(frame->fileSave());
+    EXPECT_FALSE(doc->isModified());
+    // Away from the saved state in either direction is modified, and the close asks.
+    frame->action(CMainFrame::Undo)->trigger();
+    EXPECT_TRUE(doc->isModified());
+    EXPECT_TRUE(frame->isWindowModified());
+    frame->action(CMainFrame::Redo)->trigger();
+    EXPECT_FALSE(doc->isModified());
+    frame->action(CMainFrame::Undo)->trigger();
+    prompts.saveAnswers = {SaveAnswer::Cancel};
+    frame->childFrames().front()->close();
+    EXPECT_EQ(frame->childFrames().size(), 1);
+    EXPECT_EQ(prompts.shown.size(), 1);
+}
+
+TEST_F(UndoTest, theCommandsFollowTheActiveDocument) {
+    page<CMiscPage>(CParamBarDlg::Misc).centreField(2)->setText(QStringLiteral("0.02"));
+    bar().ApplyAll();
+    ASSERT_TRUE(frame->action(CMainFrame::Undo)->isEnabled());
+    frame->fileNew();
+    EXPECT_FALSE(frame->action(CMainFrame::Undo)->isEnabled());
+    frame->childFrames().back()->close();
+    QTest::qWait(20);
+    EXPECT_TRUE(frame->action(CMainFrame::Undo)->isEnabled());
+}
+
+// The sample's airfoils copied, so that one can be replaced on disk under an open glider.
+class FoilReadTest : public ShellFixture {};
+
+TEST_F(FoilReadTest, aVisibilityChangeReadsNoAirfoilFile) {
+    namespace fs = std::filesystem;
+    const fs::path sim = fs::path(temp.path().toStdString()) / "sim";
+    fs::copy(sampleDir().toStdString(), sim, fs::copy_options::recursive);
+    setSimulatorDirectory(sim.string());
+    showFrame();
+    CKeshDoc* doc =
+        frame->openFile(QString::fromStdString((sim / "gliders/Ariel15/Ariel15.gli").string()));
+    ASSERT_NE(doc, nullptr);
+    waitForViews();
+    const Foil held = doc->glider().surfaces[WingLeft].foil;
+    // Another airfoil now stands where the wing's was read from.
+    const fs::path wingFoil = held.foilPath;
+    for (const auto& entry : fs::directory_iterator(sim / "airfoils"))
+        if (entry.path().filename() != wingFoil.filename()) {
+            fs::copy_file(entry.path(), wingFoil, fs::copy_options::overwrite_existing);
+            break;
+        }
+    frame->toolsBar()->bodyButton()->click();
+    frame->toolsBar()->bodyButton()->click();
+    static_cast<CMiscPage*>(frame->paramBar()->page(CParamBarDlg::Misc))
+        ->centreField(1)
+        ->setText(QStringLiteral("0.03"));
+    frame->paramBar()->ApplyAll();
+    EXPECT_TRUE(doc->glider().surfaces[WingLeft].foil == held);
+}
+
+} // namespace
