@@ -17,6 +17,7 @@ def medians(directory):
             found[name] = {
                 "ms": run["real_time"] * UNITS[run["time_unit"]],
                 "bytes_per_second": run.get("bytes_per_second"),
+                "extra_MB": run.get("extra_MB"),
             }
     return found
 
@@ -31,6 +32,9 @@ def main():
         ("BM_OpenGliderToFirstPaintedView", "opening a sample glider to its first frame", 250.0),
         ("BM_ImportNaca2412FullPolars/0", "NACA 2412 with polars at four Reynolds numbers", 4000.0),
         ("BM_AnalyseLargestGlider", "flight analysis of the largest glider", 20.0),
+        ("BM_ApplyChordFourViews", "Appliquer of one chord to four views repainted", 16.0),
+        ("BM_UndoApply", "undo of that step to four views repainted", 16.0),
+        ("BM_RedoApply", "redo of that step to four views repainted", 16.0),
     ]
     missed = 0
     for prefix, what, limit in goals:
@@ -43,6 +47,16 @@ def main():
         ok = ms < limit
         missed += not ok
         print(f"{'ok' if ok else 'MISSED':8} {what}: {ms:.2f} ms (goal under {limit:g} ms)")
+    steps = [r["extra_MB"] for name, r in results.items()
+             if name.startswith("BM_ThousandUndoSteps") and r["extra_MB"] is not None]
+    if steps:
+        ok = max(steps) < 50.0
+        missed += not ok
+        print(f"{'ok' if ok else 'MISSED':8} memory of 1,000 undo steps on the largest glider: "
+              f"{max(steps):.1f} MB (goal under 50 MB)")
+    else:
+        print("MISSING  memory of 1,000 undo steps: no result for BM_ThousandUndoSteps")
+        missed += 1
     small = results.get("BM_ReadSampleGlider", {}).get("bytes_per_second")
     large = results.get("BM_ReadOneMegabyteGlider", {}).get("bytes_per_second")
     if small and large:

@@ -1,13 +1,16 @@
 #include "shell/editstep.h"
 
-GliderSnapshot::GliderSnapshot(const Glider& glider, const GliderSnapshot* previous)
-    : glider_(glider) {
+GliderSnapshot::GliderSnapshot(Glider& glider, const GliderSnapshot* previous) {
+    // Copied without its foils, which only a changed one costs a copy of.
+    std::array<Foil, Glider::kSlots> foils;
+    for (int slot = 0; slot < Glider::kSlots; ++slot)
+        std::swap(foils[slot], glider.surfaces[slot].foil);
+    glider_ = glider;
     for (int slot = 0; slot < Glider::kSlots; ++slot) {
-        Foil& foil = glider_.surfaces[slot].foil;
+        std::swap(foils[slot], glider.surfaces[slot].foil);
+        const Foil& foil = glider.surfaces[slot].foil;
         const std::shared_ptr<const Foil>& earlier = previous ? previous->foils_[slot] : nullptr;
-        foils_[slot] =
-            earlier && *earlier == foil ? earlier : std::make_shared<const Foil>(std::move(foil));
-        foil = Foil{};
+        foils_[slot] = earlier && *earlier == foil ? earlier : std::make_shared<const Foil>(foil);
     }
 }
 

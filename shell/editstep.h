@@ -12,7 +12,8 @@
 // so a snapshot shares each one with the snapshot it was taken after when they are equal.
 class GliderSnapshot {
 public:
-    GliderSnapshot(const Glider& glider, const GliderSnapshot* previous);
+    // The glider lends its foils while it is copied and has them back unchanged.
+    GliderSnapshot(Glider& glider, const GliderSnapshot* previous);
 
     // The glider as it was, foils included.
     Glider glider() const;
