@@ -127,6 +127,20 @@ TEST_F(UndoTest, theCommandsFollowTheActiveDocument) {
     EXPECT_TRUE(frame->action(CMainFrame::Undo)->isEnabled());
 }
 
+TEST_F(UndoTest, cutCopyAndPasteActOnTheFocusedField) {
+    QLineEdit* field = page<CMiscPage>(CParamBarDlg::Misc).centreField(0);
+    frame->paramBar()->tabs()->setCurrentIndex(CParamBarDlg::Misc);
+    field->setText(QStringLiteral("-0.25"));
+    field->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([field] { return field->hasFocus(); }, 2000));
+    field->selectAll();
+    frame->action(CMainFrame::Cut)->trigger();
+    EXPECT_EQ(field->text(), QString());
+    frame->action(CMainFrame::Paste)->trigger();
+    frame->action(CMainFrame::Paste)->trigger();
+    EXPECT_EQ(field->text(), QStringLiteral("-0.25-0.25"));
+}
+
 // The sample's airfoils copied, so that one can be replaced on disk under an open glider.
 class FoilReadTest : public ShellFixture {};
 
