@@ -1,5 +1,6 @@
 #include "shell/pages/miscpage.h"
 
+#include "formats/codepage.h"
 #include "shell/keshdoc.h"
 #include "shell/polarwindow.h"
 #include "shell/report/analysisfigures.h"
@@ -196,7 +197,7 @@ void CMiscPage::copyInertia() {
 
 void CMiscPage::analyse(const CKeshDoc& document) {
     analysis_ = aero::analyseGlider(document.glider(), options());
-    analysedName_ = fromModelText(document.glider().name);
+    analysedName_ = fromCodePage(document.glider().name);
 }
 
 void CMiscPage::showFigures() {
