@@ -79,7 +79,6 @@ QLineEdit* numberField(const QString& text) {
 CFoilWorkshop::CFoilWorkshop(UserPrompts& prompts, QWidget* owner)
     : QWidget(owner, Qt::Tool), prompts_(prompts), batch_(new XfoilBatch(this)) {
     setWindowTitle(QStringLiteral("Atelier profils"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(makeForm());
     layout->addWidget(makeViews(), 1);
@@ -255,6 +254,7 @@ bool CFoilWorkshop::loadSource() {
                                     : CParamPage::fromModelText(outline.name);
     }
     outline_ = std::move(outline);
+    loadedSource_ = text;
     name_->setText(name.trimmed());
     clearResult();
     previewOutline();
@@ -411,7 +411,8 @@ std::optional<FoilBuildOptions> CFoilWorkshop::readOptions() {
 bool CFoilWorkshop::compute() {
     if (batch_->isRunning())
         return false;
-    if (!outline_ && !loadSource())
+    // A source typed since the last one was read is read first.
+    if ((!outline_ || source_->text().trimmed() != loadedSource_) && !loadSource())
         return false;
     const std::optional<XfoilSettings> settings = readSettings();
     if (!settings)
