@@ -3,7 +3,6 @@
 #include "aero/naca.h"
 #include "aero/repanel.h"
 #include "aero/xfoil/foilbuilder.h"
-#include "formats/coordinatefile.h"
 #include "formats/foilfile.h"
 #include "formats/foilwriter.h"
 #include "formats/simulatorpaths.h"
@@ -41,7 +40,6 @@ const QString kError = QStringLiteral("Erreur");
 const QString kFoilFilter = QStringLiteral("Airfoil Files (*.txt);;All Files (*.*)");
 const QString kCoordinateFilter =
     QString::fromUtf8("Coordonnées (*.dat *.txt *.cor);;Tous les fichiers (*.*)");
-constexpr int kAnalysedPoints = 160; // what XFOIL's own PANE gives
 constexpr int kMinPoints = 20;
 constexpr int kMinReynolds = 1000;
 constexpr int kMaxReynolds = 9999999; // the loader's high sentinel is 10,000,000
@@ -239,7 +237,7 @@ bool CFoilWorkshop::loadSource() {
     const std::string bytes = text.toStdString();
     Outline outline;
     try {
-        outline = isNacaCode(bytes) ? nacaOutline(bytes) : readCoordinateFile(diskPath(text));
+        outline = outlineFromSource(isNacaCode(bytes) ? bytes : diskPath(text));
     } catch (const std::exception& failure) {
         error(QString::fromUtf8(failure.what()));
         return false;
@@ -419,7 +417,7 @@ bool CFoilWorkshop::compute() {
         return false;
     Outline analysed;
     try {
-        analysed = repanel(*outline_, kAnalysedPoints);
+        analysed = analysedOutline(*outline_);
     } catch (const std::exception& failure) {
         error(QString::fromUtf8(failure.what()));
         return false;
