@@ -297,6 +297,7 @@ TEST_F(FoilWorkshopTest, AnOpenGliderUsingTheReplacedFileShowsTheNewOutline) {
     const auto finPoints = fin.foil.points.size();
 
     useFake({}, QStringLiteral("100000"));
+    workshop->sourceField()->setText(QStringLiteral("NACA 0012")); // typed, never entered
     workshop->pointsField()->setValue(41);
     ASSERT_TRUE(computeAndWait());
     prompts.saveFileAnswers.push_back(airfoil(QStringLiteral("kw4515.txt")));
@@ -305,4 +306,5 @@ TEST_F(FoilWorkshopTest, AnOpenGliderUsingTheReplacedFileShowsTheNewOutline) {
     EXPECT_EQ(wing.foil.points.size(), 41u);
     EXPECT_EQ(document->glider().surfaces[WingRight].foil.points.size(), 41u);
     EXPECT_EQ(fin.foil.points.size(), finPoints);
+    EXPECT_EQ(wing.foil.name, "NACA 0012");
 }
