@@ -104,23 +104,23 @@ TEST_F(MainFrameTest, NewNumbersDocumentsAndSwitchesToTheLongMenus) {
 }
 
 TEST_F(MainFrameTest, OpenLoadsTheGliderOnceAndFillsThePages) {
-    prompts.openAnswers.push_back(sampleGlider("Ariel15"));
+    prompts.openAnswers.push_back(sampleGlider("Harle"));
     CKeshDoc* document = frame->fileOpen();
     ASSERT_NE(document, nullptr);
     ASSERT_EQ(prompts.shown.size(), 1);
     EXPECT_EQ(prompts.shown[0].text, QStringLiteral("Ouvrir"));
     EXPECT_EQ(prompts.shown[0].filter, QStringLiteral("glider (*.gli);;Tous les fichiers (*.*)"));
-    EXPECT_EQ(document->title(), QStringLiteral("Ariel15.gli"));
-    EXPECT_EQ(document->glider().name, "Ariel15");
+    EXPECT_EQ(document->title(), QStringLiteral("Harle.gli"));
+    EXPECT_EQ(document->glider().name, "Harle");
     EXPECT_FALSE(document->isModified());
-    EXPECT_EQ(generalPage(*frame).nameField()->text(), QStringLiteral("Ariel15"));
+    EXPECT_EQ(generalPage(*frame).nameField()->text(), QStringLiteral("Harle"));
     EXPECT_EQ(frame->recentFiles().files().value(0),
-              QFileInfo(sampleGlider("Ariel15")).absoluteFilePath());
+              QFileInfo(sampleGlider("Harle")).absoluteFilePath());
     EXPECT_EQ(frame->recentFileActions().size(), 1);
 
     // A file already open only activates its window.
     frame->fileNew();
-    EXPECT_EQ(frame->openFile(sampleGlider("Ariel15")), document);
+    EXPECT_EQ(frame->openFile(sampleGlider("Harle")), document);
     EXPECT_EQ(frame->documents().size(), 2);
     EXPECT_EQ(frame->activeDocument(), document);
 }
@@ -139,10 +139,10 @@ TEST_F(MainFrameTest, MissingAndRefusedFilesLeaveNoDocument) {
     EXPECT_EQ(prompts.messages()[1].text, QString::fromUtf8("L'ouverture du document a échoué."));
 
     // A glider naming an airfoil the simulator lacks: the reader's own message.
-    QFile source(sampleGlider("Ariel15"));
+    QFile source(sampleGlider("Harle"));
     ASSERT_TRUE(source.open(QIODevice::ReadOnly));
     QByteArray text = source.readAll();
-    const QByteArray foil = text.mid(text.indexOf("kw"), 10); // e.g. kw3013.txt
+    const QByteArray foil = "harle.txt";
     text.replace(foil, "nofoil.txt");
     const QString refused = temp.filePath(QStringLiteral("refused.gli"));
     QFile out(refused);
@@ -217,24 +217,24 @@ TEST_F(MainFrameTest, SaveThroughTheDialogAdoptsTheFileActuallyWritten) {
 
 TEST_F(MainFrameTest, SaveOfAnOpenedGliderWritesUnderTheIniDirectory) {
     makeSaveTree();
-    CKeshDoc* document = frame->openFile(copyOfSample("Vespa"));
+    CKeshDoc* document = frame->openFile(copyOfSample("Martinet"));
     ASSERT_NE(document, nullptr);
     ASSERT_TRUE(frame->fileSave());
     EXPECT_TRUE(prompts.shown.isEmpty());
-    EXPECT_TRUE(QFile::exists(temp.filePath(QStringLiteral("sim/gliders/Vespa/Vespa.gli"))));
+    EXPECT_TRUE(QFile::exists(temp.filePath(QStringLiteral("sim/gliders/Martinet/Martinet.gli"))));
 }
 
 TEST_F(MainFrameTest, SaveAsWritesACopyAndKeepsTitleAndPath) {
     makeSaveTree();
-    const QString copy = copyOfSample("Mirlo");
+    const QString copy = copyOfSample("Mouette");
     CKeshDoc* document = frame->openFile(copy);
     ASSERT_NE(document, nullptr);
     prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("Other.gli")));
     EXPECT_TRUE(frame->fileSaveAs());
-    EXPECT_TRUE(QFile::exists(temp.filePath(QStringLiteral("sim/gliders/Mirlo/Other.gli"))));
-    EXPECT_EQ(document->title(), QStringLiteral("Mirlo.gli"));
+    EXPECT_TRUE(QFile::exists(temp.filePath(QStringLiteral("sim/gliders/Mouette/Other.gli"))));
+    EXPECT_EQ(document->title(), QStringLiteral("Mouette.gli"));
     EXPECT_EQ(document->path(), QFileInfo(copy).absoluteFilePath());
-    EXPECT_EQ(frame->activeChildFrame()->windowTitle(), QStringLiteral("Mirlo.gli[*]"));
+    EXPECT_EQ(frame->activeChildFrame()->windowTitle(), QStringLiteral("Mouette.gli[*]"));
 }
 
 TEST_F(MainFrameTest, SetupStoresTheIniPathUnderBothSpellingsAndCancelStoresNothing) {
@@ -251,7 +251,7 @@ TEST_F(MainFrameTest, SetupStoresTheIniPathUnderBothSpellingsAndCancelStoresNoth
 }
 
 TEST_F(MainFrameTest, ViewPresetsOpenOneMoreWindowEach) {
-    CKeshDoc* document = frame->openFile(sampleGlider("Ariel15"));
+    CKeshDoc* document = frame->openFile(sampleGlider("Harle"));
     ASSERT_NE(document, nullptr);
     frame->action(CMainFrame::ViewFront)->trigger();
     frame->action(CMainFrame::ViewFront)->trigger();
@@ -260,7 +260,7 @@ TEST_F(MainFrameTest, ViewPresetsOpenOneMoreWindowEach) {
     frame->action(CMainFrame::ViewFree)->trigger();
     const QList<CChildFrame*> frames = frame->childFrames(document);
     ASSERT_EQ(frames.size(), 6);
-    const QStringList titles{"Ariel15.gli[*]", "Front", "Front", "LEFT", "TOP", "FREE"};
+    const QStringList titles{"Harle.gli[*]", "Front", "Front", "LEFT", "TOP", "FREE"};
     const int modes[] = {3, 1, 1, 0, 2, 3};
     for (int i = 0; i < frames.size(); ++i) {
         EXPECT_EQ(frames[i]->windowTitle(), titles[i]);
@@ -272,7 +272,7 @@ TEST_F(MainFrameTest, ViewPresetsOpenOneMoreWindowEach) {
 
 TEST_F(MainFrameTest, EveryWindowRedrawsAfterAnAppliedChange) {
     showFrame();
-    ASSERT_NE(frame->openFile(sampleGlider("Ariel15")), nullptr);
+    ASSERT_NE(frame->openFile(sampleGlider("Harle")), nullptr);
     frame->openPresetView(1);
     CChildFrame* third = frame->openPresetView(1);
     ASSERT_EQ(frame->childFrames().size(), 3);
@@ -298,18 +298,18 @@ TEST_F(MainFrameTest, TheFirstViewDoesNotRecreateTheShownWindow) {
 }
 
 TEST_F(MainFrameTest, FocusOnAViewReloadsThePagesAndTheToolsBar) {
-    CKeshDoc* ariel = frame->openFile(sampleGlider("Ariel15"));
-    CKeshDoc* vespa = frame->openFile(sampleGlider("Vespa"));
-    ASSERT_TRUE(ariel && vespa);
-    CMyglView* arielView = frame->childFrames(ariel).at(0)->view();
-    arielView->setZoom(0.25f);
+    CKeshDoc* harle = frame->openFile(sampleGlider("Harle"));
+    CKeshDoc* martinet = frame->openFile(sampleGlider("Martinet"));
+    ASSERT_TRUE(harle && martinet);
+    CMyglView* harleView = frame->childFrames(harle).at(0)->view();
+    harleView->setZoom(0.25f);
 
     // Unapplied typing is discarded when a view takes the focus.
     generalPage(*frame).nameField()->setText(QStringLiteral("typed"));
-    giveFocus(arielView);
-    EXPECT_EQ(frame->activeDocument(), ariel);
-    EXPECT_EQ(generalPage(*frame).nameField()->text(), QStringLiteral("Ariel15"));
-    EXPECT_EQ(vespa->glider().name, "Vespa");
+    giveFocus(harleView);
+    EXPECT_EQ(frame->activeDocument(), harle);
+    EXPECT_EQ(generalPage(*frame).nameField()->text(), QStringLiteral("Harle"));
+    EXPECT_EQ(martinet->glider().name, "Martinet");
     EXPECT_EQ(frame->toolsBar()->zoomText()->text(), QStringLiteral("0.2"));
 }
 
@@ -365,8 +365,8 @@ TEST_F(MainFrameTest, PlacementLayoutAndRecentFilesSurviveARestart) {
     showFrame();
     frame->setGeometry(40, 50, 900, 700);
     QTest::qWait(20);
-    ASSERT_NE(frame->openFile(sampleGlider("Ariel15")), nullptr);
-    ASSERT_NE(frame->openFile(sampleGlider("Vespa")), nullptr);
+    ASSERT_NE(frame->openFile(sampleGlider("Harle")), nullptr);
+    ASSERT_NE(frame->openFile(sampleGlider("Martinet")), nullptr);
     frame->paramDock()->close();
     EXPECT_FALSE(frame->action(CMainFrame::ToggleParamBar)->isChecked());
     ASSERT_TRUE(frame->close());
@@ -382,8 +382,8 @@ TEST_F(MainFrameTest, PlacementLayoutAndRecentFilesSurviveARestart) {
     frame = makeFrame();
     EXPECT_EQ(frame->geometry().size(), QSize(900, 700));
     EXPECT_EQ(frame->recentFiles().files(),
-              (QStringList{QFileInfo(sampleGlider("Vespa")).absoluteFilePath(),
-                           QFileInfo(sampleGlider("Ariel15")).absoluteFilePath()}));
+              (QStringList{QFileInfo(sampleGlider("Martinet")).absoluteFilePath(),
+                           QFileInfo(sampleGlider("Harle")).absoluteFilePath()}));
     ASSERT_EQ(frame->recentFileActions().size(), 2);
     EXPECT_TRUE(frame->recentFileActions()[0]->text().startsWith(QStringLiteral("&1 ")));
     frame->show();
@@ -432,7 +432,7 @@ TEST(RecentFileListTest, KeepsFourMostRecentFirstWithoutRepeats) {
 }
 
 TEST_F(MainFrameTest, AGliderNamedOnTheCommandLineIsNotOpened) {
-    CKeshApp app({"kesh", sampleGlider("Ariel15")},
+    CKeshApp app({"kesh", sampleGlider("Harle")},
                  std::make_unique<SettingsStore>(temp.filePath(QStringLiteral("app.ini"))));
     EXPECT_TRUE(app.mainFrame().documents().isEmpty());
     EXPECT_NE(app.mainFrame().splash(), nullptr);

@@ -172,8 +172,7 @@ TEST(KeshToolSheet, WritesDocHtmlInTheWorkingDirectory) {
 
 TEST(KeshToolSample, EverySampleGliderChecksAndSavesByteIdentically) {
     const auto files = sampleGliders();
-    if (files.empty())
-        GTEST_SKIP() << "no sample gliders yet";
+    ASSERT_GE(files.size(), 4u);
     for (const auto& file : files) {
         ScratchDir dir;
         std::filesystem::create_directories(dir / "gliders");
