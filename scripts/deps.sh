@@ -7,7 +7,7 @@ packages=(
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libgtest-dev libbenchmark-dev
   xvfb xauth
-  qt6-charts-dev xfoil
+  qt6-charts-dev qt6-svg-dev xfoil
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #include "formats/gliderfile.h"
 #include "scratchdir.h"
 
+#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -185,4 +186,86 @@ TEST(KeshToolSample, EverySampleGliderChecksAndSavesByteIdentically) {
         EXPECT_EQ(std::filesystem::path(written).filename(), file.filename());
         EXPECT_TRUE(readBytes(written) == readBytes(file.string())) << file;
     }
+}
+
+TEST(KeshToolAnalyse, PrintsEveryFigureAsJson) {
+    ScratchDir dir;
+    const ToolRun run = tool({"analyse", kTiny, "--sim", kSim, "--json"}, dir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    writeBytes(dir / "a.json", run.out);
+    const std::string check =
+        "python3 -c 'import json,sys\n"
+        "d = json.load(open(sys.argv[1]))\n"
+        "for k in [\"span\", \"wingArea\", \"aspectRatio\", \"mac\", \"macLeadingEdgeX\", "
+        "\"neutralPointX\", \"staticMargin\", \"tailVolumeH\", \"tailVolumeV\", \"stallSpeed\", "
+        "\"bestGlide\", \"bestGlideSpeed\", \"minSink\", \"minSinkSpeed\"]:\n"
+        "    assert isinstance(d[k], float), k\n"
+        "assert len(d[\"cg\"]) == 3 and len(d[\"inertia\"]) == 4\n"
+        "s = [p[\"speed\"] for p in d[\"polar\"]]\n"
+        "assert s == sorted(s) and s[0] == d[\"stallSpeed\"] and s[-1] >= 3 * s[0] * 0.999999\n"
+        "assert all(set(p) == {\"speed\", \"sink\", \"glide\", \"cl\"} for p in d[\"polar\"])\n"
+        "' " +
+        quoted(dir / "a.json");
+    EXPECT_EQ(std::system(check.c_str()), 0) << run.out;
+    EXPECT_NE(run.out.find("\"span\": 9.96986"), std::string::npos);
+}
+
+TEST(KeshToolAnalyse, FiguresThatCannotBeComputedAreNull) {
+    ScratchDir dir;
+    std::string text = readBytes(kTiny);
+    for (const char* weight : {"weight     = \"4\"", "weight     = \"0.5\"", "weight     = \"3\""})
+        while (text.find(weight) != std::string::npos)
+            text.replace(text.find(weight), std::strlen(weight), "weight = \"0\"");
+    writeBytes(dir / "light.gli", text);
+    const ToolRun json = tool({"analyse", dir / "light.gli", "--sim", kSim, "--json"}, dir);
+    ASSERT_EQ(json.status, 0) << json.err;
+    for (const char* key : {"\"cg\": null", "\"inertia\": null", "\"bestGlide\": null",
+                            "\"polar\": null", "\"stallSpeed\": null"})
+        EXPECT_NE(json.out.find(key), std::string::npos) << key;
+    EXPECT_NE(json.out.find("\"span\": 9.96986"), std::string::npos);
+    const ToolRun plain = tool({"analyse", dir / "light.gli", "--sim", kSim}, dir);
+    EXPECT_NE(plain.out.find("min-sink: none (poids nul)"), std::string::npos) << plain.out;
+}
+
+TEST(KeshToolAnalyse, OptionsChangeTheDragAndBadOnesExitTwo) {
+    ScratchDir dir;
+    const auto bestGlide = [&](std::vector<std::string> extra) {
+        std::vector<std::string> args{"analyse", kTiny, "--sim", kSim};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const ToolRun run = tool(args, dir);
+        EXPECT_EQ(run.status, 0) << run.err;
+        const std::size_t at = run.out.find("best-glide: ");
+        return at == std::string::npos ? 0.0 : std::atof(run.out.c_str() + at + 12);
+    };
+    const double all = bestGlide({});
+    EXPECT_GT(bestGlide({"--without", "wing-induced,fuselage"}), all);
+    EXPECT_LT(bestGlide({"--span-efficiency", "0.6"}), all);
+    EXPECT_EQ(tool({"analyse", kTiny, "--without", "wings"}, dir).status, 2);
+    EXPECT_EQ(tool({"analyse", kTiny, "--span-efficiency", "1.5"}, dir).status, 2);
+    EXPECT_EQ(tool({"analyse", kTiny, "--span-efficiency", "x"}, dir).status, 2);
+}
+
+TEST(KeshToolReport, WritesOneEscapedPageWithItsPictures) {
+    ScratchDir dir;
+    std::string text = readBytes(kTiny);
+    text.replace(text.find("\"Tiny\""), 6, "\"<b>T&\xe9\"");
+    writeBytes(dir / "named.gli", text);
+    const ToolRun run =
+        tool({"report", dir / "named.gli", "--sim", kSim, "-o", dir / "r.html"}, dir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string html = readBytes(dir / "r.html");
+    EXPECT_NE(html.find("<h1>&lt;b&gt;T&amp;\xc3\xa9</h1>"), std::string::npos)
+        << html.substr(0, 400);
+    EXPECT_EQ(html.find("<b>T"), std::string::npos);
+    std::size_t images = 0;
+    for (std::size_t at = html.find("<img"); at != std::string::npos;
+         at = html.find("<img", at + 1))
+        ++images;
+    EXPECT_EQ(images, 4u); // top, front, side and the polar
+    EXPECT_NE(html.find("Finesse max"), std::string::npos);
+    EXPECT_EQ(html.substr(html.size() - 8), "</html>\n");
+
+    EXPECT_EQ(tool({"report", kTiny, "--sim", kSim, "-o", dir / "no/such/dir/r.html"}, dir).status,
+              1);
+    EXPECT_EQ(tool({"report", kTiny, "--sim", kSim}, dir).status, 2);
 }

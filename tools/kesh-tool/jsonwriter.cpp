@@ -94,3 +94,8 @@ void JsonWriter::value(const std::string& key, int n) {
     item(key);
     out_ += std::to_string(n);
 }
+
+void JsonWriter::null(const std::string& key) {
+    item(key);
+    out_ += "null";
+}

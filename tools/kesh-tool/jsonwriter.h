@@ -19,6 +19,7 @@ public:
     void value(const std::string& key, float number);
     void value(const std::string& key, double number);
     void value(const std::string& key, int number);
+    void null(const std::string& key = {});
     // Array elements.
     void element(float number) { value({}, number); }
     void element(double number) { value({}, number); }

@@ -18,11 +18,16 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"check", runCheck},          {"dump", runDump}, {"foil", runFoil}, {"save", runSave},
+    {"analyse", runAnalyse},
+    {"check", runCheck},
+    {"dump", runDump},
+    {"foil", runFoil},
+    {"save", runSave},
     {"sheet", runSheet},
 #ifdef KESH_TOOL_RENDER
     {"render", runRenderCommand},
 #endif
+    {"report", runReport},
 };
 
 } // namespace

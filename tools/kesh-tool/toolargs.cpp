@@ -17,9 +17,7 @@ bool parseToolArgs(const std::vector<std::string>& args, const std::set<std::str
                    const std::set<std::string>& switchOptions, ToolArgs& out, std::string& error) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
-        if (word.rfind("--", 0) != 0) {
-            out.files.push_back(word);
-        } else if (switchOptions.count(word)) {
+        if (switchOptions.count(word)) {
             out.switches.insert(word);
         } else if (valueOptions.count(word)) {
             if (i + 1 == args.size()) {
@@ -27,6 +25,8 @@ bool parseToolArgs(const std::vector<std::string>& args, const std::set<std::str
                 return false;
             }
             out.options[word] = args[++i];
+        } else if (word.rfind("--", 0) != 0) {
+            out.files.push_back(word);
         } else {
             error = "unknown option " + word;
             return false;
@@ -54,8 +54,9 @@ void loadPreparedGlider(Glider& glider, const std::string& path, const std::stri
 }
 
 int usageError(const std::string& message) {
-    std::cerr << "kesh-tool: " << message << "\n"
-              << "usage: kesh-tool check|dump|foil|save|sheet|render FILE [options]\n";
+    std::cerr
+        << "kesh-tool: " << message << "\n"
+        << "usage: kesh-tool analyse|check|dump|foil|save|sheet|render|report FILE [options]\n";
     return ExitUsage;
 }
 

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "aero/massproperties.h"
+#include "aero/planform.h"
+#include "aero/speedpolar.h"
+#include "aero/stability.h"
+
+#include <optional>
+#include <variant>
+
+namespace aero {
+
+// Every figure of a glider's analysis; a part that is missing holds why.
+struct FlightAnalysis {
+    std::optional<Planform> wing; // none: no wing
+    std::optional<Planform> stabiliser;
+    std::optional<Planform> fin;
+    std::variant<MassProperties, Unavailable> balance;
+    std::variant<Stability, Unavailable> stability;
+    std::variant<Performance, Unavailable> performance;
+
+    const MassProperties* mass() const { return std::get_if<MassProperties>(&balance); }
+    const Stability* stable() const { return std::get_if<Stability>(&stability); }
+    const Performance* flight() const { return std::get_if<Performance>(&performance); }
+};
+
+struct AnalysisOptions {
+    DragParts parts;
+    std::optional<double> spanEfficiency;
+};
+
+// The analysis of the glider as the model holds it; the static margin and the trim are for
+// its own centre of gravity (`centrum`).
+FlightAnalysis analyseGlider(const Glider& glider, const AnalysisOptions& options = {});
+
+} // namespace aero

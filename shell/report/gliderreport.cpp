@@ -1,0 +1,136 @@
+#include "shell/report/gliderreport.h"
+
+#include "aero/units.h"
+#include "formats/atomicfile.h"
+#include "model/glider.h"
+#include "shell/report/analysisfigures.h"
+#include "shell/report/speedpolarchart.h"
+
+#include <QBuffer>
+#include <QFile>
+
+namespace {
+
+constexpr int kPolarWidth = 800;
+constexpr int kPolarHeight = 800;
+
+// Glider text is bytes shown as Latin-1, as the pages show it.
+QString text(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size())).toHtmlEscaped();
+}
+
+QString num(double value) {
+    return QString::number(value, 'g', 6);
+}
+
+QString imageTag(const QImage& image, const QString& alt) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return QStringLiteral("<img alt=\"%1\" src=\"data:image/png;base64,%2\">")
+        .arg(alt, QString::fromLatin1(png.toBase64()));
+}
+
+QString row(const QStringList& cells, const char* tag = "td") {
+    QString out = QStringLiteral("<tr>");
+    for (const QString& cell : cells)
+        out += QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), cell);
+    return out + QStringLiteral("</tr>\n");
+}
+
+QString mainFigures(const Glider& g) {
+    QString s = QStringLiteral("<h2>Caractéristiques</h2>\n<table>\n");
+    s += row({QStringLiteral("Profil de l'aile"), text(g.surfaces[WingLeft].foil.name)});
+    s += row({QStringLiteral("Poids total"), num(g.totalWeight()) + QStringLiteral(" kg")});
+    s += row({QStringLiteral("Envergure"), num(g.span()) + QStringLiteral(" m")});
+    s += row({QStringLiteral("Surface ailaire"), num(g.wingArea()) + QStringLiteral(" m²")});
+    s += row({QStringLiteral("Charge ailaire"), num(g.wingLoading()) + QStringLiteral(" g/dm²")});
+    s += row({QStringLiteral("Centre de gravité (fichier)"),
+              QStringLiteral("x %1, y %2, z %3 m")
+                  .arg(num(-double(g.centrum[0])), num(g.centrum[1]), num(g.centrum[2]))});
+    s +=
+        row({QStringLiteral("Moments d'inertie (fichier)"),
+             QStringLiteral("XX %1, YY %2, ZZ %3, XZ %4 kg·m²")
+                 .arg(num(g.inertia[0]), num(g.inertia[1]), num(g.inertia[2]), num(g.inertia[3]))});
+    return s + QStringLiteral("</table>\n");
+}
+
+QString paneTable(const Glider& g, int slot, const QString& title) {
+    const Surface& s = g.surfaces[slot];
+    const QString perSide = slot == Fin ? QString() : QStringLiteral(" par côté");
+    QString out = QStringLiteral("<h3>%1</h3>\n<p>Profil %2 (%3), position x %4, y %5, z %6 m, "
+                                 "calage %7°, poids %8 kg%9</p>\n")
+                      .arg(title, text(s.foil.name), text(s.foil.foilFilename), num(s.position[0]),
+                           num(s.position[1]), num(s.position[2]),
+                           num(s.calage * aero::kDegreesPerRadian), num(s.weight), perSide);
+    if (s.npart() == 0)
+        return out + QStringLiteral("<p>Aucun panneau.</p>\n");
+    out += QStringLiteral("<table class=\"grid\">\n");
+    out += row({QStringLiteral("Panneau"), QStringLiteral("Longueur (m)"),
+                QStringLiteral("Corde emplanture (m)"), QStringLiteral("Corde saumon (m)"),
+                QStringLiteral("Flèche (m)"), QStringLiteral("Dièdre (°)"),
+                QStringLiteral("Surface (m²)")},
+               "th");
+    for (int i = 0; i < s.npart(); ++i) {
+        const Pane& p = s.pane(i);
+        out += row({QString::number(i + 1), num(p.env), num(p.c1), num(p.c2), num(p.fleche),
+                    num(p.diedre * aero::kDegreesPerRadian), num((p.c1 + p.c2) * p.env / 2)});
+    }
+    return out + QStringLiteral("</table>\n");
+}
+
+QString analysisFigures(const aero::FlightAnalysis& a) {
+    QString s = QStringLiteral("<h2>Analyse</h2>\n<p>Air calme au niveau de la mer; toutes "
+                               "les traînées comptées.</p>\n<table>\n");
+    for (const FigureLine& line : analysisFigureLines(a))
+        s += row({line.label.toHtmlEscaped(), line.value.toHtmlEscaped()});
+    return s + QStringLiteral("</table>\n");
+}
+
+} // namespace
+
+QString gliderReportHtml(const Glider& g, const aero::FlightAnalysis& a,
+                         const std::optional<GliderPictures>& pictures, const QImage& polar) {
+    const QString name = text(g.name);
+    QString s = QStringLiteral("<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n<meta "
+                               "charset=\"utf-8\">\n<title>Rapport : %1</title>\n")
+                    .arg(name);
+    s += QStringLiteral(
+        "<style>body{font-family:sans-serif;margin:2em}table{border-collapse:collapse}"
+        "td,th{padding:2px 10px;text-align:left}table.grid td,table.grid th{border:1px solid "
+        "#999}img{display:block;margin:0.5em 0;border:1px solid #ccc}</style>\n</head>\n<body>\n");
+    s += QStringLiteral("<h1>%1</h1>\n").arg(name);
+    s += mainFigures(g);
+    s += QStringLiteral("<h2>Surfaces</h2>\n");
+    s += paneTable(g, WingLeft, QStringLiteral("Aile"));
+    s += paneTable(g, StabLeft, QStringLiteral("Stab"));
+    s += paneTable(g, Fin, QStringLiteral("Dérive"));
+    s += analysisFigures(a);
+    s += QStringLiteral("<h2>Vues</h2>\n");
+    if (pictures) {
+        s += imageTag(pictures->top, QStringLiteral("Vue de haut"));
+        s += imageTag(pictures->front, QStringLiteral("Vue de face"));
+        s += imageTag(pictures->side, QStringLiteral("Vue de gauche"));
+    } else {
+        s += QStringLiteral("<p>Images indisponibles : pas de contexte OpenGL.</p>\n");
+    }
+    s += QStringLiteral("<h2>Polaire des vitesses</h2>\n");
+    s += polar.isNull() ? QStringLiteral("<p>Pas de polaire.</p>\n")
+                        : imageTag(polar, QStringLiteral("Polaire des vitesses"));
+    return s + QStringLiteral("</body>\n</html>\n");
+}
+
+bool writeGliderReport(const Glider& glider, const QString& path, QString& error) {
+    const aero::FlightAnalysis analysis = aero::analyseGlider(glider);
+    QImage polar;
+    if (const aero::Performance* p = analysis.flight())
+        polar = polarChartsImage(*p, kPolarWidth, kPolarHeight);
+    const QString html = gliderReportHtml(glider, analysis, drawGliderPictures(glider), polar);
+    std::string why;
+    if (replaceFileContents(QFile::encodeName(path).toStdString(), html.toUtf8().toStdString(),
+                            why))
+        return true;
+    error = QString::fromStdString(why);
+    return false;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "aero/flightanalysis.h"
+#include "shell/report/reportpictures.h"
+
+#include <QImage>
+#include <QString>
+#include <optional>
+
+class Glider;
+
+/**
+ * The designer's report as one self-contained HTML page (UTF-8, pictures embedded): the
+ * main figures, every surface's panes, the analysis, the three views and the speed polar.
+ * Missing pictures are said to be missing.
+ */
+QString gliderReportHtml(const Glider& glider, const aero::FlightAnalysis& analysis,
+                         const std::optional<GliderPictures>& pictures, const QImage& polar);
+
+/**
+ * Analyses the glider, draws its pictures and writes the report to `path` in one piece:
+ * the previous file stays until the new one is complete. Needs a QApplication. False with
+ * the reason in `error` when the file cannot be written.
+ */
+bool writeGliderReport(const Glider& glider, const QString& path, QString& error);

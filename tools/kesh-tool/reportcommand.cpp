@@ -1,0 +1,44 @@
+#include "commands.h"
+#include "model/errors.h"
+#include "shell/report/gliderreport.h"
+#include "toolargs.h"
+
+#include <QApplication>
+#include <QFile>
+
+#include <iostream>
+
+namespace {
+
+int writeReport(const Glider& glider, const std::string& out) {
+    QString error;
+    if (!writeGliderReport(glider, QFile::decodeName(QByteArray::fromStdString(out)), error)) {
+        std::cerr << "cannot write " << out << ": " << error.toStdString() << "\n";
+        return ExitRefused;
+    }
+    return ExitOk;
+}
+
+} // namespace
+
+int runReport(const std::vector<std::string>& args) {
+    ToolArgs parsed;
+    std::string error;
+    if (!parseToolArgs(args, {"--sim", "-o"}, {}, parsed, error))
+        return usageError(error);
+    if (parsed.files.size() != 1 || !parsed.has("-o"))
+        return usageError("report takes one glider file and -o OUT.html");
+    Glider glider;
+    try {
+        loadPreparedGlider(glider, parsed.files[0], setUpSimulatorDirectory(parsed));
+    } catch (const err& e) {
+        return refused(e);
+    }
+    // The charts need widgets and the pictures a context sharing the global one.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    int argc = 1;
+    char name[] = "kesh-tool";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    return writeReport(glider, parsed.option("-o"));
+}
