@@ -2,6 +2,7 @@
 
 #include "formats/keyedtext.h"
 #include "formats/simulatorpaths.h"
+#include "model/angleunits.h"
 #include "model/errors.h"
 
 #include <climits>
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr double kDegreesToRadians = 0.01745329252;
 // Real airfoils carry a handful of polars; each one costs two searches of the section.
 constexpr int kMaxPolars = 256;
 const char* const kCaption = "Error";

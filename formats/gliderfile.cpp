@@ -4,14 +4,13 @@
 #include "formats/foilfile.h"
 #include "formats/keyedtext.h"
 #include "formats/simulatorpaths.h"
+#include "model/angleunits.h"
 #include "model/errors.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr double kDegreesToRadians = 0.01745329252;
-constexpr double kRadiansToDegrees = 57.29577951;
 constexpr float kFinDihedral = 1.5707964f;
 const char* const kCaption = "Erreur";
 const char* const kSectionNames[Glider::kSlots] = {"wing", "wing", "hstab", "hstab", "vstab"};

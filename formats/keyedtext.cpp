@@ -3,6 +3,7 @@
 #include <charconv>
 #include <climits>
 #include <clocale>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -251,6 +252,14 @@ std::string TokenReader::next() {
 
 double toDouble(const std::string& text) {
     return strtod_l(text.c_str(), nullptr, cLocale());
+}
+
+bool parseWholeNumber(const std::string& text, double& value) {
+    if (text.empty() || std::isspace(static_cast<unsigned char>(text.front())))
+        return false;
+    char* end = nullptr;
+    value = strtod_l(text.c_str(), &end, cLocale());
+    return end == text.c_str() + text.size();
 }
 
 long toLong(const std::string& text) {

@@ -49,6 +49,8 @@ private:
 // longest valid prefix taken, 0 when there is none.
 double toDouble(const std::string& text);
 int toInt(const std::string& text); // clamped to the int range
+// The whole text as one number in the C locale; false when any of it is not part of one.
+bool parseWholeNumber(const std::string& text, double& value);
 long toLong(const std::string& text);
 
 // A number narrowed to float; what does not fit or is not finite reads as 0, so nothing

@@ -7,7 +7,7 @@ build="${KESH_BUILD_DIR:-$root/build}"
 out="${KESH_BENCH_OUT:-$build/bench-results}"
 "$root/scripts/build.sh" >/dev/null
 mkdir -p "$out"
-for b in read render shell; do
+for b in read render shell xfoil; do
     echo "== kesh-bench-$b"
     xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$build/bench/kesh-bench-$b" \
         --benchmark_repetitions="${KESH_BENCH_REPETITIONS:-5}" --benchmark_report_aggregates_only=true \

@@ -29,6 +29,7 @@ def main():
         ("BM_DrawFrame", "one 800x600 frame of the largest glider", 16.0),
         ("BM_StartupToFirstPaint", "start-up to the first painted main window", 1000.0),
         ("BM_OpenGliderToFirstPaintedView", "opening a sample glider to its first frame", 250.0),
+        ("BM_ImportNaca2412FullPolars/0", "NACA 2412 with polars at four Reynolds numbers", 4000.0),
     ]
     missed = 0
     for prefix, what, limit in goals:

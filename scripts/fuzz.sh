@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and runs one (or all) for a given time.
-#   scripts/fuzz.sh [keyedtext|foilfile|gliderfile|roundtrip|all] [seconds]
+#   scripts/fuzz.sh [keyedtext|foilfile|gliderfile|roundtrip|coordinates|paccfile|all] [seconds]
 # New inputs go to build-fuzz/corpus/<target>; crashes to build-fuzz/findings/<target>.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -16,10 +16,15 @@ seed() {
     mkdir -p "$dir"
     case "$name" in
     foilfile) cp -n "$root"/sample/airfoils/*.txt "$root"/tests/formats/data/sim/airfoils/*.txt "$dir"/ ;;
+    coordinates) cp -n "$root"/tests/formats/data/coordinates/*.dat "$dir"/ ;;
+    paccfile) cp -n "$root"/fuzz/seeds/pacc.txt "$dir"/ ;;
     *) find "$root/sample/gliders" "$root/tests" -name '*.gli' -exec cp -n {} "$dir"/ \; ;;
     esac
     # Inputs that once failed stay in every corpus.
-    cp -n "$root"/fuzz/regressions/* "$dir"/ 2>/dev/null || true
+    case "$name" in
+    coordinates | paccfile) ;;
+    *) cp -n "$root"/fuzz/regressions/* "$dir"/ 2>/dev/null || true ;;
+    esac
     if [ "$name" = keyedtext ]; then
         cp -n "$root"/sample/airfoils/*.txt "$dir"/
     fi
@@ -37,13 +42,16 @@ run() {
     seed "$name"
     mkdir -p "$build/findings/$name"
     echo "== $name for ${seconds}s"
+    # The section and key names only help the readers of keyed text.
+    local dict=(-dict="$root/fuzz/keyed.dict")
+    case "$name" in coordinates | paccfile) dict=() ;; esac
     ASAN_OPTIONS=detect_leaks=1 "$build/fuzz_$name" "$build/corpus/$name" \
-        -dict="$root/fuzz/keyed.dict" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        "${dict[@]}" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -max_len=65536 -artifact_prefix="$build/findings/$name/" -print_final_stats=1
 }
 
 if [ "$target" = all ]; then
-    for t in keyedtext foilfile gliderfile roundtrip; do run "$t"; done
+    for t in keyedtext foilfile gliderfile roundtrip coordinates paccfile; do run "$t"; done
 else
     run "$target"
 fi

@@ -11,7 +11,8 @@ class err;
 
 enum ExitCode { ExitOk = 0, ExitRefused = 1, ExitUsage = 2 };
 
-// A command's arguments: plain words, "--name value" options and "--name" switches.
+// A command's arguments: plain words, "--name value" options (or any word listed as one, such
+// as "-o") and "--name" switches.
 struct ToolArgs {
     std::vector<std::string> files;
     std::map<std::string, std::string> options;
