@@ -19,21 +19,29 @@ Nothing in [main] is typed in:
     construction named in the glider's table, from the area of one surface half or the
     body length, rounded to the gram;
   - the centre of gravity and the moments of inertia are the flight analysis' estimate
-    from those weights (each surface's weight spread uniformly over its planform, the
-    body's over its skin), rounded to the millimetre and to three significant digits;
+    (`kesh-tool analyse`) from those weights, each surface's weight spread uniformly
+    over its planform and the body's over its skin, rounded to the millimetre and to
+    three significant digits;
   - the wing's position along the body was chosen so that this centre of gravity lies
-    about 11 % of the mean chord ahead of the neutral point; the script refuses to
+    9 to 12 % of the mean chord ahead of the neutral point; the script refuses to
     write a glider whose static margin falls outside 5 to 20 %.
 
-Run from anywhere: python3 scripts/make-sample-gliders.py   (then make-sample-textures.py)
+The sample airfoils must exist (make-sample-airfoils.py) and kesh-tool be built.
+
+Run from anywhere: python3 scripts/make-sample-gliders.py [path to kesh-tool]
+(then make-sample-textures.py)
 """
 
+import json
 import math
 import os
 import struct
+import subprocess
+import sys
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-GLIDERS = os.path.join(ROOT, "sample", "gliders")
+SAMPLE = os.path.join(ROOT, "sample")
+GLIDERS = os.path.join(SAMPLE, "gliders")
 CRLF = "\r\n"
 DEG2RAD = 0.01745329252
 RAD2DEG = 57.29577951
@@ -101,8 +109,8 @@ PIPIT = {
         "panes": [(0.26, 0.125, 0.085, 0.025, 0.0, RED, 0.03, 0.025)],
     },
     "vstab": {
-        "position": (0.88, 0.0, 0.06), "foil": "tail8.txt", "texture": "fin.raw",
-        "panes": [(0.17, 0.16, 0.09, 0.08, None, RED, 0.045, 0.045)],
+        "position": (0.83, 0.0, 0.06), "foil": "tail8.txt", "texture": "fin.raw",
+        "panes": [(0.2, 0.19, 0.11, 0.09, None, RED, 0.05, 0.05)],
     },
     "body": {
         "color": RED, "texture": "body.raw",
@@ -215,10 +223,10 @@ MOUETTE = {
         ],
     },
     "vstab": {
-        "position": (1.57, 0.0, 0.1), "foil": "tail10.txt", "texture": "fin.raw",
+        "position": (1.52, 0.0, 0.1), "foil": "tail10.txt", "texture": "fin.raw",
         "panes": [
-            (0.16, 0.24, 0.18, 0.08, None, CREAM, 0.07, 0.07),
-            (0.08, 0.18, 0.09, 0.07, None, CREAM, 0.05, 0.05),
+            (0.18, 0.28, 0.2, 0.09, None, CREAM, 0.08, 0.08),
+            (0.09, 0.2, 0.1, 0.08, None, CREAM, 0.06, 0.06),
         ],
     },
     "body": {
@@ -266,107 +274,12 @@ def set_weights(gl):
 
 
 # ---------------------------------------------------------------------------------------
-# The flight analysis' estimate, in the file frame (x towards the tail, y towards side +1,
-# z up): balance, inertia and the neutral point.
+# The flight analysis (kesh-tool analyse) gives the balance and checks the static margin.
 
-GAUSS3 = ((-math.sqrt(0.6), 5 / 9), (0.0, 8 / 9), (math.sqrt(0.6), 5 / 9))
-
-
-def pane_roots(surface, side, fin):
-    """(root leading edge, env, c1, c2, fleche, dihedral) of each pane, file frame."""
-    x, y, z = surface["position"]
-    y *= side
-    out = []
-    for env, c1, c2, fl, dd, *_ in surface["panes"]:
-        d = math.pi / 2 if fin else math.radians(dd)
-        out.append(((x, y, z), env, c1, c2, fl, d))
-        x, y, z = x + fl, y + side * env * math.cos(d), z + env * math.sin(d)
-    return out
-
-
-def plate_masses(surface, side, fin):
-    """Point masses (m, x, y, z) integrating a uniform planform exactly to second order."""
-    area = half_area(surface)
-    out = []
-    for (x, y, z), env, c1, c2, fl, d in pane_roots(surface, side, fin):
-        for ts, ws in GAUSS3:
-            s = (ts + 1) / 2 * env
-            c = c1 + (c2 - c1) * s / env
-            for tu, wu in GAUSS3:
-                u = (tu + 1) / 2 * c
-                share = ws * wu * env * c / 4 / area
-                out.append((surface["weight"] * share, x + fl * s / env + u,
-                            y + side * s * math.cos(d), z + s * math.sin(d), 0.0, 0.0, 0.0))
-    return out
-
-
-def perimeter(a, b):
-    return math.pi * (3 * (a + b) - math.sqrt((3 * a + b) * (a + 3 * b)))
-
-
-def shell_masses(body):
-    """Thin elliptic shells between sections, mass in proportion to the lateral area.
-    Each is (m, x, y, z, half width, half height, length)."""
-    segs = []
-    for (xa, za, ha, la), (xb, zb, hb, lb) in zip(body["sections"], body["sections"][1:]):
-        lateral = (perimeter(la / 2, ha / 2) + perimeter(lb / 2, hb / 2)) / 2 * (xb - xa)
-        segs.append((lateral, (xa + xb) / 2, 0.0, (za + ha / 2 + zb + hb / 2) / 2,
-                     (la + lb) / 4, (ha + hb) / 4, xb - xa))
-    total = sum(s[0] for s in segs)
-    return [(body["weight"] * s[0] / total,) + s[1:] for s in segs]
-
-
-def balance(gl):
-    """Centre of gravity and I.xx, I.yy, I.zz, I.xz about it."""
-    pts = []
-    for side in (-1, 1):
-        pts += plate_masses(gl["wing"], side, False) + plate_masses(gl["hstab"], side, False)
-    if gl["vstab"]["panes"]:
-        pts += plate_masses(gl["vstab"], -1, True)
-    pts += shell_masses(gl["body"])
-    m = sum(p[0] for p in pts)
-    cg = tuple(sum(p[0] * p[k] for p in pts) / m for k in (1, 2, 3))
-    ixx = iyy = izz = ixz = 0.0
-    for w, x, y, z, a, b, length in pts:
-        x, y, z = x - cg[0], y - cg[1], z - cg[2]
-        x2, y2, z2 = x * x + length * length / 12, y * y + a * a / 2, z * z + b * b / 2
-        ixx += w * (y2 + z2)
-        iyy += w * (x2 + z2)
-        izz += w * (x2 + y2)
-        ixz += w * x * z
-    return cg, (ixx, iyy, izz, ixz)
-
-
-def mean_chord(surface, fin=False):
-    """Half area, mean aerodynamic chord, its leading-edge x, mean dihedral, projected span."""
-    area = c_mean = x_mean = dihedral = span = 0.0
-    for (x, _, _), env, c1, c2, fl, d in pane_roots(surface, -1, fin):
-        a = (c1 + c2) / 2 * env
-        s_bar = env / 3 * (c1 + 2 * c2) / (c1 + c2)
-        area += a
-        c_mean += a * 2 / 3 * (c1 * c1 + c1 * c2 + c2 * c2) / (c1 + c2)
-        x_mean += a * (x + fl * s_bar / env)
-        dihedral += a * d
-        span += 2 * env * math.cos(d)
-    return area, c_mean / area, x_mean / area, dihedral / area, span
-
-
-def lift_slope(ar):
-    return 2 * math.pi * ar / (2 + math.sqrt(ar * ar + 4))
-
-
-def stability(gl, x_cg):
-    wing_half, c_w, x_w, _, b_w = mean_chord(gl["wing"])
-    stab_half, c_t, x_t, dihedral_t, b_t = mean_chord(gl["hstab"])
-    s_w, s_t = 2 * wing_half, 2 * stab_half
-    ar_w, ar_t = b_w * b_w / s_w, b_t * b_t / s_t
-    a_w, a_t = lift_slope(ar_w), lift_slope(ar_t)
-    l_h = (x_t + c_t / 4) - (x_w + c_w / 4)
-    v_h = s_t * math.cos(dihedral_t) ** 2 * l_h / (s_w * c_w)
-    downwash = 2 * a_w / (math.pi * ar_w)
-    x_np = x_w + c_w / 4 + c_w * 0.9 * v_h * a_t / a_w * (1 - downwash)
-    return {"span": b_w, "area": s_w, "ar": ar_w, "mac": c_w, "np": x_np, "vh": v_h,
-            "margin": (x_np - x_cg) / c_w}
+def analyse(tool, path):
+    out = subprocess.run([tool, "analyse", path, "--sim", SAMPLE, "--json"], check=True,
+                         capture_output=True, text=True).stdout
+    return json.loads(out)
 
 
 def round_sig(x, n=3):
@@ -446,12 +359,6 @@ def total_weight(gl):
 
 
 def glider_text(gl):
-    set_weights(gl)
-    cg, inertia = balance(gl)
-    margin = stability(gl, round(cg[0], 3))["margin"]
-    assert 0.05 <= margin <= 0.2, (gl["name"], margin)
-    gl["centrum"] = tuple(round(v, 3) + 0.0 for v in cg)
-    gl["inertia"] = tuple(round_sig(v) for v in inertia)
     out = list(HEADER)
     out += ["[main]", ""]
     out += [kv("name =", gl["name"]), ""]
@@ -485,28 +392,46 @@ def glider_text(gl):
 
 # ---------------------------------------------------------------------------------------
 
-def report(gl):
-    st = stability(gl, gl["centrum"][0])
+def report(gl, figures):
     tw = total_weight(gl)
     print("%s: span %.2f m, wing area %.3f m2, aspect ratio %.1f, total weight %.3f kg, "
-          "wing loading %.1f g/dm2" % (gl["name"], st["span"], st["area"], st["ar"], tw,
-                                       10 * tw / st["area"]))
+          "wing loading %.1f g/dm2" % (gl["name"], figures["span"], figures["wingArea"],
+                                       figures["aspectRatio"], tw, 10 * tw / figures["wingArea"]))
     print("   weights: wing half %g, stabiliser half %g, fin %g, body %g kg" % (
         gl["wing"]["weight"], gl["hstab"]["weight"], gl["vstab"]["weight"],
         gl["body"]["weight"]))
     print("   centrum %s  inertia %s" % (gl["centrum"], gl["inertia"]))
-    print("   mean chord %.3f m, neutral point x %.3f m, static margin %.1f %%, V_H %.2f" % (
-        st["mac"], st["np"], 100 * st["margin"], st["vh"]))
+    print("   mean chord %.3f m, neutral point x %.3f m, static margin %.1f %%, V_H %.2f, "
+          "V_V %.3f" % (figures["mac"], figures["neutralPointX"], 100 * figures["staticMargin"],
+                        figures["tailVolumeH"], figures["tailVolumeV"]))
+    print("   stall %.1f m/s, best glide %.1f at %.1f m/s, min sink %.2f m/s at %.1f m/s" % (
+        figures["stallSpeed"], figures["bestGlide"], figures["bestGlideSpeed"],
+        figures["minSink"], figures["minSinkSpeed"]))
+
+
+def write(gl, path):
+    with open(path, "wb") as f:
+        f.write(glider_text(gl).encode("ascii"))
 
 
 def main():
+    tool = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
+        ROOT, "build", "tools", "kesh-tool", "kesh-tool")
     for gl in ALL:
         d = os.path.join(GLIDERS, gl["name"])
         os.makedirs(d, exist_ok=True)
-        text = glider_text(gl)
-        with open(os.path.join(d, gl["name"] + ".gli"), "wb") as f:
-            f.write(text.encode("ascii"))
-        report(gl)
+        path = os.path.join(d, gl["name"] + ".gli")
+        set_weights(gl)
+        # The estimate does not depend on the centrum the file holds.
+        gl["centrum"], gl["inertia"] = (0.0, 0.0, 0.0), (0.0, 0.0, 0.0, 0.0)
+        write(gl, path)
+        estimate = analyse(tool, path)
+        gl["centrum"] = tuple(round(v, 3) + 0.0 for v in estimate["cg"])
+        gl["inertia"] = tuple(round_sig(v) for v in estimate["inertia"])
+        write(gl, path)
+        figures = analyse(tool, path)
+        assert 0.05 <= figures["staticMargin"] <= 0.2, (gl["name"], figures["staticMargin"])
+        report(gl, figures)
 
 
 if __name__ == "__main__":

@@ -2,6 +2,7 @@
 #include "formats/gliderfile.h"
 #include "scratchdir.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -10,291 +11,327 @@
 
 namespace {
 
-const std::string kSim =
-    std::string(KESH_SOURCE_DIR) + "/tests/formats/data/sim";
+const std::string kSim = std::string(KESH_SOURCE_DIR) + "/tests/formats/data/sim";
 const std::string kTiny = kSim + "/gliders/Tiny/tiny.gli";
 const std::string kSample = std::string(KESH_SOURCE_DIR) + "/sample";
 
 struct ToolRun {
-  int status = -1;
-  std::string out;
-  std::string err;
+    int status = -1;
+    std::string out;
+    std::string err;
 };
 
-std::string quoted(const std::string &word) {
-  std::string out = "'";
-  for (const char c : word)
-    out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return out + "'";
+std::string quoted(const std::string& word) {
+    std::string out = "'";
+    for (const char c : word)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
 }
 
 // Runs kesh-tool in `dir` with a private configuration directory.
-ToolRun tool(const std::vector<std::string> &args, const ScratchDir &dir,
-             const std::string &workingDir = {}) {
-  std::string command =
-      "cd " + quoted(workingDir.empty() ? dir.path() : workingDir) +
-      " && XDG_CONFIG_HOME=" + quoted(dir / "config") + " " + quoted(KESH_TOOL);
-  for (const std::string &a : args)
-    command += " " + quoted(a);
-  command += " >" + quoted(dir / "out.txt") + " 2>" + quoted(dir / "err.txt");
-  const int raw = std::system(command.c_str());
-  ToolRun run;
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  run.out = readBytes(dir / "out.txt");
-  run.err = readBytes(dir / "err.txt");
-  return run;
+ToolRun tool(const std::vector<std::string>& args, const ScratchDir& dir,
+             const std::string& workingDir = {}) {
+    std::string command = "cd " + quoted(workingDir.empty() ? dir.path() : workingDir) +
+                          " && XDG_CONFIG_HOME=" + quoted(dir / "config") + " " + quoted(KESH_TOOL);
+    for (const std::string& a : args)
+        command += " " + quoted(a);
+    command += " >" + quoted(dir / "out.txt") + " 2>" + quoted(dir / "err.txt");
+    const int raw = std::system(command.c_str());
+    ToolRun run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = readBytes(dir / "out.txt");
+    run.err = readBytes(dir / "err.txt");
+    return run;
 }
 
 std::vector<std::filesystem::path> sampleGliders() {
-  std::vector<std::filesystem::path> files;
-  std::error_code ignored;
-  for (const auto &entry : std::filesystem::recursive_directory_iterator(
-           kSample + "/gliders", ignored)) {
-    if (entry.path().extension() == ".gli")
-      files.push_back(entry.path());
-  }
-  return files;
+    std::vector<std::filesystem::path> files;
+    std::error_code ignored;
+    for (const auto& entry :
+         std::filesystem::recursive_directory_iterator(kSample + "/gliders", ignored)) {
+        if (entry.path().extension() == ".gli")
+            files.push_back(entry.path());
+    }
+    return files;
 }
 
 } // namespace
 
 TEST(KeshToolCheck, PrintsNameAndTotals) {
-  ScratchDir dir;
-  const ToolRun run = tool({"check", kTiny, "--sim", kSim}, dir);
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out,
-            "name: Tiny\nspan: 10\nwing-area: 7.8\ntotal-weight: 12.5\n"
-            "wing-loading: 16.0256\n");
+    ScratchDir dir;
+    const ToolRun run = tool({"check", kTiny, "--sim", kSim}, dir);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "name: Tiny\nspan: 10\nwing-area: 7.8\ntotal-weight: 12.5\n"
+                       "wing-loading: 16.0256\n");
 }
 
 TEST(KeshToolCheck, DerivesTheSimulatorDirectoryFromABinWorkingDirectory) {
-  ScratchDir dir;
-  std::filesystem::create_directories(dir / "sim/bin");
-  std::filesystem::create_directory_symlink(kSim + "/airfoils",
-                                            dir / "sim/airfoils");
-  const ToolRun run = tool({"check", kTiny}, dir, dir / "sim/bin");
-  EXPECT_EQ(run.status, 0) << run.err;
-  std::filesystem::create_directories(dir / "sim/tools");
-  EXPECT_EQ(tool({"check", kTiny}, dir, dir / "sim/tools").status, 1);
+    ScratchDir dir;
+    std::filesystem::create_directories(dir / "sim/bin");
+    std::filesystem::create_directory_symlink(kSim + "/airfoils", dir / "sim/airfoils");
+    const ToolRun run = tool({"check", kTiny}, dir, dir / "sim/bin");
+    EXPECT_EQ(run.status, 0) << run.err;
+    std::filesystem::create_directories(dir / "sim/tools");
+    EXPECT_EQ(tool({"check", kTiny}, dir, dir / "sim/tools").status, 1);
 }
 
 TEST(KeshToolCheck, RefusedFilesExitOneWithTheMessage) {
-  ScratchDir dir;
-  writeBytes(dir / "nofoil.gli",
-             "[main]\nname = \"x\"\n[wing]\nfoil.filename = \"no.txt\"\n");
-  const ToolRun run = tool({"check", dir / "nofoil.gli", "--sim", kSim}, dir);
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "Foilname '" + kSim + "/airfoils/no.txt' not found\n");
-  EXPECT_EQ(run.out, "");
-  EXPECT_EQ(tool({"check", dir / "absent.gli"}, dir).status, 1);
+    ScratchDir dir;
+    writeBytes(dir / "nofoil.gli", "[main]\nname = \"x\"\n[wing]\nfoil.filename = \"no.txt\"\n");
+    const ToolRun run = tool({"check", dir / "nofoil.gli", "--sim", kSim}, dir);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Foilname '" + kSim + "/airfoils/no.txt' not found\n");
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(tool({"check", dir / "absent.gli"}, dir).status, 1);
 }
 
 TEST(KeshToolUsage, BadCommandLinesExitTwo) {
-  ScratchDir dir;
-  EXPECT_EQ(tool({}, dir).status, 2);
-  EXPECT_EQ(tool({"frobnicate"}, dir).status, 2);
-  EXPECT_EQ(tool({"check"}, dir).status, 2);
-  EXPECT_EQ(tool({"check", kTiny, "--bogus"}, dir).status, 2);
-  EXPECT_EQ(tool({"check", kTiny, "--sim"}, dir).status, 2);
-  EXPECT_EQ(tool({"save", kTiny, "--sim", kSim}, dir).status, 2);
-  EXPECT_EQ(tool({"foil", "a.txt", "b.txt"}, dir).status, 2);
+    ScratchDir dir;
+    EXPECT_EQ(tool({}, dir).status, 2);
+    EXPECT_EQ(tool({"frobnicate"}, dir).status, 2);
+    EXPECT_EQ(tool({"check"}, dir).status, 2);
+    EXPECT_EQ(tool({"check", kTiny, "--bogus"}, dir).status, 2);
+    EXPECT_EQ(tool({"check", kTiny, "--sim"}, dir).status, 2);
+    EXPECT_EQ(tool({"save", kTiny, "--sim", kSim}, dir).status, 2);
+    EXPECT_EQ(tool({"foil", "a.txt", "b.txt"}, dir).status, 2);
 }
 
 TEST(KeshToolDump, PrintsTheWholeModelAsJson) {
-  ScratchDir dir;
-  const ToolRun run = tool({"dump", kTiny, "--sim", kSim}, dir);
-  ASSERT_EQ(run.status, 0) << run.err;
-  for (const char *field :
-       {"\"name\": \"Tiny\"", "\"wingArea\": 7.79999971",
-        "\"totalWeight\": 12.5", "\"diedre\": 1.57079637",
-        "\"foil\": \"tiny.txt\"", "\"reynolds\": 10000000", "\"zeroIndex\": 1",
-        "\"inertia\": [", "\"rootPoint\": [", "\"useTexture\": 1"})
-    EXPECT_NE(run.out.find(field), std::string::npos) << field;
-  EXPECT_EQ(run.out.find("textureId"), std::string::npos);
-  EXPECT_EQ(run.out.find("displayList"), std::string::npos);
-  if (std::system("python3 -c 'pass' >/dev/null 2>&1") == 0) {
-    writeBytes(dir / "dump.json", run.out);
-    const std::string check =
-        "python3 -m json.tool " + quoted(dir / "dump.json") + " >/dev/null";
-    EXPECT_EQ(std::system(check.c_str()), 0);
-  }
+    ScratchDir dir;
+    const ToolRun run = tool({"dump", kTiny, "--sim", kSim}, dir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const char* field :
+         {"\"name\": \"Tiny\"", "\"wingArea\": 7.79999971", "\"totalWeight\": 12.5",
+          "\"diedre\": 1.57079637", "\"foil\": \"tiny.txt\"", "\"reynolds\": 10000000",
+          "\"zeroIndex\": 1", "\"inertia\": [", "\"rootPoint\": [", "\"useTexture\": 1"})
+        EXPECT_NE(run.out.find(field), std::string::npos) << field;
+    EXPECT_EQ(run.out.find("textureId"), std::string::npos);
+    EXPECT_EQ(run.out.find("displayList"), std::string::npos);
+    if (std::system("python3 -c 'pass' >/dev/null 2>&1") == 0) {
+        writeBytes(dir / "dump.json", run.out);
+        const std::string check =
+            "python3 -m json.tool " + quoted(dir / "dump.json") + " >/dev/null";
+        EXPECT_EQ(std::system(check.c_str()), 0);
+    }
 }
 
 TEST(KeshToolDump, EscapesNamesByteForByte) {
-  ScratchDir dir;
-  std::string text = readBytes(kTiny);
-  text.replace(text.find("\"Tiny\""), 6, "\"T\xe9 \\ \t x\"");
-  writeBytes(dir / "named.gli", text);
-  const ToolRun run = tool({"dump", dir / "named.gli", "--sim", kSim}, dir);
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.out.find("\"name\": \"T\\u00e9 \\\\ \\u0009 x\""),
-            std::string::npos);
+    ScratchDir dir;
+    std::string text = readBytes(kTiny);
+    text.replace(text.find("\"Tiny\""), 6, "\"T\xe9 \\ \t x\"");
+    writeBytes(dir / "named.gli", text);
+    const ToolRun run = tool({"dump", dir / "named.gli", "--sim", kSim}, dir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\"name\": \"T\\u00e9 \\\\ \\u0009 x\""), std::string::npos);
 }
 
 TEST(KeshToolFoil, PrintsConstantsAndPolars) {
-  ScratchDir dir;
-  const ToolRun run = tool({"foil", kSim + "/airfoils/tiny.txt"}, dir);
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, "name: Tiny 10\ncm0: -0.05\nalpha0: -2.5\npoints: 5\n"
-                     "polar: reynolds 0, rows 3, zero-index 1\n"
-                     "polar: reynolds 50000, rows 3, zero-index 1\n"
-                     "polar: reynolds 100000, rows 2, zero-index 1\n"
-                     "polar: reynolds 10000000, rows 2, zero-index 1\n");
-  const ToolRun old = tool({"foil", kSim + "/airfoils/old.txt"}, dir);
-  EXPECT_EQ(old.status, 1);
-  EXPECT_NE(old.err.find("nbreynolds"), std::string::npos);
+    ScratchDir dir;
+    const ToolRun run = tool({"foil", kSim + "/airfoils/tiny.txt"}, dir);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "name: Tiny 10\ncm0: -0.05\nalpha0: -2.5\npoints: 5\n"
+                       "polar: reynolds 0, rows 3, zero-index 1\n"
+                       "polar: reynolds 50000, rows 3, zero-index 1\n"
+                       "polar: reynolds 100000, rows 2, zero-index 1\n"
+                       "polar: reynolds 10000000, rows 2, zero-index 1\n");
+    const ToolRun old = tool({"foil", kSim + "/airfoils/old.txt"}, dir);
+    EXPECT_EQ(old.status, 1);
+    EXPECT_NE(old.err.find("nbreynolds"), std::string::npos);
 }
 
 TEST(KeshToolSave, WritesIntoTheGliderDirectoryNextToTheIni) {
-  ScratchDir dir;
-  std::filesystem::create_directories(dir / "vsim/gliders");
-  const ToolRun run = tool(
-      {"save", kTiny, "--sim", kSim, "--ini", dir / "vsim/vantair.ini"}, dir);
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, (dir / "vsim/gliders/Tiny/tiny.gli") + "\n");
-  Glider glider;
-  readGlider(glider, kTiny, kSim);
-  EXPECT_EQ(readBytes(dir / "vsim/gliders/Tiny/tiny.gli"),
-            gliderFileText(glider));
+    ScratchDir dir;
+    std::filesystem::create_directories(dir / "vsim/gliders");
+    const ToolRun run =
+        tool({"save", kTiny, "--sim", kSim, "--ini", dir / "vsim/vantair.ini"}, dir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, (dir / "vsim/gliders/Tiny/tiny.gli") + "\n");
+    Glider glider;
+    readGlider(glider, kTiny, kSim);
+    EXPECT_EQ(readBytes(dir / "vsim/gliders/Tiny/tiny.gli"), gliderFileText(glider));
 
-  const ToolRun renamed = tool({"save", kTiny, "--sim", kSim, "--ini",
-                                dir / "vsim/vantair.ini", "--as", "x.gli"},
-                               dir);
-  EXPECT_EQ(renamed.out, (dir / "vsim/gliders/Tiny/x.gli") + "\n");
-  EXPECT_FALSE(std::filesystem::exists(dir / "config"))
-      << "the user's settings were touched";
+    const ToolRun renamed = tool(
+        {"save", kTiny, "--sim", kSim, "--ini", dir / "vsim/vantair.ini", "--as", "x.gli"}, dir);
+    EXPECT_EQ(renamed.out, (dir / "vsim/gliders/Tiny/x.gli") + "\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "config")) << "the user's settings were touched";
 }
 
 TEST(KeshToolSave, AFailedSaveExitsOne) {
-  ScratchDir dir;
-  const ToolRun run =
-      tool({"save", kTiny, "--sim", kSim, "--ini", dir / "vantair.ini"}, dir);
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("Impossible de créer"), std::string::npos) << run.err;
+    ScratchDir dir;
+    const ToolRun run = tool({"save", kTiny, "--sim", kSim, "--ini", dir / "vantair.ini"}, dir);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Impossible de créer"), std::string::npos) << run.err;
 }
 
 TEST(KeshToolSheet, WritesDocHtmlInTheWorkingDirectory) {
-  ScratchDir dir;
-  const ToolRun run = tool({"sheet", kTiny, "--sim", kSim}, dir);
-  ASSERT_EQ(run.status, 0) << run.err;
-  const std::string sheet = readBytes(dir / "doc.html");
-  EXPECT_NE(sheet.find("<TITLE> glider : Tiny</TITLE>\r\n"), std::string::npos);
-  EXPECT_NE(sheet.find("<TD> Tiny 10</TD>"), std::string::npos);
-  EXPECT_NE(sheet.find("<TD>10 metres</TD>"), std::string::npos);
-  EXPECT_NE(sheet.find("<TD> 12.5 Kg</TD>"), std::string::npos);
+    ScratchDir dir;
+    const ToolRun run = tool({"sheet", kTiny, "--sim", kSim}, dir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string sheet = readBytes(dir / "doc.html");
+    EXPECT_NE(sheet.find("<TITLE> glider : Tiny</TITLE>\r\n"), std::string::npos);
+    EXPECT_NE(sheet.find("<TD> Tiny 10</TD>"), std::string::npos);
+    EXPECT_NE(sheet.find("<TD>10 metres</TD>"), std::string::npos);
+    EXPECT_NE(sheet.find("<TD> 12.5 Kg</TD>"), std::string::npos);
 }
 
 TEST(KeshToolSample, EverySampleGliderChecksAndSavesByteIdentically) {
-  const auto files = sampleGliders();
-  ASSERT_GE(files.size(), 4u);
-  for (const auto &file : files) {
-    ScratchDir dir;
-    std::filesystem::create_directories(dir / "gliders");
-    const ToolRun check = tool({"check", file.string(), "--sim", kSample}, dir);
-    EXPECT_EQ(check.status, 0) << file << check.err;
-    const ToolRun save = tool(
-        {"save", file.string(), "--sim", kSample, "--ini", dir / "vantair.ini"},
-        dir);
-    ASSERT_EQ(save.status, 0) << file << save.err;
-    const std::string written = save.out.substr(0, save.out.size() - 1);
-    EXPECT_EQ(std::filesystem::path(written).filename(), file.filename());
-    EXPECT_TRUE(readBytes(written) == readBytes(file.string())) << file;
-  }
+    const auto files = sampleGliders();
+    ASSERT_GE(files.size(), 4u);
+    for (const auto& file : files) {
+        ScratchDir dir;
+        std::filesystem::create_directories(dir / "gliders");
+        const ToolRun check = tool({"check", file.string(), "--sim", kSample}, dir);
+        EXPECT_EQ(check.status, 0) << file << check.err;
+        const ToolRun save =
+            tool({"save", file.string(), "--sim", kSample, "--ini", dir / "vantair.ini"}, dir);
+        ASSERT_EQ(save.status, 0) << file << save.err;
+        const std::string written = save.out.substr(0, save.out.size() - 1);
+        EXPECT_EQ(std::filesystem::path(written).filename(), file.filename());
+        EXPECT_TRUE(readBytes(written) == readBytes(file.string())) << file;
+    }
+}
+
+namespace {
+
+// The numbers of one key of a JSON object: its value or its array's; none for null.
+std::vector<double> jsonNumbers(const std::string& json, const std::string& key) {
+    std::vector<double> values;
+    std::size_t pos = json.find("\"" + key + "\":");
+    if (pos == std::string::npos)
+        return values;
+    pos = json.find_first_not_of(" \n", pos + key.size() + 3);
+    const bool array = json[pos] == '[';
+    pos += array ? 1 : 0;
+    for (;;) {
+        char* end = nullptr;
+        const double value = std::strtod(json.c_str() + pos, &end);
+        if (end == json.c_str() + pos)
+            break;
+        values.push_back(value);
+        if (!array)
+            break;
+        pos = json.find_first_not_of(" \n,", std::size_t(end - json.c_str()));
+    }
+    return values;
+}
+
+} // namespace
+
+// Each sample with the best glide ratios plausible for its kind of model.
+TEST(KeshToolSample, EverySampleIsBalancedByTheAnalysisAndGlidesLikeItsKind) {
+    const struct {
+        const char* name;
+        double minGlide, maxGlide;
+    } samples[] = {{"Pipit", 12, 20}, {"Harle", 20, 35}, {"Martinet", 10, 20}, {"Mouette", 14, 26}};
+    for (const auto& sample : samples) {
+        SCOPED_TRACE(sample.name);
+        const std::string file = kSample + "/gliders/" + sample.name + "/" + sample.name + ".gli";
+        ScratchDir dir;
+        const ToolRun run = tool({"analyse", file, "--sim", kSample, "--json"}, dir);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::vector<double> margin = jsonNumbers(run.out, "staticMargin");
+        const std::vector<double> glide = jsonNumbers(run.out, "bestGlide");
+        ASSERT_EQ(margin.size(), 1u);
+        ASSERT_EQ(glide.size(), 1u);
+        EXPECT_GE(margin[0], 0.05);
+        EXPECT_LE(margin[0], 0.20);
+        EXPECT_GE(glide[0], sample.minGlide);
+        EXPECT_LE(glide[0], sample.maxGlide);
+
+        // The file holds the analysis' own estimate, rounded to millimetres and 3 digits.
+        Glider glider;
+        readGlider(glider, file, kSample);
+        const std::vector<double> cg = jsonNumbers(run.out, "cg");
+        const std::vector<double> inertia = jsonNumbers(run.out, "inertia");
+        ASSERT_EQ(cg.size(), 3u);
+        ASSERT_EQ(inertia.size(), 4u);
+        EXPECT_NEAR(-glider.centrum[0], cg[0], 0.0006);
+        EXPECT_NEAR(glider.centrum[2], cg[2], 0.0006);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_NEAR(glider.inertia[i], inertia[i], 0.006 * std::abs(inertia[i]) + 1e-5) << i;
+    }
 }
 
 TEST(KeshToolAnalyse, PrintsEveryFigureAsJson) {
-  ScratchDir dir;
-  const ToolRun run = tool({"analyse", kTiny, "--sim", kSim, "--json"}, dir);
-  ASSERT_EQ(run.status, 0) << run.err;
-  writeBytes(dir / "a.json", run.out);
-  const std::string check =
-      "python3 -c 'import json,sys\n"
-      "d = json.load(open(sys.argv[1]))\n"
-      "for k in [\"span\", \"wingArea\", \"aspectRatio\", \"mac\", "
-      "\"macLeadingEdgeX\", "
-      "\"neutralPointX\", \"staticMargin\", \"tailVolumeH\", \"tailVolumeV\", "
-      "\"stallSpeed\", "
-      "\"bestGlide\", \"bestGlideSpeed\", \"minSink\", \"minSinkSpeed\"]:\n"
-      "    assert isinstance(d[k], float), k\n"
-      "assert len(d[\"cg\"]) == 3 and len(d[\"inertia\"]) == 4\n"
-      "s = [p[\"speed\"] for p in d[\"polar\"]]\n"
-      "assert s == sorted(s) and s[0] == d[\"stallSpeed\"] and s[-1] >= 3 * "
-      "s[0] * 0.999999\n"
-      "assert all(set(p) == {\"speed\", \"sink\", \"glide\", \"cl\"} for p in "
-      "d[\"polar\"])\n"
-      "' " +
-      quoted(dir / "a.json");
-  EXPECT_EQ(std::system(check.c_str()), 0) << run.out;
-  EXPECT_NE(run.out.find("\"span\": 9.96986"), std::string::npos);
+    ScratchDir dir;
+    const ToolRun run = tool({"analyse", kTiny, "--sim", kSim, "--json"}, dir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    writeBytes(dir / "a.json", run.out);
+    const std::string check =
+        "python3 -c 'import json,sys\n"
+        "d = json.load(open(sys.argv[1]))\n"
+        "for k in [\"span\", \"wingArea\", \"aspectRatio\", \"mac\", \"macLeadingEdgeX\", "
+        "\"neutralPointX\", \"staticMargin\", \"tailVolumeH\", \"tailVolumeV\", \"stallSpeed\", "
+        "\"bestGlide\", \"bestGlideSpeed\", \"minSink\", \"minSinkSpeed\"]:\n"
+        "    assert isinstance(d[k], float), k\n"
+        "assert len(d[\"cg\"]) == 3 and len(d[\"inertia\"]) == 4\n"
+        "s = [p[\"speed\"] for p in d[\"polar\"]]\n"
+        "assert s == sorted(s) and s[0] == d[\"stallSpeed\"] and s[-1] >= 3 * s[0] * 0.999999\n"
+        "assert all(set(p) == {\"speed\", \"sink\", \"glide\", \"cl\"} for p in d[\"polar\"])\n"
+        "' " +
+        quoted(dir / "a.json");
+    EXPECT_EQ(std::system(check.c_str()), 0) << run.out;
+    EXPECT_NE(run.out.find("\"span\": 9.96986"), std::string::npos);
 }
 
 TEST(KeshToolAnalyse, FiguresThatCannotBeComputedAreNull) {
-  ScratchDir dir;
-  std::string text = readBytes(kTiny);
-  for (const char *weight :
-       {"weight     = \"4\"", "weight     = \"0.5\"", "weight     = \"3\""})
-    while (text.find(weight) != std::string::npos)
-      text.replace(text.find(weight), std::strlen(weight), "weight = \"0\"");
-  writeBytes(dir / "light.gli", text);
-  const ToolRun json =
-      tool({"analyse", dir / "light.gli", "--sim", kSim, "--json"}, dir);
-  ASSERT_EQ(json.status, 0) << json.err;
-  for (const char *key :
-       {"\"cg\": null", "\"inertia\": null", "\"bestGlide\": null",
-        "\"polar\": null", "\"stallSpeed\": null"})
-    EXPECT_NE(json.out.find(key), std::string::npos) << key;
-  EXPECT_NE(json.out.find("\"span\": 9.96986"), std::string::npos);
-  const ToolRun plain =
-      tool({"analyse", dir / "light.gli", "--sim", kSim}, dir);
-  EXPECT_NE(plain.out.find("min-sink: none (poids nul)"), std::string::npos)
-      << plain.out;
+    ScratchDir dir;
+    std::string text = readBytes(kTiny);
+    for (const char* weight : {"weight     = \"4\"", "weight     = \"0.5\"", "weight     = \"3\""})
+        while (text.find(weight) != std::string::npos)
+            text.replace(text.find(weight), std::strlen(weight), "weight = \"0\"");
+    writeBytes(dir / "light.gli", text);
+    const ToolRun json = tool({"analyse", dir / "light.gli", "--sim", kSim, "--json"}, dir);
+    ASSERT_EQ(json.status, 0) << json.err;
+    for (const char* key : {"\"cg\": null", "\"inertia\": null", "\"bestGlide\": null",
+                            "\"polar\": null", "\"stallSpeed\": null"})
+        EXPECT_NE(json.out.find(key), std::string::npos) << key;
+    EXPECT_NE(json.out.find("\"span\": 9.96986"), std::string::npos);
+    const ToolRun plain = tool({"analyse", dir / "light.gli", "--sim", kSim}, dir);
+    EXPECT_NE(plain.out.find("min-sink: none (poids nul)"), std::string::npos) << plain.out;
 }
 
 TEST(KeshToolAnalyse, OptionsChangeTheDragAndBadOnesExitTwo) {
-  ScratchDir dir;
-  const auto bestGlide = [&](std::vector<std::string> extra) {
-    std::vector<std::string> args{"analyse", kTiny, "--sim", kSim};
-    args.insert(args.end(), extra.begin(), extra.end());
-    const ToolRun run = tool(args, dir);
-    EXPECT_EQ(run.status, 0) << run.err;
-    const std::size_t at = run.out.find("best-glide: ");
-    return at == std::string::npos ? 0.0 : std::atof(run.out.c_str() + at + 12);
-  };
-  const double all = bestGlide({});
-  EXPECT_GT(bestGlide({"--without", "wing-induced,fuselage"}), all);
-  EXPECT_LT(bestGlide({"--span-efficiency", "0.6"}), all);
-  EXPECT_EQ(tool({"analyse", kTiny, "--without", "wings"}, dir).status, 2);
-  EXPECT_EQ(tool({"analyse", kTiny, "--span-efficiency", "1.5"}, dir).status,
-            2);
-  EXPECT_EQ(tool({"analyse", kTiny, "--span-efficiency", "x"}, dir).status, 2);
+    ScratchDir dir;
+    const auto bestGlide = [&](std::vector<std::string> extra) {
+        std::vector<std::string> args{"analyse", kTiny, "--sim", kSim};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const ToolRun run = tool(args, dir);
+        EXPECT_EQ(run.status, 0) << run.err;
+        const std::size_t at = run.out.find("best-glide: ");
+        return at == std::string::npos ? 0.0 : std::atof(run.out.c_str() + at + 12);
+    };
+    const double all = bestGlide({});
+    EXPECT_GT(bestGlide({"--without", "wing-induced,fuselage"}), all);
+    EXPECT_LT(bestGlide({"--span-efficiency", "0.6"}), all);
+    EXPECT_EQ(tool({"analyse", kTiny, "--without", "wings"}, dir).status, 2);
+    EXPECT_EQ(tool({"analyse", kTiny, "--span-efficiency", "1.5"}, dir).status, 2);
+    EXPECT_EQ(tool({"analyse", kTiny, "--span-efficiency", "x"}, dir).status, 2);
 }
 
 TEST(KeshToolReport, WritesOneEscapedPageWithItsPictures) {
-  ScratchDir dir;
-  std::string text = readBytes(kTiny);
-  text.replace(text.find("\"Tiny\""), 6, "\"<b>T&\xe9\"");
-  writeBytes(dir / "named.gli", text);
-  const ToolRun run = tool(
-      {"report", dir / "named.gli", "--sim", kSim, "-o", dir / "r.html"}, dir);
-  ASSERT_EQ(run.status, 0) << run.err;
-  const std::string html = readBytes(dir / "r.html");
-  EXPECT_NE(html.find("<h1>&lt;b&gt;T&amp;\xc3\xa9</h1>"), std::string::npos)
-      << html.substr(0, 400);
-  EXPECT_EQ(html.find("<b>T"), std::string::npos);
-  std::size_t images = 0;
-  for (std::size_t at = html.find("<img"); at != std::string::npos;
-       at = html.find("<img", at + 1))
-    ++images;
-  EXPECT_EQ(images, 4u); // top, front, side and the polar
-  EXPECT_NE(html.find("Finesse max"), std::string::npos);
-  EXPECT_EQ(html.substr(html.size() - 8), "</html>\n");
+    ScratchDir dir;
+    std::string text = readBytes(kTiny);
+    text.replace(text.find("\"Tiny\""), 6, "\"<b>T&\xe9\"");
+    writeBytes(dir / "named.gli", text);
+    const ToolRun run =
+        tool({"report", dir / "named.gli", "--sim", kSim, "-o", dir / "r.html"}, dir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string html = readBytes(dir / "r.html");
+    EXPECT_NE(html.find("<h1>&lt;b&gt;T&amp;\xc3\xa9</h1>"), std::string::npos)
+        << html.substr(0, 400);
+    EXPECT_EQ(html.find("<b>T"), std::string::npos);
+    std::size_t images = 0;
+    for (std::size_t at = html.find("<img"); at != std::string::npos;
+         at = html.find("<img", at + 1))
+        ++images;
+    EXPECT_EQ(images, 4u); // top, front, side and the polar
+    EXPECT_NE(html.find("Finesse max"), std::string::npos);
+    EXPECT_EQ(html.substr(html.size() - 8), "</html>\n");
 
-  EXPECT_EQ(
-      tool({"report", kTiny, "--sim", kSim, "-o", dir / "no/such/dir/r.html"},
-           dir)
-          .status,
-      1);
-  EXPECT_EQ(tool({"report", kTiny, "--sim", kSim}, dir).status, 2);
+    EXPECT_EQ(tool({"report", kTiny, "--sim", kSim, "-o", dir / "no/such/dir/r.html"}, dir).status,
+              1);
+    EXPECT_EQ(tool({"report", kTiny, "--sim", kSim}, dir).status, 2);
 }
 
 namespace {
@@ -302,84 +339,75 @@ namespace {
 // A PATH holding only an "xfoil" that is the tests' fake, or no xfoil at all.
 class FakeXfoilPath {
 public:
-  explicit FakeXfoilPath(bool withXfoil) : saved_(std::getenv("PATH")) {
-    std::string path = bin_.path();
-    if (withXfoil) {
-      std::filesystem::create_symlink(std::string(KESH_SOURCE_DIR) +
-                                          "/tests/aero/xfoil/data/xfoil-fake",
-                                      bin_ / "xfoil");
-      path += ":/usr/bin:/bin";
+    explicit FakeXfoilPath(bool withXfoil) : saved_(std::getenv("PATH")) {
+        std::string path = bin_.path();
+        if (withXfoil) {
+            std::filesystem::create_symlink(
+                std::string(KESH_SOURCE_DIR) + "/tests/aero/xfoil/data/xfoil-fake", bin_ / "xfoil");
+            path += ":/usr/bin:/bin";
+        }
+        ::setenv("PATH", path.c_str(), 1);
     }
-    ::setenv("PATH", path.c_str(), 1);
-  }
-  ~FakeXfoilPath() { ::setenv("PATH", saved_.c_str(), 1); }
+    ~FakeXfoilPath() { ::setenv("PATH", saved_.c_str(), 1); }
 
 private:
-  ScratchDir bin_;
-  std::string saved_;
+    ScratchDir bin_;
+    std::string saved_;
 };
 
 } // namespace
 
 TEST(KeshToolFoilImport, WritesTheAirfoilFileFromACodeOrACoordinateFile) {
-  ScratchDir dir;
-  const FakeXfoilPath fake(true);
-  const ToolRun naca =
-      tool({"foil-import", "NACA2412", "-o", dir / "n2412.txt"}, dir);
-  ASSERT_EQ(naca.status, 0) << naca.err;
-  EXPECT_EQ(naca.out.substr(0, naca.out.find('\n')),
-            "re 50000: 5 points, cl max 0.5 at 2 deg, cd min 0.01");
-  Foil foil;
-  loadFoil(foil, dir / "n2412.txt");
-  EXPECT_EQ(foil.name, "NACA 2412");
-  EXPECT_EQ(foil.points.size(), 101u);
-  EXPECT_EQ(foil.polars.size(), 6u);
-  EXPECT_GT(foil.polars[1].rows.size(), 50u); // extended to the whole circle
+    ScratchDir dir;
+    const FakeXfoilPath fake(true);
+    const ToolRun naca = tool({"foil-import", "NACA2412", "-o", dir / "n2412.txt"}, dir);
+    ASSERT_EQ(naca.status, 0) << naca.err;
+    EXPECT_EQ(naca.out.substr(0, naca.out.find('\n')),
+              "re 50000: 5 points, cl max 0.5 at 2 deg, cd min 0.01");
+    Foil foil;
+    loadFoil(foil, dir / "n2412.txt");
+    EXPECT_EQ(foil.name, "NACA 2412");
+    EXPECT_EQ(foil.points.size(), 101u);
+    EXPECT_EQ(foil.polars.size(), 6u);
+    EXPECT_GT(foil.polars[1].rows.size(), 50u); // extended to the whole circle
 
-  // One Reynolds number failing among good ones is reported and left out.
-  const ToolRun file = tool({"foil-import",
-                             std::string(KESH_SOURCE_DIR) +
-                                 "/tests/formats/data/coordinates/lednicer.dat",
-                             "-o", dir / "led.txt", "--re", "100000,300000",
-                             "--points", "41", "--no-extend", "--name", "Mine"},
-                            dir);
-  ASSERT_EQ(file.status, 0) << file.err;
-  EXPECT_NE(file.err.find("Reynolds 300000"), std::string::npos);
-  loadFoil(foil, dir / "led.txt");
-  EXPECT_EQ(foil.name, "Mine");
-  EXPECT_EQ(foil.points.size(), 41u);
-  ASSERT_EQ(foil.polars.size(), 3u);
-  EXPECT_EQ(foil.polars[1].reynolds, 100000);
-  EXPECT_EQ(foil.polars[1].rows.size(), 5u);
+    // One Reynolds number failing among good ones is reported and left out.
+    const ToolRun file =
+        tool({"foil-import",
+              std::string(KESH_SOURCE_DIR) + "/tests/formats/data/coordinates/lednicer.dat", "-o",
+              dir / "led.txt", "--re", "100000,300000", "--points", "41", "--no-extend", "--name",
+              "Mine"},
+             dir);
+    ASSERT_EQ(file.status, 0) << file.err;
+    EXPECT_NE(file.err.find("Reynolds 300000"), std::string::npos);
+    loadFoil(foil, dir / "led.txt");
+    EXPECT_EQ(foil.name, "Mine");
+    EXPECT_EQ(foil.points.size(), 41u);
+    ASSERT_EQ(foil.polars.size(), 3u);
+    EXPECT_EQ(foil.polars[1].reynolds, 100000);
+    EXPECT_EQ(foil.polars[1].rows.size(), 5u);
 }
 
 TEST(KeshToolFoilImport, RefusesWithAClearMessageAndWritesNothing) {
-  ScratchDir dir;
-  {
-    const FakeXfoilPath none(false);
-    const ToolRun missing =
-        tool({"foil-import", "NACA 0012", "-o", dir / "f.txt"}, dir);
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.err.find("paquet Debian « xfoil »"), std::string::npos)
-        << missing.err;
-  }
-  const FakeXfoilPath fake(true);
-  writeBytes(dir / "bad.dat", "name only\n");
-  const ToolRun bad =
-      tool({"foil-import", dir / "bad.dat", "-o", dir / "f.txt"}, dir);
-  EXPECT_EQ(bad.status, 1);
-  EXPECT_EQ(bad.err, "Le fichier ne contient aucune coordonnée.\n");
-  const ToolRun failing = tool(
-      {"foil-import", "NACA 0012", "-o", dir / "f.txt", "--re", "300000"}, dir);
-  EXPECT_EQ(failing.status, 1);
-  EXPECT_NE(failing.err.find("Aucun nombre de Reynolds"), std::string::npos);
-  for (const auto &entry : std::filesystem::directory_iterator(dir.path()))
-    EXPECT_NE(entry.path().filename().string().rfind("f.txt", 0), 0u)
-        << entry.path();
-  EXPECT_EQ(tool({"foil-import", "NACA 0012"}, dir).status, 2);
-  EXPECT_EQ(
-      tool({"foil-import", "NACA 0012", "-o", dir / "f.txt", "--points", "x"},
-           dir)
-          .status,
-      2);
+    ScratchDir dir;
+    {
+        const FakeXfoilPath none(false);
+        const ToolRun missing = tool({"foil-import", "NACA 0012", "-o", dir / "f.txt"}, dir);
+        EXPECT_EQ(missing.status, 1);
+        EXPECT_NE(missing.err.find("paquet Debian « xfoil »"), std::string::npos) << missing.err;
+    }
+    const FakeXfoilPath fake(true);
+    writeBytes(dir / "bad.dat", "name only\n");
+    const ToolRun bad = tool({"foil-import", dir / "bad.dat", "-o", dir / "f.txt"}, dir);
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err, "Le fichier ne contient aucune coordonnée.\n");
+    const ToolRun failing =
+        tool({"foil-import", "NACA 0012", "-o", dir / "f.txt", "--re", "300000"}, dir);
+    EXPECT_EQ(failing.status, 1);
+    EXPECT_NE(failing.err.find("Aucun nombre de Reynolds"), std::string::npos);
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_NE(entry.path().filename().string().rfind("f.txt", 0), 0u) << entry.path();
+    EXPECT_EQ(tool({"foil-import", "NACA 0012"}, dir).status, 2);
+    EXPECT_EQ(tool({"foil-import", "NACA 0012", "-o", dir / "f.txt", "--points", "x"}, dir).status,
+              2);
 }
