@@ -200,6 +200,8 @@ std::vector<double> jsonNumbers(const std::string& json, const std::string& key)
     if (pos == std::string::npos)
         return values;
     pos = json.find_first_not_of(" \n", pos + key.size() + 3);
+    if (pos == std::string::npos)
+        return values;
     const bool array = json[pos] == '[';
     pos += array ? 1 : 0;
     for (;;) {
@@ -211,6 +213,8 @@ std::vector<double> jsonNumbers(const std::string& json, const std::string& key)
         if (!array)
             break;
         pos = json.find_first_not_of(" \n,", std::size_t(end - json.c_str()));
+        if (pos == std::string::npos)
+            break;
     }
     return values;
 }
