@@ -60,7 +60,7 @@ TEST_F(ToolsBarTest, WithoutADocumentOnlyTheCaptionsChange) {
 }
 
 TEST_F(ToolsBarTest, ActsOnTheActiveViewAndDocument) {
-    CKeshDoc* document = frame->openFile(sampleGlider("Ariel15"));
+    CKeshDoc* document = frame->openFile(sampleGlider("Harle"));
     ASSERT_NE(document, nullptr);
     CToolsBarDlg& tools = *frame->toolsBar();
 
@@ -87,9 +87,9 @@ TEST_F(ToolsBarTest, ActsOnTheActiveViewAndDocument) {
 }
 
 TEST_F(ToolsBarTest, SyncFromViewTakesZoomAndSettingsOfTheFocusedView) {
-    CKeshDoc* lines = frame->openFile(sampleGlider("Ariel15"));
+    CKeshDoc* lines = frame->openFile(sampleGlider("Harle"));
     CMyglView* linesView = frame->activeView();
-    CKeshDoc* filled = frame->openFile(sampleGlider("Vespa"));
+    CKeshDoc* filled = frame->openFile(sampleGlider("Martinet"));
     ASSERT_TRUE(lines && filled);
     CToolsBarDlg& tools = *frame->toolsBar();
     // A new view (zoom 1.0) gave 10 when it opened.
@@ -120,7 +120,7 @@ TEST_F(ToolsBarTest, SyncFromViewTakesZoomAndSettingsOfTheFocusedView) {
 
 TEST_F(ToolsBarTest, TheSliderFollowsTheWheelAndCadrerInTheActiveView) {
     showFrame();
-    ASSERT_NE(frame->openFile(sampleGlider("Ariel15")), nullptr);
+    ASSERT_NE(frame->openFile(sampleGlider("Harle")), nullptr);
     waitForViews();
     CMyglView* view = frame->activeView();
     CToolsBarDlg& tools = *frame->toolsBar();
@@ -161,7 +161,7 @@ TEST_F(ToolsBarTest, ZoomOutsideTheSliderRangeDoesNotComeBackAsAMove) {
 
 TEST_F(ToolsBarTest, ScreenCopyWritesTheActiveViewToTryBmp) {
     showFrame();
-    ASSERT_NE(frame->openFile(sampleGlider("Ariel15")), nullptr);
+    ASSERT_NE(frame->openFile(sampleGlider("Harle")), nullptr);
     waitForViews();
     const QString previous = QDir::currentPath();
     QDir::setCurrent(temp.path());

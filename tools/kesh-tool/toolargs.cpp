@@ -54,9 +54,9 @@ void loadPreparedGlider(Glider& glider, const std::string& path, const std::stri
 }
 
 int usageError(const std::string& message) {
-    std::cerr
-        << "kesh-tool: " << message << "\n"
-        << "usage: kesh-tool analyse|check|dump|foil|foil-import|save|sheet|render|report FILE [options]\n";
+    std::cerr << "kesh-tool: " << message << "\n"
+              << "usage: kesh-tool analyse|check|dump|foil|foil-import|save|sheet|render|report "
+                 "FILE [options]\n";
     return ExitUsage;
 }
 

@@ -19,7 +19,7 @@ protected:
         return *static_cast<CMiscPage*>(frame->paramBar()->page(CParamBarDlg::Misc));
     }
     CKeshDoc* openAriel() {
-        CKeshDoc* doc = frame->openFile(sampleGlider("Ariel15"));
+        CKeshDoc* doc = frame->openFile(sampleGlider("Harle"));
         EXPECT_NE(doc, nullptr);
         return doc;
     }
@@ -69,7 +69,7 @@ TEST_F(MiscPageTest, ChartWindowShowsBothCurvesAndExports) {
     CPolarWindow* window = misc().polarWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Polaire des vitesses - Ariel15"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Polaire des vitesses - Harle"));
     EXPECT_EQ(window->sinkView()->chart()->series().size(), 3); // curve and two marks
     EXPECT_EQ(window->glideView()->chart()->series().size(), 2);
 
