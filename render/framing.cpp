@@ -13,9 +13,9 @@ void addPaneVertices(const Pane& pane, float spanSum, const Vec3f& shift, std::v
     const PaneStrip strip = paneStrip(pane, false, spanSum);
     for (const Vertex& v : strip.vertices) {
         const Vec3f p = rotatedX(v.position, strip.rotationDegrees);
-        out.push_back({p[0] + strip.translation[0] + shift[0],
-                       p[1] + strip.translation[1] + shift[1],
-                       p[2] + strip.translation[2] + shift[2]});
+        out.push_back({float(p[0] + strip.translation[0] + shift[0]),
+                       float(p[1] + strip.translation[1] + shift[1]),
+                       float(p[2] + strip.translation[2] + shift[2])});
     }
 }
 
