@@ -73,6 +73,10 @@ int loadGliderArgument(const std::vector<std::string>& args, const std::string& 
         return usageError(error);
     if (parsed.files.size() != 1)
         return usageError(command + " takes one glider file");
+    return loadNamedGlider(parsed, glider);
+}
+
+int loadNamedGlider(const ToolArgs& parsed, Glider& glider) {
     try {
         loadPreparedGlider(glider, parsed.files[0], setUpSimulatorDirectory(parsed));
     } catch (const err& e) {
