@@ -23,8 +23,8 @@ struct Fixture {
 // The sample directory once it holds gliders, else the tests' own small simulator.
 Fixture smallGlider() {
     const std::string sample = std::string(KESH_SOURCE_DIR) + "/sample";
-    if (fs::exists(sample + "/gliders/Ariel15/Ariel15.gli"))
-        return {sample, sample + "/gliders/Ariel15/Ariel15.gli"};
+    if (fs::exists(sample + "/gliders/Harle/Harle.gli"))
+        return {sample, sample + "/gliders/Harle/Harle.gli"};
     const std::string tests = std::string(KESH_SOURCE_DIR) + "/tests/formats/data/sim";
     return {tests, tests + "/gliders/Tiny/tiny.gli"};
 }
@@ -128,8 +128,9 @@ void BM_ReadAndSaveSampleGlider(benchmark::State& state, const char* name) {
 
 } // namespace
 
-BENCHMARK_CAPTURE(BM_ReadAndSaveSampleGlider, Ariel15, "Ariel15")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_ReadAndSaveSampleGlider, Vespa, "Vespa")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_ReadAndSaveSampleGlider, Mirlo, "Mirlo")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ReadAndSaveSampleGlider, Pipit, "Pipit")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ReadAndSaveSampleGlider, Harle, "Harle")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ReadAndSaveSampleGlider, Martinet, "Martinet")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ReadAndSaveSampleGlider, Mouette, "Mouette")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReadSampleGlider)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReadOneMegabyteGlider)->Unit(benchmark::kMillisecond);

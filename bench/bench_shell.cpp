@@ -77,7 +77,7 @@ void BM_OpenGliderToFirstPaintedView(benchmark::State& state) {
     CMainFrame frame(settings, prompts, CMainFrame::Options{false});
     frame.showWithStoredPlacement();
     spinUntil([&] { return frame.isVisible(); });
-    const QString glider = kSample + QStringLiteral("/gliders/Ariel15/Ariel15.gli");
+    const QString glider = kSample + QStringLiteral("/gliders/Harle/Harle.gli");
 
     for (auto _ : state) {
         CKeshDoc* document = frame.openFile(glider);

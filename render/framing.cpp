@@ -11,18 +11,29 @@ namespace {
 
 void addPaneVertices(const Pane& pane, float spanSum, const Vec3f& shift, std::vector<Vec3f>& out) {
     const PaneStrip strip = paneStrip(pane, false, spanSum);
-    const double angle = strip.rotationDegrees * std::numbers::pi / 180.0;
-    const double c = std::cos(angle);
-    const double s = std::sin(angle);
     for (const Vertex& v : strip.vertices) {
-        const Vec3f& p = v.position;
-        out.push_back({p[0] + strip.translation[0] + shift[0],
-                       float(p[1] * c - p[2] * s) + strip.translation[1] + shift[1],
-                       float(p[1] * s + p[2] * c) + strip.translation[2] + shift[2]});
+        const Vec3f p = rotatedX(v.position, strip.rotationDegrees);
+        out.push_back({float(p[0] + strip.translation[0] + shift[0]),
+                       float(p[1] + strip.translation[1] + shift[1]),
+                       float(p[2] + strip.translation[2] + shift[2])});
     }
 }
 
 } // namespace
+
+Vec3f rotatedX(const Vec3f& p, double degrees) {
+    const double a = degrees * std::numbers::pi / 180.0;
+    const double c = std::cos(a);
+    const double s = std::sin(a);
+    return {p[0], float(p[1] * c - p[2] * s), float(p[1] * s + p[2] * c)};
+}
+
+Vec3f rotatedZ(const Vec3f& p, double degrees) {
+    const double a = degrees * std::numbers::pi / 180.0;
+    const double c = std::cos(a);
+    const double s = std::sin(a);
+    return {float(p[0] * c - p[1] * s), float(p[0] * s + p[1] * c), p[2]};
+}
 
 std::vector<Vec3f> gliderPoints(const Glider& glider, int visibility) {
     RederiveResult everyPart;

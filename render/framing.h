@@ -7,6 +7,10 @@
 
 class Glider;
 
+// A point turned as glRotated(degrees, axis) turns it.
+Vec3f rotatedX(const Vec3f& point, double degrees);
+Vec3f rotatedZ(const Vec3f& point, double degrees);
+
 // Every vertex the glider's display list draws of the parts the visibility mask lets
 // through, in the frame the list is called in (its centre-of-gravity shift included).
 std::vector<Vec3f> gliderPoints(const Glider& glider, int visibility);

@@ -19,21 +19,6 @@ constexpr double kFarPlane = 20.0;
 // Share of the window a framed glider spans at most.
 constexpr double kFramingFill = 0.9;
 
-// A point turned as glRotated(degrees, axis) turns it.
-Vec3f rotatedX(const Vec3f& p, double degrees) {
-    const double a = degrees * std::numbers::pi / 180.0;
-    const double c = std::cos(a);
-    const double s = std::sin(a);
-    return {p[0], float(p[1] * c - p[2] * s), float(p[1] * s + p[2] * c)};
-}
-
-Vec3f rotatedZ(const Vec3f& p, double degrees) {
-    const double a = degrees * std::numbers::pi / 180.0;
-    const double c = std::cos(a);
-    const double s = std::sin(a);
-    return {float(p[0] * c - p[1] * s), float(p[0] * s + p[1] * c), p[2]};
-}
-
 } // namespace
 
 void GliderRenderer::setClientSize(int width, int height) {

@@ -63,7 +63,6 @@ public:
     void pressMiddle(double x, double y);
     bool panTo(double x, double y); // true when the picture moved
     void releaseMiddle();
-    bool panning() const { return panning_; }
     // Sets the distance so that the parts the visibility mask lets through fill the
     // window, whatever the slider's range, and clears the pan.
     void frame(const Glider& glider, int visibility);

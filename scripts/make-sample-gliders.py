@@ -1,24 +1,47 @@
 #!/usr/bin/env python3
 """Writes the glider files of the sample simulator directory (sample/gliders/<Name>/<Name>.gli).
 
+Four model sailplanes at the simulator's own scale:
+
+  Pipit     2 m polyhedral thermal trainer, rudder and elevator only
+  Harle     3.6 m competition thermal glider, four tapered panes a side, T-tail
+  Martinet  1.5 m slope glider, V-tail (the stabiliser's 35 degree dihedral), no fin
+  Mouette   3.5 m scale vintage glider, gull wing, wooden structure
+
 The files are laid out byte for byte as the editor's writer lays them out, so that
 loading one and saving it again gives the same bytes: CR LF line ends, the 16-line
 header, padded key texts, numbers printed with "%.6g" from their single-precision
 value, angles in degrees, [main] weight the single-precision sum of the component
 weights, texture values "<Name>\\<file>.raw".
 
-The centre of gravity and the moments of inertia are not typed in: they come from a
-point-mass model of the components whose weights the file carries (see mass_model).
+Nothing in [main] is typed in:
+  - every component weight is the editor's weight estimate (the "E" button) for the
+    construction named in the glider's table, from the area of one surface half or the
+    body length, rounded to the gram;
+  - the centre of gravity and the moments of inertia are the flight analysis' estimate
+    (`kesh-tool analyse`) from those weights, each surface's weight spread uniformly
+    over its planform and the body's over its skin, rounded to the millimetre and to
+    three significant digits;
+  - the wing's position along the body was chosen so that this centre of gravity lies
+    9 to 12 % of the mean chord ahead of the neutral point; the script refuses to
+    write a glider whose static margin falls outside 5 to 20 %.
 
-Run from anywhere: python3 scripts/make-sample-gliders.py   (then make-sample-textures.py)
+The sample airfoils must exist (make-sample-airfoils.py) and kesh-tool be built.
+
+Run from anywhere: python3 scripts/make-sample-gliders.py [path to kesh-tool]
+(then make-sample-textures.py)
 """
 
+import json
 import math
 import os
 import struct
+import subprocess
+import sys
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-GLIDERS = os.path.join(ROOT, "sample", "gliders")
+SAMPLE = os.path.join(ROOT, "sample")
+GLIDERS = os.path.join(SAMPLE, "gliders")
 CRLF = "\r\n"
 DEG2RAD = 0.01745329252
 RAD2DEG = 57.29577951
@@ -56,237 +79,213 @@ def check_exact(x):
 # throw down). Fin panes have no dihedral (the reader sets 90 degrees): diedre None.
 # Positions and body sections are in the file frame: x grows towards the tail, the nose
 # is at x = 0; a body section is (x, z of the ellipse bottom, height, width).
+# "build" names the weight estimator's construction of wing, stabiliser, fin and body.
 
-WHITE = (0.97, 0.97, 0.95)
-YELLOW = (1.0, 0.84, 0.22)
-CREAM = (0.96, 0.9, 0.72)
+STRUCTURE, SHELL, SOLID = 1, 2, 4   # "Struture", "Coffrage" (body: "Fibre"), "Bois Plein"
 
-ARIEL = {
-    "name": "Ariel15",
-    "about": "15 m single-seater, T-tail, four-pane tapered wing",
+IVORY = (0.98, 0.97, 0.92)
+RED = (0.86, 0.16, 0.13)
+WHITE = (0.97, 0.97, 0.97)
+PEARL = (0.84, 0.87, 0.92)
+ORANGE = (1.0, 0.55, 0.12)
+CREAM = (0.96, 0.9, 0.74)
+VARNISH = (0.88, 0.66, 0.4)
+
+PIPIT = {
+    "name": "Pipit",
+    "about": "2 m polyhedral thermal trainer, rudder and elevator",
+    "build": (STRUCTURE, STRUCTURE, STRUCTURE, SHELL),
     "wing": {
-        "position": (2.15, 0.0, 0.62), "weight": 90.0, "foil": "kw3516.txt",
-        "calage": 1.5, "texture": "wing.raw",
+        "position": (0.4, 0.0, 0.095), "foil": "pipit.txt", "calage": 2.0,
+        "texture": "wing.raw",
         "panes": [
-            (2.4, 0.95, 0.85, 0.025, 2.0, WHITE, 0.0, 0.0),
-            (2.3, 0.85, 0.7, 0.04, 2.5, WHITE, 0.0, 0.0),
-            (1.9, 0.7, 0.5, 0.05, 3.5, WHITE, 0.12, 0.07),
-            (0.9, 0.5, 0.33, 0.045, 6.0, WHITE, 0.1, 0.06),
+            (0.6, 0.22, 0.22, 0.0, 2.0, IVORY, 0.0, 0.0),
+            (0.4, 0.22, 0.15, 0.035, 12.0, IVORY, 0.0, 0.0),
         ],
     },
     "hstab": {
-        "position": (6.0, 0.0, 1.67), "weight": 4.0, "foil": "kw0009.txt",
-        "calage": -1.0, "texture": "stab.raw",
-        "panes": [
-            (0.9, 0.58, 0.45, 0.06, 0.0, WHITE, 0.12, 0.09),
-            (0.42, 0.45, 0.28, 0.08, 0.0, WHITE, 0.09, 0.07),
-        ],
+        "position": (0.93, 0.0, 0.06), "foil": "tail8.txt", "calage": 0.0,
+        "texture": "stab.raw",
+        "panes": [(0.26, 0.125, 0.085, 0.025, 0.0, RED, 0.03, 0.025)],
     },
     "vstab": {
-        "position": (5.55, 0.0, 0.56), "weight": 5.0, "foil": "kw0009.txt",
-        "texture": "fin.raw",
-        "panes": [
-            (0.75, 0.95, 0.75, 0.3, None, WHITE, 0.25, 0.25),
-            (0.35, 0.75, 0.62, 0.16, None, WHITE, 0.2, 0.2),
-        ],
+        "position": (0.83, 0.0, 0.06), "foil": "tail8.txt", "texture": "fin.raw",
+        "panes": [(0.2, 0.19, 0.11, 0.09, None, RED, 0.05, 0.05)],
     },
     "body": {
-        "color": (0.97, 0.97, 0.97), "weight": 110.0, "texture": "body.raw",
-        "cockpit": (1.2, 0.35),
+        "color": RED, "texture": "body.raw",
         "sections": [
-            (0.0, 0.3, 0.08, 0.06),
-            (0.15, 0.17, 0.36, 0.32),
-            (0.45, 0.07, 0.6, 0.5),
-            (0.9, 0.02, 0.76, 0.6),
-            (1.4, 0.0, 0.82, 0.62),
-            (1.9, 0.0, 0.8, 0.6),
-            (2.4, 0.04, 0.7, 0.54),
-            (2.9, 0.12, 0.56, 0.42),
-            (3.5, 0.24, 0.4, 0.3),
-            (4.2, 0.33, 0.28, 0.22),
-            (5.0, 0.39, 0.22, 0.17),
-            (5.8, 0.42, 0.18, 0.14),
-            (6.4, 0.44, 0.15, 0.12),
-            (6.6, 0.46, 0.1, 0.08),
+            (0.0, 0.03, 0.04, 0.035),
+            (0.04, 0.01, 0.08, 0.065),
+            (0.12, 0.0, 0.105, 0.08),
+            (0.28, 0.0, 0.11, 0.08),
+            (0.4, 0.015, 0.09, 0.07),
+            (0.52, 0.035, 0.065, 0.05),
+            (0.64, 0.045, 0.03, 0.026),
+            (1.0, 0.048, 0.017, 0.015),
         ],
     },
 }
 
-VESPA = {
-    "name": "Vespa",
-    "about": "15 m single-seater with a V-tail (stabiliser halves at 40 degrees dihedral) "
-             "and a tiny dorsal fin",
+HARLE = {
+    "name": "Harle",
+    "about": "3.6 m competition thermal glider, four tapered panes a side, T-tail",
+    "build": (SHELL, SHELL, SHELL, SHELL),
     "wing": {
-        "position": (2.0, 0.0, 0.5), "weight": 85.0, "foil": "kw3013.txt",
-        "calage": 1.0, "texture": "wing.raw",
+        "position": (0.555, 0.0, 0.07), "foil": "harle.txt", "calage": 1.5,
+        "texture": "wing.raw",
         "panes": [
-            (3.0, 0.88, 0.78, 0.02, 2.5, YELLOW, 0.0, 0.0),
-            (3.0, 0.78, 0.55, 0.06, 3.0, YELLOW, 0.1, 0.06),
-            (1.5, 0.55, 0.32, 0.06, 5.5, YELLOW, 0.09, 0.05),
+            (0.62, 0.26, 0.25, 0.005, 1.5, WHITE, 0.02, 0.04),
+            (0.55, 0.25, 0.225, 0.012, 2.5, WHITE, 0.02, 0.035),
+            (0.42, 0.225, 0.17, 0.03, 4.5, WHITE, 0.035, 0.02),
+            (0.21, 0.17, 0.1, 0.05, 8.0, WHITE, 0.03, 0.015),
         ],
     },
     "hstab": {
-        "position": (5.45, 0.0, 0.47), "weight": 5.0, "foil": "kw0009.txt",
-        "calage": -1.5, "texture": "stab.raw",
-        "panes": [
-            (0.85, 0.62, 0.46, 0.14, 40.0, YELLOW, 0.1, 0.08),
-            (0.4, 0.46, 0.3, 0.12, 40.0, YELLOW, 0.08, 0.06),
-        ],
+        "position": (1.52, 0.0, 0.3), "foil": "tail8.txt", "calage": -0.5,
+        "texture": "stab.raw",
+        "panes": [(0.34, 0.14, 0.09, 0.035, 0.0, WHITE, 0.035, 0.03)],
     },
     "vstab": {
-        "position": (5.0, 0.0, 0.5), "weight": 0.5, "foil": "kw0009.txt",
-        "texture": "fin.raw",
-        "panes": [
-            (0.12, 0.5, 0.42, 0.08, None, YELLOW, 0.0, 0.0),
-        ],
+        "position": (1.38, 0.0, 0.06), "foil": "tail8.txt", "texture": "fin.raw",
+        "panes": [(0.24, 0.21, 0.15, 0.12, None, WHITE, 0.05, 0.05)],
     },
     "body": {
-        "color": (1.0, 0.86, 0.3), "weight": 105.0, "texture": "body.raw",
-        "cockpit": (1.15, 0.35),
+        "color": PEARL, "texture": "body.raw",
         "sections": [
-            (0.0, 0.33, 0.06, 0.05),
-            (0.12, 0.2, 0.32, 0.28),
-            (0.4, 0.09, 0.56, 0.46),
-            (0.85, 0.03, 0.74, 0.58),
-            (1.35, 0.0, 0.8, 0.61),
-            (1.85, 0.02, 0.76, 0.58),
-            (2.35, 0.1, 0.6, 0.46),
-            (2.85, 0.24, 0.34, 0.26),
-            (3.4, 0.32, 0.2, 0.17),
-            (4.2, 0.35, 0.16, 0.14),
-            (5.0, 0.37, 0.14, 0.12),
-            (5.6, 0.38, 0.13, 0.11),
-            (6.1, 0.4, 0.09, 0.08),
+            (0.0, 0.035, 0.04, 0.035),
+            (0.05, 0.01, 0.09, 0.07),
+            (0.15, 0.0, 0.125, 0.09),
+            (0.4, 0.0, 0.125, 0.09),
+            (0.56, 0.015, 0.09, 0.07),
+            (0.7, 0.035, 0.045, 0.038),
+            (1.0, 0.045, 0.03, 0.026),
+            (1.4, 0.05, 0.022, 0.02),
+            (1.58, 0.055, 0.015, 0.013),
         ],
     },
 }
 
-MIRLO = {
-    "name": "Mirlo",
-    "about": "13 m vintage wooden glider, gull wing, fabric covering, conventional tail",
+MARTINET = {
+    "name": "Martinet",
+    "about": "1.5 m slope glider, V-tail drawn by the stabiliser's 35 degree dihedral",
+    "build": (SHELL, SHELL, SHELL, SHELL),
     "wing": {
-        "position": (1.9, 0.0, 0.83), "weight": 60.0, "foil": "kw4515.txt",
-        "calage": 3.0, "texture": "wing.raw",
+        "position": (0.44, 0.0, 0.05), "foil": "martinet.txt", "calage": 1.0,
+        "texture": "wing.raw",
         "panes": [
-            (1.3, 1.45, 1.45, 0.0, 10.0, CREAM, 0.0, 0.0),
-            (3.2, 1.45, 1.2, 0.08, 1.5, CREAM, 0.0, 0.0),
-            (1.5, 1.2, 0.8, 0.15, 1.5, CREAM, 0.2, 0.12),
-            (0.5, 0.8, 0.3, 0.3, 2.0, CREAM, 0.12, 0.08),
+            (0.45, 0.22, 0.2, 0.01, 2.0, ORANGE, 0.025, 0.02),
+            (0.3, 0.2, 0.14, 0.03, 3.0, ORANGE, 0.025, 0.02),
         ],
     },
     "hstab": {
-        "position": (5.2, 0.0, 0.6), "weight": 4.0, "foil": "kw0009.txt",
-        "calage": 0.0, "texture": "stab.raw",
-        "panes": [
-            (1.0, 0.75, 0.6, 0.05, 0.0, CREAM, 0.15, 0.12),
-            (0.5, 0.6, 0.35, 0.12, 0.0, CREAM, 0.12, 0.1),
-        ],
+        "position": (0.92, 0.0, 0.055), "foil": "tail8.txt", "calage": 0.0,
+        "texture": "stab.raw",
+        "panes": [(0.28, 0.15, 0.09, 0.05, 35.0, ORANGE, 0.035, 0.035)],
     },
     "vstab": {
-        "position": (5.0, 0.0, 0.58), "weight": 3.0, "foil": "kw0009.txt",
-        "texture": "fin.raw",
-        "panes": [
-            (0.7, 1.0, 0.8, 0.35, None, CREAM, 0.3, 0.3),
-            (0.35, 0.8, 0.5, 0.3, None, CREAM, 0.25, 0.25),
-        ],
+        "position": (0.92, 0.0, 0.055), "foil": "tail8.txt", "texture": "", "panes": [],
     },
     "body": {
-        "color": (0.92, 0.74, 0.5), "weight": 75.0, "texture": "body.raw",
-        "cockpit": (0.95, 0.3),
+        "color": ORANGE, "texture": "body.raw",
         "sections": [
-            (0.0, 0.3, 0.1, 0.08),
-            (0.2, 0.12, 0.46, 0.38),
-            (0.6, 0.03, 0.7, 0.52),
-            (1.1, 0.0, 0.82, 0.56),
-            (1.6, 0.0, 0.86, 0.56),
-            (2.1, 0.03, 0.82, 0.52),
-            (2.7, 0.1, 0.72, 0.42),
-            (3.4, 0.2, 0.56, 0.32),
-            (4.2, 0.3, 0.34, 0.22),
-            (5.0, 0.36, 0.26, 0.16),
-            (5.7, 0.4, 0.21, 0.12),
-            (6.2, 0.42, 0.16, 0.08),
+            (0.0, 0.03, 0.03, 0.03),
+            (0.04, 0.008, 0.07, 0.06),
+            (0.12, 0.0, 0.09, 0.075),
+            (0.36, 0.0, 0.09, 0.07),
+            (0.48, 0.012, 0.06, 0.05),
+            (0.58, 0.03, 0.028, 0.025),
+            (0.99, 0.045, 0.014, 0.013),
         ],
     },
 }
 
-ALL = [ARIEL, VESPA, MIRLO]
+MOUETTE = {
+    "name": "Mouette",
+    "about": "3.5 m scale vintage glider, gull wing, wooden structure and fabric",
+    "build": (STRUCTURE, SOLID, SOLID, STRUCTURE),
+    "wing": {
+        "position": (0.7, 0.0, 0.16), "foil": "mouette.txt", "calage": 3.0,
+        "texture": "wing.raw",
+        "panes": [
+            (0.4, 0.32, 0.31, 0.0, 11.0, CREAM, 0.0, 0.0),
+            (0.75, 0.31, 0.27, 0.01, 1.0, CREAM, 0.0, 0.0),
+            (0.45, 0.27, 0.19, 0.03, 1.5, CREAM, 0.04, 0.025),
+            (0.15, 0.19, 0.1, 0.06, 2.0, CREAM, 0.03, 0.02),
+        ],
+    },
+    "hstab": {
+        "position": (1.62, 0.0, 0.1), "foil": "tail10.txt", "calage": 0.0,
+        "texture": "stab.raw",
+        "panes": [
+            (0.24, 0.18, 0.16, 0.01, 0.0, CREAM, 0.05, 0.04),
+            (0.14, 0.16, 0.09, 0.04, 0.0, CREAM, 0.045, 0.035),
+        ],
+    },
+    "vstab": {
+        "position": (1.52, 0.0, 0.1), "foil": "tail10.txt", "texture": "fin.raw",
+        "panes": [
+            (0.18, 0.28, 0.2, 0.09, None, CREAM, 0.08, 0.08),
+            (0.09, 0.2, 0.1, 0.08, None, CREAM, 0.06, 0.06),
+        ],
+    },
+    "body": {
+        "color": VARNISH, "texture": "body.raw",
+        "sections": [
+            (0.0, 0.07, 0.05, 0.04),
+            (0.06, 0.03, 0.13, 0.09),
+            (0.18, 0.01, 0.19, 0.12),
+            (0.4, 0.0, 0.21, 0.13),
+            (0.62, 0.01, 0.19, 0.115),
+            (0.82, 0.035, 0.14, 0.085),
+            (1.05, 0.055, 0.1, 0.06),
+            (1.35, 0.07, 0.065, 0.04),
+            (1.6, 0.078, 0.045, 0.028),
+            (1.78, 0.082, 0.028, 0.018),
+        ],
+    },
+}
+
+ALL = [PIPIT, HARLE, MARTINET, MOUETTE]
 
 
 # ---------------------------------------------------------------------------------------
-# Geometry: the pane chain of the model, in the model frame (x forward).
+# Weights: the editor's estimator, estimate = k s^p hundredths of a kilogram.
 
-def pane_chain(surface, side, fin=False):
-    """Root leading-edge points of each pane and the tip of the last, model frame."""
-    px, py, pz = surface["position"]
-    pts = [(-px, side * py, pz)]
-    for env, c1, c2, fl, dd, *_ in surface["panes"]:
-        d = math.pi / 2 if fin else math.radians(dd)
-        x, y, z = pts[-1]
-        pts.append((x - fl, y + side * env * math.cos(d), z + env * math.sin(d)))
-    return pts
+SURFACE_LAW = {STRUCTURE: (132.60177, 1.333), SHELL: (195.73893, 1.301), SOLID: (118.37727, 1.107)}
+BODY_LAW = {STRUCTURE: (20.02221, 3.206), SHELL: (26.28099, 3.035)}
 
 
-def strips(surface, side, fin=False, n=10):
-    """Point masses (weight share, x, y, z, chord) along a surface half, model frame."""
-    roots = pane_chain(surface, side, fin)
-    out = []
-    area = sum((p[1] + p[2]) / 2 * p[0] for p in surface["panes"])
-    for (env, c1, c2, fl, dd, *_), (x0, y0, z0), (x1, y1, z1) in zip(
-            surface["panes"], roots, roots[1:]):
-        for i in range(n):
-            f = (i + 0.5) / n
-            c = c1 + (c2 - c1) * f
-            a = c * env / n
-            x = x0 + (x1 - x0) * f - 0.42 * c
-            out.append((surface["weight"] * a / area, x,
-                        y0 + (y1 - y0) * f, z0 + (z1 - z0) * f))
-    return out
+def half_area(surface):
+    return sum((c1 + c2) / 2 * env for env, c1, c2, *_ in surface["panes"])
 
 
-def mass_model(gl):
-    """Centre of gravity (file frame) and inertia about it (model frame).
+def estimate(law, size):
+    k, p = law
+    return round(k * size ** p * 0.01, 3) + 0.0
 
-    Wing, stabiliser and fin halves: their weight spread over 10 strips per pane in
-    proportion to the strip area, each strip at 42 % of its chord. Body: 40 % of its
-    weight at the cockpit (seat, instruments, canopy), 60 % as thin elliptic rings over
-    the section intervals in proportion to their perimeter times length.
-    """
-    pts = []  # (m, x, y, z, ring radius)
-    for side in (-1, 1):
-        pts += [p + (0.0,) for p in strips(gl["wing"], side)]
-        pts += [p + (0.0,) for p in strips(gl["hstab"], side)]
-    pts += [p + (0.0,) for p in strips(gl["vstab"], -1, fin=True)]
-    body = gl["body"]
-    cx, cz = body["cockpit"]
-    pts.append((0.4 * body["weight"], -cx, 0.0, cz, 0.0))
-    segs = []
-    for (xa, za, ha, la), (xb, zb, hb, lb) in zip(body["sections"], body["sections"][1:]):
-        h = (ha + hb) / 2
-        l = (la + lb) / 2
-        per = math.pi * (h + l) / 2
-        segs.append((per * (xb - xa), -(xa + xb) / 2, 0.0,
-                     (za + ha / 2 + zb + hb / 2) / 2, (h + l) / 4))
-    tot = sum(s[0] for s in segs)
-    pts += [(0.6 * body["weight"] * s[0] / tot,) + s[1:] for s in segs]
-    m = sum(p[0] for p in pts)
-    gx = sum(p[0] * p[1] for p in pts) / m
-    gy = sum(p[0] * p[2] for p in pts) / m
-    gz = sum(p[0] * p[3] for p in pts) / m
-    ixx = iyy = izz = ixz = 0.0
-    for w, x, y, z, r in pts:
-        x, y, z = x - gx, y - gy, z - gz
-        ixx += w * (y * y + z * z + r * r)
-        iyy += w * (x * x + z * z + r * r / 2)
-        izz += w * (x * x + y * y + r * r / 2)
-        ixz += w * x * z
-    return (-gx, gy, gz), (ixx, iyy, izz, ixz)
+
+def set_weights(gl):
+    wing, stab, fin, body = gl["build"]
+    gl["wing"]["weight"] = estimate(SURFACE_LAW[wing], half_area(gl["wing"]))
+    gl["hstab"]["weight"] = estimate(SURFACE_LAW[stab], half_area(gl["hstab"]))
+    gl["vstab"]["weight"] = estimate(SURFACE_LAW[fin], half_area(gl["vstab"]))
+    gl["body"]["weight"] = estimate(BODY_LAW[body], gl["body"]["sections"][-1][0])
+
+
+# ---------------------------------------------------------------------------------------
+# The flight analysis (kesh-tool analyse) gives the balance and checks the static margin.
+
+def analyse(tool, path):
+    out = subprocess.run([tool, "analyse", path, "--sim", SAMPLE, "--json"], check=True,
+                         capture_output=True, text=True).stdout
+    return json.loads(out)
 
 
 def round_sig(x, n=3):
     if x == 0:
         return 0.0
-    return round(x, n - 1 - int(math.floor(math.log10(abs(x)))))
+    return round(x, n - 1 - int(math.floor(math.log10(abs(x))))) + 0.0
 
 
 # ---------------------------------------------------------------------------------------
@@ -360,9 +359,6 @@ def total_weight(gl):
 
 
 def glider_text(gl):
-    (cgx, cgy, cgz), inertia = mass_model(gl)
-    gl["centrum"] = (round(cgx, 3) + 0.0, round(cgy, 3) + 0.0, round(cgz, 3) + 0.0)
-    gl["inertia"] = tuple(round_sig(v) for v in inertia)
     out = list(HEADER)
     out += ["[main]", ""]
     out += [kv("name =", gl["name"]), ""]
@@ -396,33 +392,46 @@ def glider_text(gl):
 
 # ---------------------------------------------------------------------------------------
 
-def report(gl):
-    w = gl["wing"]
-    half_area = sum((c1 + c2) / 2 * env for env, c1, c2, *_ in w["panes"])
-    span = 2 * sum(p[0] for p in w["panes"])
+def report(gl, figures):
     tw = total_weight(gl)
-    print("%s: span %.2f m, wing area %.3f m2, aspect ratio %.1f, total weight %g kg, "
-          "wing loading %.1f kg/m2" % (gl["name"], span, 2 * half_area,
-                                       span * span / (2 * half_area), tw, tw / (2 * half_area)))
-    print("   centrum (file) %s   inertia %s" % (gl["centrum"], gl["inertia"]))
-    root_le = w["position"][0]
-    mac_x = gl["centrum"][0] - root_le
-    print("   centre of gravity %.3f m behind the wing root leading edge (%.0f %% of root chord)"
-          % (mac_x, 100 * mac_x / w["panes"][0][1]))
-    for part, fin in (("wing", False), ("hstab", False), ("vstab", True)):
-        tips = pane_chain(gl[part], -1, fin)
-        print("   %-5s side -1 pane roots (model x, y, z): %s" % (
-            part, "  ".join("(%.2f %.2f %.2f)" % p for p in tips)))
+    print("%s: span %.2f m, wing area %.3f m2, aspect ratio %.1f, total weight %.3f kg, "
+          "wing loading %.1f g/dm2" % (gl["name"], figures["span"], figures["wingArea"],
+                                       figures["aspectRatio"], tw, 10 * tw / figures["wingArea"]))
+    print("   weights: wing half %g, stabiliser half %g, fin %g, body %g kg" % (
+        gl["wing"]["weight"], gl["hstab"]["weight"], gl["vstab"]["weight"],
+        gl["body"]["weight"]))
+    print("   centrum %s  inertia %s" % (gl["centrum"], gl["inertia"]))
+    print("   mean chord %.3f m, neutral point x %.3f m, static margin %.1f %%, V_H %.2f, "
+          "V_V %.3f" % (figures["mac"], figures["neutralPointX"], 100 * figures["staticMargin"],
+                        figures["tailVolumeH"], figures["tailVolumeV"]))
+    print("   stall %.1f m/s, best glide %.1f at %.1f m/s, min sink %.2f m/s at %.1f m/s" % (
+        figures["stallSpeed"], figures["bestGlide"], figures["bestGlideSpeed"],
+        figures["minSink"], figures["minSinkSpeed"]))
+
+
+def write(gl, path):
+    with open(path, "wb") as f:
+        f.write(glider_text(gl).encode("ascii"))
 
 
 def main():
+    tool = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
+        ROOT, "build", "tools", "kesh-tool", "kesh-tool")
     for gl in ALL:
         d = os.path.join(GLIDERS, gl["name"])
         os.makedirs(d, exist_ok=True)
-        text = glider_text(gl)
-        with open(os.path.join(d, gl["name"] + ".gli"), "wb") as f:
-            f.write(text.encode("ascii"))
-        report(gl)
+        path = os.path.join(d, gl["name"] + ".gli")
+        set_weights(gl)
+        # The estimate does not depend on the centrum the file holds.
+        gl["centrum"], gl["inertia"] = (0.0, 0.0, 0.0), (0.0, 0.0, 0.0, 0.0)
+        write(gl, path)
+        estimate = analyse(tool, path)
+        gl["centrum"] = tuple(round(v, 3) + 0.0 for v in estimate["cg"])
+        gl["inertia"] = tuple(round_sig(v) for v in estimate["inertia"])
+        write(gl, path)
+        figures = analyse(tool, path)
+        assert 0.05 <= figures["staticMargin"] <= 0.2, (gl["name"], figures["staticMargin"])
+        report(gl, figures)
 
 
 if __name__ == "__main__":

@@ -46,6 +46,15 @@ FONT = {
     "4": ["00010", "00110", "01010", "10010", "11111", "00010", "00010"],
     "5": ["11111", "10000", "11110", "00001", "00001", "10001", "01110"],
     "7": ["11111", "00001", "00010", "00100", "01000", "01000", "01000"],
+    "P": ["11110", "10001", "10001", "11110", "10000", "10000", "10000"],
+    "T": ["11111", "00100", "00100", "00100", "00100", "00100", "00100"],
+    "E": ["11111", "10000", "10000", "11110", "10000", "10000", "11111"],
+    "H": ["10001", "10001", "10001", "11111", "10001", "10001", "10001"],
+    "N": ["10001", "11001", "10101", "10011", "10001", "10001", "10001"],
+    "U": ["10001", "10001", "10001", "10001", "10001", "10001", "01110"],
+    "F": ["11111", "10000", "10000", "11110", "10000", "10000", "10000"],
+    "3": ["11110", "00001", "00001", "01110", "00001", "00001", "11110"],
+    "8": ["01110", "10001", "10001", "01110", "10001", "10001", "01110"],
 }
 
 
@@ -106,112 +115,138 @@ def span_col(y, half_span):
 
 
 # ---------------------------------------------------------------------------------------
-# Ariel15: white with red markings
+# Pipit: red fuselage and tail, ivory wing with red bands at the polyhedral joints
 
-RED = (215, 40, 40)
-GREY = (195, 198, 205)
+PIPIT_RED = (200, 30, 26)
 WHITE = (250, 250, 250)
+GREY = (190, 192, 198)
+CANOPY = (60, 74, 96)
+GLINT = (150, 165, 185)
 
 
-def ariel():
+def section_row(index, count):
+    """Row of body section `index` of `count` (rows spread evenly by section index)."""
+    return int(round(index * 255 / (count - 1)))
+
+
+def canopy(img, first, last, count, glint=True):
+    """A canopy over the top of the ring (columns 30 to 98) from section first to last."""
+    v0, v1 = section_row(first, count), section_row(last, count)
+    img.rect(30, v0, 98, v1, CANOPY)
+    if glint:
+        img.rect(52, v0 + 5, 58, v1 - 5, GLINT)
+
+
+def pipit():
     out = {}
     w = Image(WHITE)
-    # tip bands, the same on both surfaces and both sides
-    for a, b in ((2, 6), (10, 13)):
-        w.rect(a, 0, b, 255, RED)
-        w.rect(255 - b, 0, 255 - a, 255, RED)
-    # aileron hinge lines at 78 % of the chord on the outer two panes (4.7 m to 7.5 m)
-    c_in, c_out = span_col(4.7, 7.5), span_col(-4.7, 7.5)
-
-    def hinge(off):
-        w.rect(0, off + 100, c_in, off + 100, GREY)
-        w.rect(c_out, off + 100, 255, off + 100, GREY)
-        w.rect(c_in, off + 100, c_in, off + 127, GREY)
-        w.rect(c_out, off + 100, c_out, off + 127, GREY)
-    both_surfaces(hinge)
-    # registration under the side +1 half, competition number on top of the side -1 half
-    # with the nose up, rows run towards the tail on both surfaces; columns run to the
-    # viewer's right seen from above but to the left seen from below, so the lettering
-    # under the wing runs backwards across the columns
-    w.text("D-4215", 100, 148, (-2, 0), (0, 12), (40, 40, 60))
-    w.text("A1", 176, 20, (3, 0), (0, 12), RED)
+    joint_in, joint_out = span_col(0.6, 0.99), span_col(-0.6, 0.99)
+    for u in (joint_in, joint_out):
+        w.rect(u - 3, 0, u + 3, 255, PIPIT_RED)
+    w.rect(0, 0, 5, 255, PIPIT_RED)
+    w.rect(250, 0, 255, 255, PIPIT_RED)
+    w.text("PIPIT", 110, 150, (-2, 0), (0, 12), PIPIT_RED)
+    w.text("12", 170, 24, (3, 0), (0, 12), PIPIT_RED)
     out["wing.raw"] = w
 
     s = Image(WHITE)
-    s.rect(0, 0, 9, 255, RED)
-    s.rect(246, 0, 255, 255, RED)
-    both_surfaces(lambda off: s.rect(0, off + 90, 255, off + 90, GREY))
+    both_surfaces(lambda off: s.rect(0, off + 84, 255, off + 84, GREY))   # elevator hinge
     out["stab.raw"] = s
 
     f = Image(WHITE)
-    f.rect(232, 0, 255, 255, RED)          # red top of the fin
-    both_surfaces(lambda off: f.rect(128, off + 82, 231, off + 82, GREY))   # rudder hinge
-    # competition number, letters upright on the fin: font rows go down the fin
-    # rows 0-127 face side +1 (nose to the viewer's left), rows 128-255 face side -1
-    # (nose to the right), so the second copy runs backwards
-    f.text("A1", 212, 20, (0, 6), (-9, 0), RED)
-    f.text("A1", 212, 230, (0, -6), (-9, 0), RED)
+    both_surfaces(lambda off: f.rect(128, off + 80, 255, off + 80, GREY))  # rudder hinge
+    f.text("12", 200, 24, (0, 6), (-7, 0), (40, 40, 40))
+    f.text("12", 200, 232, (0, -6), (-7, 0), (40, 40, 40))
     out["fin.raw"] = f
 
     b = Image(WHITE)
-    # canopy over the cockpit: sections 2 to 5 of 14 (rows 39 to 98), around the top
-    b.rect(30, 39, 98, 98, (70, 86, 108))
-    b.rect(52, 44, 58, 92, (150, 165, 185))    # reflection
-    b.rect(0, 0, 255, 7, RED)                  # nose cap
-    # cheat line on both flanks from the canopy to the tail
-    b.rect(9, 100, 14, 255, RED)
-    b.rect(114, 100, 119, 255, RED)
+    canopy(b, 1, 3, 8)
+    b.rect(0, 0, 255, 6, (40, 40, 40))       # black nose cap
     out["body.raw"] = b
     return out
 
 
 # ---------------------------------------------------------------------------------------
-# Vespa: yellow parts, black wasp bands
+# Harle: white with blue tips, flap and aileron hinge lines
 
-BLACK = (30, 30, 30)
+BLUE = (30, 70, 170)
 
 
-def vespa():
+def harle():
     out = {}
     w = Image(WHITE)
-    for a in (1, 9, 17):
-        w.rect(a, 0, a + 4, 255, BLACK)
-        w.rect(255 - a - 4, 0, 255 - a, 255, BLACK)
-    c_in, c_out = span_col(3.0, 7.5), span_col(-3.0, 7.5)
+    for a, b in ((0, 4), (9, 12)):
+        w.rect(a, 0, b, 255, BLUE)
+        w.rect(255 - b, 0, 255 - a, 255, BLUE)
+    flap = (span_col(1.17, 1.8), span_col(-1.17, 1.8))
 
-    def hinge(off):
-        w.rect(0, off + 102, c_in, off + 102, (120, 110, 80))
-        w.rect(c_out, off + 102, 255, off + 102, (120, 110, 80))
-    both_surfaces(hinge)
-    w.text("VS", 176, 20, (3, 0), (0, 12), BLACK)
-    w.text("D-KWVS", 100, 148, (-2, 0), (0, 12), BLACK)
+    def hinges(off):
+        # flaps on the two inner panes, ailerons outboard of them
+        w.rect(0, off + 100, 255, off + 100, GREY)
+        for u in flap:
+            w.rect(u, off + 100, u, off + 127, GREY)
+    both_surfaces(hinges)
+    w.text("HARLE", 110, 150, (-2, 0), (0, 12), BLUE)
+    w.text("3", 172, 24, (3, 0), (0, 12), BLUE)
     out["wing.raw"] = w
 
     s = Image(WHITE)
-    for a in (1, 9):
-        s.rect(a, 0, a + 3, 255, BLACK)
-        s.rect(255 - a - 3, 0, 255 - a, 255, BLACK)
-    both_surfaces(lambda off: s.rect(0, off + 88, 255, off + 88, (120, 110, 80)))
+    s.rect(0, 0, 8, 255, BLUE)
+    s.rect(247, 0, 255, 255, BLUE)
+    both_surfaces(lambda off: s.rect(0, off + 88, 255, off + 88, GREY))
     out["stab.raw"] = s
 
     f = Image(WHITE)
-    f.rect(200, 0, 255, 255, BLACK)
+    f.rect(236, 0, 255, 255, BLUE)
+    both_surfaces(lambda off: f.rect(128, off + 84, 235, off + 84, GREY))
+    f.text("H3", 214, 24, (0, 6), (-8, 0), BLUE)
+    f.text("H3", 214, 232, (0, -6), (-8, 0), BLUE)
     out["fin.raw"] = f
 
     b = Image(WHITE)
-    # 13 sections: canopy over sections 2 to 5 (rows 43 to 106)
-    b.rect(30, 43, 98, 106, (50, 56, 72))
-    b.rect(54, 48, 59, 100, (140, 150, 170))
-    b.rect(0, 0, 255, 10, BLACK)
-    # bands round the tail boom, sections 8 to 12 (rows 170 to 255)
-    for v in range(174, 256, 16):
-        b.rect(0, v, 255, v + 7, BLACK)
+    canopy(b, 1, 3, 9)
+    b.rect(0, 0, 255, 8, BLUE)
+    b.rect(8, 100, 12, 255, BLUE)            # cheat lines on both flanks
+    b.rect(116, 100, 120, 255, BLUE)
     out["body.raw"] = b
     return out
 
 
 # ---------------------------------------------------------------------------------------
-# Mirlo: doped fabric over ribs, plywood leading edge, varnished wooden fuselage
+# Martinet: orange, a dark blue underside and bands to tell up from down on the slope
+
+NAVY = (28, 36, 80)
+
+
+def martinet():
+    out = {}
+    w = Image(WHITE)
+    w.rect(0, 128, 255, 255, NAVY)           # the whole lower surface
+    for u in (span_col(0.3, 0.75), span_col(-0.3, 0.75)):
+        w.rect(u - 5, 0, u + 5, 127, NAVY)
+    w.rect(0, 0, 4, 127, NAVY)
+    w.rect(251, 0, 255, 127, NAVY)
+    w.text("MARTINET", 110, 150, (-2, 0), (0, 12), (255, 255, 255))
+    both_surfaces(lambda off: w.rect(0, off + 104, 255, off + 104, GREY))   # ailerons
+    out["wing.raw"] = w
+
+    s = Image(WHITE)
+    s.rect(0, 128, 255, 255, NAVY)
+    s.rect(0, 0, 6, 127, NAVY)
+    s.rect(249, 0, 255, 127, NAVY)
+    both_surfaces(lambda off: s.rect(0, off + 80, 255, off + 80, GREY))     # ruddervators
+    out["stab.raw"] = s
+
+    b = Image(WHITE)
+    canopy(b, 1, 3, 7)
+    b.rect(0, 0, 255, 10, NAVY)
+    b.rect(160, 0, 224, 255, NAVY)           # dark belly, columns 160 to 224 round the bottom
+    out["body.raw"] = b
+    return out
+
+
+# ---------------------------------------------------------------------------------------
+# Mouette: doped fabric over ribs, plywood leading edge, varnished wooden fuselage
 
 FABRIC = (246, 240, 226)
 RIB = (214, 204, 184)
@@ -232,24 +267,10 @@ def fabric_surface(ribs_every, ply_rows, hinge_row, hinge_cols):
     return img
 
 
-def mirlo():
-    out = {}
-    c_in, c_out = span_col(4.5, 6.5), span_col(-4.5, 6.5)
-    w = fabric_surface(8, 26, 96, ((0, c_in), (c_out, 255)))
-    w.text("MIRLO", 100, 148, (-2, 0), (0, 12), DARKRED)
-    out["wing.raw"] = w
-
-    s = fabric_surface(12, 22, 86, ((0, 255),))
-    out["stab.raw"] = s
-
-    f = fabric_surface(12, 22, 74, ((128, 255),))
-    f.rect(226, 0, 255, 255, DARKRED)
-    out["fin.raw"] = f
-
-    rnd = random.Random(1932)
+def wood_grain(seed):
+    """Planks run along the body: the shade changes around the ring and slowly along it."""
+    rnd = random.Random(seed)
     b = Image(WHITE)
-    # wood grain: planks run along the body, so the shade changes around the ring
-    # and slowly along it
     shade = [rnd.randint(205, 250) for _ in range(SIZE)]
     for u in range(SIZE):
         phase = rnd.random() * 6.283
@@ -257,24 +278,42 @@ def mirlo():
             lum = shade[u] - 14 * (0.5 + 0.5 * math.sin(phase + v * 0.09))
             lum = int(max(170, min(255, lum)))
             b.set(u, v, (lum, lum, lum))
-    # plank seams every 16 columns
     for u in range(0, SIZE, 16):
-        b.rect(u, 0, u, 255, (150, 150, 150))
-    # open cockpit in front of the wing: sections 2 to 4 of 12 (rows 46 to 93)
-    b.rect(44, 48, 84, 92, (40, 34, 30))
-    b.rect(40, 46, 88, 47, (120, 80, 50))
-    b.rect(40, 93, 88, 94, (120, 80, 50))
+        b.rect(u, 0, u, 255, (150, 150, 150))    # plank seams
+    return b
+
+
+def mouette():
+    out = {}
+    c_in, c_out = span_col(1.15, 1.74), span_col(-1.15, 1.74)
+    w = fabric_surface(8, 26, 96, ((0, c_in), (c_out, 255)))
+    w.text("MOUETTE", 110, 150, (-2, 0), (0, 12), DARKRED)
+    out["wing.raw"] = w
+
+    out["stab.raw"] = fabric_surface(12, 22, 86, ((0, 255),))
+
+    f = fabric_surface(12, 22, 74, ((128, 255),))
+    f.rect(226, 0, 255, 255, DARKRED)
+    out["fin.raw"] = f
+
+    b = wood_grain(1932)
+    # open cockpit ahead of the wing: sections 1 to 3 of 10
+    v0, v1 = section_row(1, 10), section_row(3, 10)
+    b.rect(44, v0 + 2, 84, v1 - 2, (40, 34, 30))
+    b.rect(40, v0, 88, v0 + 1, (120, 80, 50))
+    b.rect(40, v1 - 1, 88, v1, (120, 80, 50))
     # name on both flanks, upright: on side +1 the nose is to the viewer's left and the
     # columns rise towards the top (64); on side -1 the nose is to the right and the
     # columns fall towards the top
-    b.text("MIRLO", 24, 50, (0, 3), (-3, 0), DARKRED)
-    b.text("MIRLO", 104, 138, (0, -3), (3, 0), DARKRED)
+    b.text("MOUETTE", 24, 100, (0, 3), (-3, 0), DARKRED)
+    b.text("MOUETTE", 104, 226, (0, -3), (3, 0), DARKRED)
     out["body.raw"] = b
     return out
 
 
 def main():
-    for name, make in (("Ariel15", ariel), ("Vespa", vespa), ("Mirlo", mirlo)):
+    for name, make in (("Pipit", pipit), ("Harle", harle), ("Martinet", martinet),
+                       ("Mouette", mouette)):
         d = os.path.join(GLIDERS, name)
         os.makedirs(d, exist_ok=True)
         for fname, img in make().items():

@@ -4,7 +4,6 @@
 #include "aero/repanel.h"
 #include "aero/xfoil/foilbuilder.h"
 #include "formats/codepage.h"
-#include "formats/coordinatefile.h"
 #include "formats/diskpath.h"
 #include "formats/foilfile.h"
 #include "formats/foilwriter.h"
@@ -42,7 +41,6 @@ const QString kError = QStringLiteral("Erreur");
 const QString kFoilFilter = QStringLiteral("Airfoil Files (*.txt);;All Files (*.*)");
 const QString kCoordinateFilter =
     QString::fromUtf8("Coordonnées (*.dat *.txt *.cor);;Tous les fichiers (*.*)");
-constexpr int kAnalysedPoints = 160; // what XFOIL's own PANE gives
 constexpr int kMinPoints = 20;
 constexpr int kMinReynolds = 1000;
 constexpr int kMaxReynolds = 9999999; // the loader's high sentinel is 10,000,000
@@ -80,7 +78,6 @@ QLineEdit* numberField(const QString& text) {
 CFoilWorkshop::CFoilWorkshop(UserPrompts& prompts, QWidget* owner)
     : QWidget(owner, Qt::Tool), prompts_(prompts), batch_(new XfoilBatch(this)) {
     setWindowTitle(QStringLiteral("Atelier profils"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(makeForm());
     layout->addWidget(makeViews(), 1);
@@ -241,7 +238,7 @@ bool CFoilWorkshop::loadSource() {
     const std::string bytes = text.toStdString();
     Outline outline;
     try {
-        outline = isNacaCode(bytes) ? nacaOutline(bytes) : readCoordinateFile(toDiskPath(text));
+        outline = outlineFromSource(isNacaCode(bytes) ? bytes : toDiskPath(text));
     } catch (const std::exception& failure) {
         error(QString::fromUtf8(failure.what()));
         return false;
@@ -256,6 +253,7 @@ bool CFoilWorkshop::loadSource() {
                                     : fromCodePage(outline.name);
     }
     outline_ = std::move(outline);
+    loadedSource_ = text;
     name_->setText(name.trimmed());
     clearResult();
     previewOutline();
@@ -413,14 +411,15 @@ std::optional<FoilBuildOptions> CFoilWorkshop::readOptions() {
 bool CFoilWorkshop::compute() {
     if (batch_->isRunning())
         return false;
-    if (!outline_ && !loadSource())
+    // A source typed since the last one was read is read first.
+    if ((!outline_ || source_->text().trimmed() != loadedSource_) && !loadSource())
         return false;
     const std::optional<XfoilSettings> settings = readSettings();
     if (!settings)
         return false;
     Outline analysed;
     try {
-        analysed = repanel(*outline_, kAnalysedPoints);
+        analysed = analysedOutline(*outline_);
     } catch (const std::exception& failure) {
         error(QString::fromUtf8(failure.what()));
         return false;

@@ -110,6 +110,7 @@ private:
     bool awaitingRuns_ = false;
 
     std::optional<Outline> outline_; // normalised source outline
+    QString loadedSource_;           // the source field's text when outline_ was read
     std::string sourceLabel_;
     XfoilSettings runSettings_;
     std::vector<XfoilRun> runs_; // the successful runs of the last computation

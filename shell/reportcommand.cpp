@@ -1,6 +1,7 @@
 // The "Rapport..." command of the main frame.
 #include "shell/mainframe.h"
 
+#include "formats/codepage.h"
 #include "shell/keshdoc.h"
 #include "shell/report/gliderreport.h"
 #include "shell/userprompts.h"
@@ -18,8 +19,7 @@ bool CMainFrame::writeReport() {
     }
     const std::string& name = document->glider().name;
     const QString proposed =
-        (name.empty() ? document->title()
-                      : QString::fromLatin1(name.data(), qsizetype(name.size()))) +
+        (name.empty() ? document->title() : fromCodePage(name)) +
         QStringLiteral(" - rapport.html");
     const QString path =
         prompts_.saveFile(this, QStringLiteral("Rapport"),

@@ -2,6 +2,7 @@
 
 #include "aero/units.h"
 #include "formats/atomicfile.h"
+#include "formats/codepage.h"
 #include "model/glider.h"
 #include "shell/report/analysisfigures.h"
 #include "shell/report/speedpolarchart.h"
@@ -14,9 +15,8 @@ namespace {
 constexpr int kPolarWidth = 800;
 constexpr int kPolarHeight = 800;
 
-// Glider text is bytes shown as Latin-1, as the pages show it.
 QString text(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size())).toHtmlEscaped();
+    return fromCodePage(bytes).toHtmlEscaped();
 }
 
 QString num(double value) {

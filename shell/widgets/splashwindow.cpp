@@ -15,6 +15,7 @@ CSplashWindow::CSplashWindow(const QPixmap& picture, int timeoutMs)
         move(screen->geometry().center() - rect().center());
 
     timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer); // a coarse timer may run 5 % long
     connect(&timer_, &QTimer::timeout, this, &CSplashWindow::finish);
     timer_.start(timeoutMs);
     qApp->installEventFilter(this);

@@ -26,7 +26,7 @@ int countNotWhite(const QImage& image) {
 
 TEST(RenderCommand, UsageErrorsExitWithTwo) {
     const std::string out = scratchPath("usage.png");
-    const std::string gli = sampleGlider("Ariel15");
+    const std::string gli = sampleGlider("Harle");
     EXPECT_EQ(runRenderCommand({}), 2);
     EXPECT_EQ(runRenderCommand({gli}), 2);
     EXPECT_EQ(runRenderCommand({gli, "-o", scratchPath("out.gif")}), 2);
@@ -44,17 +44,17 @@ TEST(RenderCommand, RefusedGliderOrOutputExitsWithOne) {
     const std::string out = scratchPath("refused.png");
     EXPECT_EQ(runRenderCommand({kSample + "/gliders/none.gli", "-o", out, "--sim", kSample}), 1);
     EXPECT_EQ(runRenderCommand(
-                  {sampleGlider("Ariel15"), "-o", scratchPath("no/dir/x.png"), "--sim", kSample}),
+                  {sampleGlider("Harle"), "-o", scratchPath("no/dir/x.png"), "--sim", kSample}),
               1);
     EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 TEST(RenderCommand, DrawsEachSampleGliderInEveryPreset) {
-    for (const char* name : {"Ariel15", "Mirlo", "Vespa"}) {
+    for (const char* name : {"Pipit", "Harle", "Martinet", "Mouette"}) {
         for (const char* view : {"free", "top", "left", "front"}) {
             const std::string out = scratchPath(std::string(name) + "-" + view + ".png");
             ASSERT_EQ(runRenderCommand({sampleGlider(name), "-o", out, "--sim", kSample, "--view",
-                                        view, "--size", "160x120", "--zoom", "12"}),
+                                        view, "--size", "160x120", "--zoom", "5"}),
                       0)
                 << name << " " << view;
             const QImage image(QString::fromStdString(out));
@@ -67,12 +67,12 @@ TEST(RenderCommand, DrawsEachSampleGliderInEveryPreset) {
 TEST(RenderCommand, HidingPartsAndBmpOutput) {
     const std::string all = scratchPath("all.bmp");
     const std::string none = scratchPath("none.bmp");
-    const std::string gli = sampleGlider("Ariel15");
+    const std::string gli = sampleGlider("Pipit");
     ASSERT_EQ(runRenderCommand({gli, "-o", all, "--sim", kSample, "--view", "top", "--size",
-                                "200x150", "--zoom", "12"}),
+                                "200x150", "--zoom", "3"}),
               0);
     ASSERT_EQ(runRenderCommand({gli, "-o", none, "--sim", kSample, "--view", "top", "--size",
-                                "200x150", "--zoom", "12", "--hide", "wing,body,stab,fin"}),
+                                "200x150", "--zoom", "3", "--hide", "wing,body,stab,fin"}),
               0);
     const QImage withParts(QString::fromStdString(all));
     const QImage axesOnly(QString::fromStdString(none));

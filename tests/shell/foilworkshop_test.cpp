@@ -106,8 +106,8 @@ TEST_F(FoilWorkshopTest, ToolsMenuOpensOneToolWindowOwnedByTheFrame) {
 
 TEST_F(FoilWorkshopTest, ShowsAnAirfoilFileOfTheSimulatorAndRefusesABrokenOne) {
     Foil foil;
-    loadFoil(foil, QFile::encodeName(airfoil(QStringLiteral("kw3013.txt"))).toStdString());
-    prompts.openAnswers.push_back(airfoil(QStringLiteral("kw3013.txt")));
+    loadFoil(foil, QFile::encodeName(airfoil(QStringLiteral("pipit.txt"))).toStdString());
+    prompts.openAnswers.push_back(airfoil(QStringLiteral("pipit.txt")));
     ASSERT_TRUE(workshop->browseFoilFile());
     EXPECT_EQ(workshop->profileView()->outline().size(), qsizetype(foil.points.size()));
     const int polars = int(foil.polars.size()) - 2;
@@ -286,23 +286,25 @@ TEST_F(FoilWorkshopTest, SavesIntoTheAirfoilsDirectoryAskingBeforeReplacing) {
 }
 
 TEST_F(FoilWorkshopTest, AnOpenGliderUsingTheReplacedFileShowsTheNewOutline) {
-    QDir(temp.path()).mkpath(QStringLiteral("sim/gliders/Mirlo"));
-    const QString glider = temp.filePath(QStringLiteral("sim/gliders/Mirlo/Mirlo.gli"));
-    ASSERT_TRUE(QFile::copy(sampleGlider(QStringLiteral("Mirlo")), glider));
+    QDir(temp.path()).mkpath(QStringLiteral("sim/gliders/Mouette"));
+    const QString glider = temp.filePath(QStringLiteral("sim/gliders/Mouette/Mouette.gli"));
+    ASSERT_TRUE(QFile::copy(sampleGlider(QStringLiteral("Mouette")), glider));
     CKeshDoc* document = frame->openFile(glider);
     ASSERT_TRUE(document);
     const Surface& wing = document->glider().surfaces[WingLeft];
     const Surface& fin = document->glider().surfaces[Fin];
-    ASSERT_EQ(wing.foil.foilFilename, "kw4515.txt");
+    ASSERT_EQ(wing.foil.foilFilename, "mouette.txt");
     const auto finPoints = fin.foil.points.size();
 
     useFake({}, QStringLiteral("100000"));
+    workshop->sourceField()->setText(QStringLiteral("NACA 0012")); // typed, never entered
     workshop->pointsField()->setValue(41);
     ASSERT_TRUE(computeAndWait());
-    prompts.saveFileAnswers.push_back(airfoil(QStringLiteral("kw4515.txt")));
+    prompts.saveFileAnswers.push_back(airfoil(QStringLiteral("mouette.txt")));
     prompts.yesNoAnswers.push_back(true);
     ASSERT_TRUE(workshop->save());
     EXPECT_EQ(wing.foil.points.size(), 41u);
     EXPECT_EQ(document->glider().surfaces[WingRight].foil.points.size(), 41u);
     EXPECT_EQ(fin.foil.points.size(), finPoints);
+    EXPECT_EQ(wing.foil.name, "NACA 0012");
 }

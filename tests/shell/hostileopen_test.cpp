@@ -15,7 +15,7 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 }
 
 TEST_F(HostileOpenTest, RefusedFilesShowTheirMessageAndTheEditorStaysUsable) {
-    QFile sample(sampleGlider(QStringLiteral("Ariel15")));
+    QFile sample(sampleGlider(QStringLiteral("Harle")));
     ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
     QByteArray tooManyPanes = sample.readAll();
     tooManyPanes.replace("npart   = \"4\"", "npart   = \"11\"");
@@ -44,9 +44,9 @@ TEST_F(HostileOpenTest, RefusedFilesShowTheirMessageAndTheEditorStaysUsable) {
     EXPECT_TRUE(frame->documents().isEmpty());
     EXPECT_TRUE(frame->childFrames().isEmpty());
 
-    CKeshDoc* document = frame->openFile(sampleGlider(QStringLiteral("Vespa")));
+    CKeshDoc* document = frame->openFile(sampleGlider(QStringLiteral("Martinet")));
     ASSERT_NE(document, nullptr);
-    EXPECT_EQ(document->glider().name, "Vespa");
+    EXPECT_EQ(document->glider().name, "Martinet");
     EXPECT_EQ(frame->documents().size(), 1);
 }
 

@@ -65,9 +65,9 @@ TEST_F(MainFrameTest, StartsWithoutDocumentWithBarsDockedAndTheShortMenus) {
     EXPECT_EQ(visibleItems(*frame, "&Affichage"),
               (QStringList{"&Barre d'outils", QString::fromUtf8("Barre d'é&tat"),
                            "Barre parametres", "Barre d'outils"}));
-    EXPECT_EQ(visibleItems(*frame, "&Outils"), QStringList{"Atelier profils..."});
+    EXPECT_EQ(visibleItems(*frame, "&Outils"),
+              (QStringList{"Atelier profils...", "Rapport..."}));
     EXPECT_EQ(visibleItems(*frame, "&?"), QStringList{"&A propos de kesh..."});
-    EXPECT_EQ(visibleItems(*frame, "&Outils"), QStringList{"Rapport..."});
     EXPECT_FALSE(frame->action(CMainFrame::Report)->isEnabled());
 
     QStringList indicators;
@@ -109,23 +109,23 @@ TEST_F(MainFrameTest, NewNumbersDocumentsAndSwitchesToTheLongMenus) {
 }
 
 TEST_F(MainFrameTest, OpenLoadsTheGliderOnceAndFillsThePages) {
-    prompts.openAnswers.push_back(sampleGlider("Ariel15"));
+    prompts.openAnswers.push_back(sampleGlider("Harle"));
     CKeshDoc* document = frame->fileOpen();
     ASSERT_NE(document, nullptr);
     ASSERT_EQ(prompts.shown.size(), 1);
     EXPECT_EQ(prompts.shown[0].text, QStringLiteral("Ouvrir"));
     EXPECT_EQ(prompts.shown[0].filter, QStringLiteral("glider (*.gli);;Tous les fichiers (*.*)"));
-    EXPECT_EQ(document->title(), QStringLiteral("Ariel15.gli"));
-    EXPECT_EQ(document->glider().name, "Ariel15");
+    EXPECT_EQ(document->title(), QStringLiteral("Harle.gli"));
+    EXPECT_EQ(document->glider().name, "Harle");
     EXPECT_FALSE(document->isModified());
-    EXPECT_EQ(generalPage(*frame).nameField()->text(), QStringLiteral("Ariel15"));
+    EXPECT_EQ(generalPage(*frame).nameField()->text(), QStringLiteral("Harle"));
     EXPECT_EQ(frame->recentFiles().files().value(0),
-              QFileInfo(sampleGlider("Ariel15")).absoluteFilePath());
+              QFileInfo(sampleGlider("Harle")).absoluteFilePath());
     EXPECT_EQ(frame->recentFileActions().size(), 1);
 
     // A file already open only activates its window.
     frame->fileNew();
-    EXPECT_EQ(frame->openFile(sampleGlider("Ariel15")), document);
+    EXPECT_EQ(frame->openFile(sampleGlider("Harle")), document);
     EXPECT_EQ(frame->documents().size(), 2);
     EXPECT_EQ(frame->activeDocument(), document);
 }
@@ -144,10 +144,10 @@ TEST_F(MainFrameTest, MissingAndRefusedFilesLeaveNoDocument) {
     EXPECT_EQ(prompts.messages()[1].text, QString::fromUtf8("L'ouverture du document a échoué."));
 
     // A glider naming an airfoil the simulator lacks: the reader's own message.
-    QFile source(sampleGlider("Ariel15"));
+    QFile source(sampleGlider("Harle"));
     ASSERT_TRUE(source.open(QIODevice::ReadOnly));
     QByteArray text = source.readAll();
-    const QByteArray foil = text.mid(text.indexOf("kw"), 10); // e.g. kw3013.txt
+    const QByteArray foil = "harle.txt";
     text.replace(foil, "nofoil.txt");
     const QString refused = temp.filePath(QStringLiteral("refused.gli"));
     QFile out(refused);
@@ -222,11 +222,11 @@ TEST_F(MainFrameTest, SaveThroughTheDialogAdoptsTheFileActuallyWritten) {
 
 TEST_F(MainFrameTest, ADirectSaveElsewhereAdoptsTheFileWrittenAndAsksBeforeReplacingAnother) {
     makeSaveTree();
-    CKeshDoc* document = frame->openFile(copyOfSample("Vespa"));
+    CKeshDoc* document = frame->openFile(copyOfSample("Martinet"));
     ASSERT_NE(document, nullptr);
     ASSERT_TRUE(frame->fileSave());
     EXPECT_TRUE(prompts.shown.isEmpty());
-    const QString written = temp.filePath(QStringLiteral("sim/gliders/Vespa/Vespa.gli"));
+    const QString written = temp.filePath(QStringLiteral("sim/gliders/Martinet/Martinet.gli"));
     ASSERT_TRUE(QFile::exists(written));
     EXPECT_EQ(document->path(), written);
     EXPECT_EQ(frame->recentFiles().files().value(0), written);
@@ -235,8 +235,8 @@ TEST_F(MainFrameTest, ADirectSaveElsewhereAdoptsTheFileWrittenAndAsksBeforeRepla
 
     // Another copy whose save would land on that file.
     QDir(temp.path()).mkpath(QStringLiteral("other"));
-    const QString other = temp.filePath(QStringLiteral("other/Vespa.gli"));
-    QFile::copy(sampleGlider("Vespa"), other);
+    const QString other = temp.filePath(QStringLiteral("other/Martinet.gli"));
+    QFile::copy(sampleGlider("Martinet"), other);
     QFile(other).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     CKeshDoc* second = frame->openFile(other);
     ASSERT_NE(second, document);
@@ -251,15 +251,15 @@ TEST_F(MainFrameTest, ADirectSaveElsewhereAdoptsTheFileWrittenAndAsksBeforeRepla
 
 TEST_F(MainFrameTest, SaveAsWritesACopyAndKeepsTitleAndPath) {
     makeSaveTree();
-    const QString copy = copyOfSample("Mirlo");
+    const QString copy = copyOfSample("Mouette");
     CKeshDoc* document = frame->openFile(copy);
     ASSERT_NE(document, nullptr);
     prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("Other.gli")));
     EXPECT_TRUE(frame->fileSaveAs());
-    EXPECT_TRUE(QFile::exists(temp.filePath(QStringLiteral("sim/gliders/Mirlo/Other.gli"))));
-    EXPECT_EQ(document->title(), QStringLiteral("Mirlo.gli"));
+    EXPECT_TRUE(QFile::exists(temp.filePath(QStringLiteral("sim/gliders/Mouette/Other.gli"))));
+    EXPECT_EQ(document->title(), QStringLiteral("Mouette.gli"));
     EXPECT_EQ(document->path(), QFileInfo(copy).absoluteFilePath());
-    EXPECT_EQ(frame->activeChildFrame()->windowTitle(), QStringLiteral("Mirlo.gli[*]"));
+    EXPECT_EQ(frame->activeChildFrame()->windowTitle(), QStringLiteral("Mouette.gli[*]"));
 
     // The question names the file really replaced, not the one picked.
     prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("Other.gli")));
@@ -267,7 +267,7 @@ TEST_F(MainFrameTest, SaveAsWritesACopyAndKeepsTitleAndPath) {
     EXPECT_TRUE(frame->fileSaveAs());
     ASSERT_EQ(prompts.shown.size(), 3);
     EXPECT_TRUE(prompts.shown[2].text.startsWith(QDir::toNativeSeparators(
-        temp.filePath(QStringLiteral("sim/gliders/Mirlo/Other.gli")) + QStringLiteral(" "))));
+        temp.filePath(QStringLiteral("sim/gliders/Mouette/Other.gli")) + QStringLiteral(" "))));
 }
 
 TEST_F(MainFrameTest, SetupStoresTheIniPathUnderBothSpellingsAndCancelStoresNothing) {
@@ -284,7 +284,7 @@ TEST_F(MainFrameTest, SetupStoresTheIniPathUnderBothSpellingsAndCancelStoresNoth
 }
 
 TEST_F(MainFrameTest, ViewPresetsOpenOneMoreWindowEach) {
-    CKeshDoc* document = frame->openFile(sampleGlider("Ariel15"));
+    CKeshDoc* document = frame->openFile(sampleGlider("Harle"));
     ASSERT_NE(document, nullptr);
     frame->action(CMainFrame::ViewFront)->trigger();
     frame->action(CMainFrame::ViewFront)->trigger();
@@ -293,7 +293,7 @@ TEST_F(MainFrameTest, ViewPresetsOpenOneMoreWindowEach) {
     frame->action(CMainFrame::ViewFree)->trigger();
     const QList<CChildFrame*> frames = frame->childFrames(document);
     ASSERT_EQ(frames.size(), 6);
-    const QStringList titles{"Ariel15.gli[*]", "Front", "Front", "LEFT", "TOP", "FREE"};
+    const QStringList titles{"Harle.gli[*]", "Front", "Front", "LEFT", "TOP", "FREE"};
     const int modes[] = {3, 1, 1, 0, 2, 3};
     for (int i = 0; i < frames.size(); ++i) {
         EXPECT_EQ(frames[i]->windowTitle(), titles[i]);
@@ -305,7 +305,7 @@ TEST_F(MainFrameTest, ViewPresetsOpenOneMoreWindowEach) {
 
 TEST_F(MainFrameTest, EveryWindowRedrawsAfterAnAppliedChange) {
     showFrame();
-    ASSERT_NE(frame->openFile(sampleGlider("Ariel15")), nullptr);
+    ASSERT_NE(frame->openFile(sampleGlider("Harle")), nullptr);
     frame->openPresetView(1);
     CChildFrame* third = frame->openPresetView(1);
     ASSERT_EQ(frame->childFrames().size(), 3);
@@ -332,24 +332,24 @@ TEST_F(MainFrameTest, TheFirstViewDoesNotRecreateTheShownWindow) {
 
 TEST_F(MainFrameTest, AClickIntoAViewReloadsThePagesAndTheToolsBar) {
     showFrame();
-    CKeshDoc* ariel = frame->openFile(sampleGlider("Ariel15"));
-    CKeshDoc* vespa = frame->openFile(sampleGlider("Vespa"));
-    ASSERT_TRUE(ariel && vespa);
+    CKeshDoc* harle = frame->openFile(sampleGlider("Harle"));
+    CKeshDoc* martinet = frame->openFile(sampleGlider("Martinet"));
+    ASSERT_TRUE(harle && martinet);
     frame->mdiArea()->tileSubWindows();
-    CMyglView* arielView = frame->childFrames(ariel).at(0)->view();
-    arielView->setZoom(0.25f);
-    ASSERT_EQ(frame->activeDocument(), vespa);
+    CMyglView* harleView = frame->childFrames(harle).at(0)->view();
+    harleView->setZoom(0.25f);
+    ASSERT_EQ(frame->activeDocument(), martinet);
     // Qt's own activation: on a display shared with other test programs the window system
     // may give the keyboard to another one.
     QApplication::setActiveWindow(frame.get());
 
     // Unapplied typing is discarded when a view takes the focus.
     generalPage(*frame).nameField()->setText(QStringLiteral("typed"));
-    QTest::mouseClick(arielView, Qt::LeftButton, {}, arielView->rect().center());
-    EXPECT_TRUE(arielView->hasFocus());
-    EXPECT_EQ(frame->activeDocument(), ariel);
-    EXPECT_EQ(generalPage(*frame).nameField()->text(), QStringLiteral("Ariel15"));
-    EXPECT_EQ(vespa->glider().name, "Vespa");
+    QTest::mouseClick(harleView, Qt::LeftButton, {}, harleView->rect().center());
+    EXPECT_TRUE(harleView->hasFocus());
+    EXPECT_EQ(frame->activeDocument(), harle);
+    EXPECT_EQ(generalPage(*frame).nameField()->text(), QStringLiteral("Harle"));
+    EXPECT_EQ(martinet->glider().name, "Martinet");
     EXPECT_EQ(frame->toolsBar()->zoomText()->text(), QStringLiteral("0.2"));
 }
 
@@ -405,8 +405,8 @@ TEST_F(MainFrameTest, PlacementLayoutAndRecentFilesSurviveARestart) {
     showFrame();
     frame->setGeometry(40, 50, 900, 700);
     QTest::qWait(20);
-    ASSERT_NE(frame->openFile(sampleGlider("Ariel15")), nullptr);
-    ASSERT_NE(frame->openFile(sampleGlider("Vespa")), nullptr);
+    ASSERT_NE(frame->openFile(sampleGlider("Harle")), nullptr);
+    ASSERT_NE(frame->openFile(sampleGlider("Martinet")), nullptr);
     frame->paramDock()->close();
     EXPECT_FALSE(frame->action(CMainFrame::ToggleParamBar)->isChecked());
     frame->action(CMainFrame::ToggleStatusBar)->trigger();
@@ -424,8 +424,8 @@ TEST_F(MainFrameTest, PlacementLayoutAndRecentFilesSurviveARestart) {
     frame = makeFrame();
     EXPECT_EQ(frame->geometry().size(), QSize(900, 700));
     EXPECT_EQ(frame->recentFiles().files(),
-              (QStringList{QFileInfo(sampleGlider("Vespa")).absoluteFilePath(),
-                           QFileInfo(sampleGlider("Ariel15")).absoluteFilePath()}));
+              (QStringList{QFileInfo(sampleGlider("Martinet")).absoluteFilePath(),
+                           QFileInfo(sampleGlider("Harle")).absoluteFilePath()}));
     ASSERT_EQ(frame->recentFileActions().size(), 2);
     EXPECT_TRUE(frame->recentFileActions()[0]->text().startsWith(QStringLiteral("&1 ")));
     frame->show();
@@ -440,14 +440,14 @@ TEST_F(MainFrameTest, PlacementLayoutAndRecentFilesSurviveARestart) {
 
 TEST_F(MainFrameTest, ARecentFileWithAnAmpersandShowsItAndReopens) {
     QDir(temp.path()).mkpath(QStringLiteral("R&D"));
-    const QString path = temp.filePath(QStringLiteral("R&D/Vespa.gli"));
-    ASSERT_TRUE(QFile::copy(sampleGlider("Vespa"), path));
+    const QString path = temp.filePath(QStringLiteral("R&D/Martinet.gli"));
+    ASSERT_TRUE(QFile::copy(sampleGlider("Martinet"), path));
     CKeshDoc* document = frame->openFile(path);
     ASSERT_NE(document, nullptr);
     ASSERT_EQ(frame->recentFileActions().size(), 1);
     QAction* recent = frame->recentFileActions()[0];
     // "&&" is how a menu shows one "&".
-    EXPECT_TRUE(recent->text().endsWith(QStringLiteral("R&&D/Vespa.gli")))
+    EXPECT_TRUE(recent->text().endsWith(QStringLiteral("R&&D/Martinet.gli")))
         << recent->text().toStdString();
     frame->mdiArea()->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -514,7 +514,7 @@ TEST(RecentFileListTest, KeepsFourMostRecentFirstWithoutRepeats) {
 }
 
 TEST_F(MainFrameTest, AGliderNamedOnTheCommandLineIsNotOpened) {
-    CKeshApp app({"kesh", sampleGlider("Ariel15")},
+    CKeshApp app({"kesh", sampleGlider("Harle")},
                  std::make_unique<SettingsStore>(temp.filePath(QStringLiteral("app.ini"))));
     EXPECT_TRUE(app.mainFrame().documents().isEmpty());
     EXPECT_NE(app.mainFrame().splash(), nullptr);

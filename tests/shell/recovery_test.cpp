@@ -57,12 +57,12 @@ protected:
 
 TEST_F(RecoveryTest, AModifiedDocumentIsCopiedUntilSavedClosedOrQuit) {
     makeSaveTree();
-    CKeshDoc* saved = frame->openFile(copyOfSample(QStringLiteral("Ariel15")));
+    CKeshDoc* saved = frame->openFile(copyOfSample(QStringLiteral("Harle")));
     ASSERT_NE(saved, nullptr);
     EXPECT_TRUE(filesUnder(recoveryDir, QStringLiteral("*.gli")).isEmpty());
-    editAndWait(*saved, "Ariel15");
-    editAndWait(*saved, "Ariel15"); // a later edit of a modified document is copied again
-    prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("Ariel15.gli")));
+    editAndWait(*saved, "Harle");
+    editAndWait(*saved, "Harle"); // a later edit of a modified document is copied again
+    prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("Harle.gli")));
     ASSERT_TRUE(frame->fileSave());
     EXPECT_TRUE(filesUnder(recoveryDir, QStringLiteral("*.gli")).isEmpty());
 
@@ -92,7 +92,7 @@ TEST_F(RecoveryTest, ARunningEditorsCopiesAreNeverOffered) {
 
 // A real editor process, killed after its edits, then a new start on the same data.
 TEST_F(RecoveryTest, AKilledEditorsEditsAreOfferedAtTheNextStart) {
-    const QString original = copyOfSample(QStringLiteral("Ariel15"));
+    const QString original = copyOfSample(QStringLiteral("Harle"));
     const QByteArray originalBytes = contents(original);
     QProcess editor;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -118,7 +118,7 @@ TEST_F(RecoveryTest, AKilledEditorsEditsAreOfferedAtTheNextStart) {
     prompts.recoveryAnswers.push_back(QList<bool>{true, true});
     frame->offerRecovery();
     ASSERT_EQ(prompts.recoveredShown.size(), 2);
-    EXPECT_EQ(prompts.recoveredShown[0].title, QStringLiteral("Ariel15.gli"));
+    EXPECT_EQ(prompts.recoveredShown[0].title, QStringLiteral("Harle.gli"));
     EXPECT_EQ(prompts.recoveredShown[0].path, original);
     EXPECT_EQ(prompts.recoveredShown[1].title, QStringLiteral("Kesh1"));
     EXPECT_TRUE(prompts.recoveredShown[1].path.isEmpty());
@@ -126,11 +126,11 @@ TEST_F(RecoveryTest, AKilledEditorsEditsAreOfferedAtTheNextStart) {
     EXPECT_TRUE(prompts.messages().isEmpty());
     ASSERT_EQ(frame->documents().size(), 2);
     CKeshDoc* recovered = frame->documents()[0];
-    EXPECT_EQ(recovered->glider().name, "Ariel15b");
+    EXPECT_EQ(recovered->glider().name, "Harleb");
     EXPECT_EQ(recovered->path(), original);
-    EXPECT_EQ(recovered->title(), QStringLiteral("Ariel15.gli"));
+    EXPECT_EQ(recovered->title(), QStringLiteral("Harle.gli"));
     EXPECT_TRUE(recovered->isModified());
-    EXPECT_EQ(frame->childFrames(recovered).at(0)->windowTitle(), QStringLiteral("Ariel15.gli[*]"));
+    EXPECT_EQ(frame->childFrames(recovered).at(0)->windowTitle(), QStringLiteral("Harle.gli[*]"));
     EXPECT_EQ(contents(original), originalBytes);
     // The killed editor's session is gone; this one holds the reopened glider's copy.
     CKeshDoc* unsaved = frame->documents()[1];

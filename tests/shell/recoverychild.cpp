@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     CMainFrame& frame = kesh.mainFrame();
     if (!frame.openFile(QString::fromLocal8Bit(argv[1])))
         return 1;
-    renameAndApply(frame, QStringLiteral("Ariel15b"));
+    renameAndApply(frame, QStringLiteral("Harleb"));
     if (!QTest::qWaitFor([] { return copiesWritten() == 1; }, 20000))
         return 1;
     frame.fileNew();

@@ -5,19 +5,19 @@
 using ReportCommandTest = ShellFixture;
 
 TEST_F(ReportCommandTest, WritesTheActiveGlidersReportAndOpensIt) {
-    frame->openFile(sampleGlider("Vespa"));
+    frame->openFile(sampleGlider("Martinet"));
     QUrl opened;
     frame->setReportOpener([&](const QUrl& url) { opened = url; });
     const QString path = temp.filePath(QStringLiteral("vespa.html"));
     prompts.saveFileAnswers.push_back(path);
     frame->action(CMainFrame::Report)->trigger();
     ASSERT_EQ(prompts.shown.size(), 1);
-    EXPECT_EQ(prompts.shown[0].proposedName, QStringLiteral("Vespa - rapport.html"));
+    EXPECT_EQ(prompts.shown[0].proposedName, QStringLiteral("Martinet - rapport.html"));
     EXPECT_EQ(opened, QUrl::fromLocalFile(path));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray html = file.readAll();
-    EXPECT_TRUE(html.contains("<h1>Vespa</h1>"));
+    EXPECT_TRUE(html.contains("<h1>Martinet</h1>"));
     EXPECT_EQ(html.count("<img"), 4);
 
     // Cancelled, then refused: nothing opened, the reason shown.

@@ -163,11 +163,8 @@ int runAnalyse(const std::vector<std::string>& args) {
             return usageError("--span-efficiency wants a number above 0, at most 1");
     }
     Glider glider;
-    try {
-        loadPreparedGlider(glider, parsed.files[0], setUpSimulatorDirectory(parsed));
-    } catch (const err& e) {
-        return refused(e);
-    }
+    if (const int status = loadNamedGlider(parsed, glider); status != ExitOk)
+        return status;
     const aero::FlightAnalysis analysis = aero::analyseGlider(glider, options);
     if (parsed.switches.count("--json"))
         printJson(analysis);

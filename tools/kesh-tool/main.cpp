@@ -18,13 +18,8 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"analyse", runAnalyse},
-    {"check", runCheck},
-    {"dump", runDump},
-    {"foil", runFoil},
-    {"foil-import", runFoilImport},
-    {"save", runSave},
-    {"sheet", runSheet},
+    {"analyse", runAnalyse},        {"check", runCheck}, {"dump", runDump},   {"foil", runFoil},
+    {"foil-import", runFoilImport}, {"save", runSave},   {"sheet", runSheet},
 #ifdef KESH_TOOL_RENDER
     {"render", runRenderCommand},
 #endif

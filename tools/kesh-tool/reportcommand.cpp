@@ -29,11 +29,8 @@ int runReport(const std::vector<std::string>& args) {
     if (parsed.files.size() != 1 || !parsed.has("-o"))
         return usageError("report takes one glider file and -o OUT.html");
     Glider glider;
-    try {
-        loadPreparedGlider(glider, parsed.files[0], setUpSimulatorDirectory(parsed));
-    } catch (const err& e) {
-        return refused(e);
-    }
+    if (const int status = loadNamedGlider(parsed, glider); status != ExitOk)
+        return status;
     // The charts need widgets and the pictures a context sharing the global one.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     int argc = 1;

@@ -54,9 +54,9 @@ void loadPreparedGlider(Glider& glider, const std::string& path, const std::stri
 }
 
 int usageError(const std::string& message) {
-    std::cerr
-        << "kesh-tool: " << message << "\n"
-        << "usage: kesh-tool analyse|check|dump|foil|foil-import|save|sheet|render|report FILE [options]\n";
+    std::cerr << "kesh-tool: " << message << "\n"
+              << "usage: kesh-tool analyse|check|dump|foil|foil-import|save|sheet|render|report "
+                 "FILE [options]\n";
     return ExitUsage;
 }
 
@@ -73,6 +73,10 @@ int loadGliderArgument(const std::vector<std::string>& args, const std::string& 
         return usageError(error);
     if (parsed.files.size() != 1)
         return usageError(command + " takes one glider file");
+    return loadNamedGlider(parsed, glider);
+}
+
+int loadNamedGlider(const ToolArgs& parsed, Glider& glider) {
     try {
         loadPreparedGlider(glider, parsed.files[0], setUpSimulatorDirectory(parsed));
     } catch (const err& e) {

@@ -41,6 +41,10 @@ void loadPreparedGlider(Glider& glider, const std::string& path, const std::stri
 int loadGliderArgument(const std::vector<std::string>& args, const std::string& command,
                        Glider& glider);
 
+// Loads the prepared glider of the command's one file argument under its "--sim"; ExitOk, or
+// ExitRefused after saying why.
+int loadNamedGlider(const ToolArgs& parsed, Glider& glider);
+
 // Prints "kesh-tool: <message>" and the usage line; returns ExitUsage.
 int usageError(const std::string& message);
 // Prints the error's text; returns ExitRefused.

@@ -63,7 +63,7 @@ protected:
         const QDir root(temp.path());
         root.mkpath("sim/airfoils");
         root.mkpath("sim/gliders");
-        for (const char* foil : {"kw3013.txt", "kw0009.txt"})
+        for (const char* foil : {"pipit.txt", "tail8.txt"})
             ASSERT_TRUE(QFile::copy(QString(KESH_SOURCE_DIR "/sample/airfoils/") + foil,
                                     root.filePath(QString("sim/airfoils/") + foil)));
         QFile ini(root.filePath("sim/vantair.ini"));
@@ -151,10 +151,10 @@ TEST_F(EndToEnd, aGliderBuiltInThePagesSurvivesSaveAndReopen) {
 
     auto& general = page<CGeneralPage>(CParamBarDlg::General);
     typeInto(general.nameField(), "Busard");
-    fillSurface(page<CWingPage>(CParamBarDlg::Wing), "-0.05", "0.35", "kw3013.txt", kWing);
-    fillSurface(page<CStabPage>(CParamBarDlg::Stab), "-0.7", "0.04", "kw0009.txt", kStab);
+    fillSurface(page<CWingPage>(CParamBarDlg::Wing), "-0.05", "0.35", "pipit.txt", kWing);
+    fillSurface(page<CStabPage>(CParamBarDlg::Stab), "-0.7", "0.04", "tail8.txt", kStab);
     fillSurface(page<CFinPage>(CParamBarDlg::Fin), "-0.68", "0.03",
-                temp.filePath("sim/airfoils/kw0009.txt"), kFin);
+                temp.filePath("sim/airfoils/tail8.txt"), kFin);
 
     auto& body = page<CBodyPage>(CParamBarDlg::Body);
     typeInto(body.weightField(), "0.55");
@@ -204,7 +204,7 @@ TEST_F(EndToEnd, aGliderBuiltInThePagesSurvivesSaveAndReopen) {
         EXPECT_FLOAT_EQ(s.position[2], -0.01f);
         EXPECT_NEAR(s.calage, 1.5 * kDeg, 1e-7);
         EXPECT_FLOAT_EQ(s.weight, 0.35f);
-        EXPECT_EQ(s.foil.foilFilename, "kw3013.txt");
+        EXPECT_EQ(s.foil.foilFilename, "pipit.txt");
         EXPECT_TRUE(s.texturePath.ends_with("Busard/skin.raw")) << s.texturePath;
         expectPanes(s, kWing, false);
     }
@@ -212,13 +212,13 @@ TEST_F(EndToEnd, aGliderBuiltInThePagesSurvivesSaveAndReopen) {
         const Surface& s = g.surfaces[slot];
         EXPECT_FLOAT_EQ(s.position[0], -0.7f);
         EXPECT_FLOAT_EQ(s.weight, 0.04f);
-        EXPECT_EQ(s.foil.foilFilename, "kw0009.txt");
+        EXPECT_EQ(s.foil.foilFilename, "tail8.txt");
         expectPanes(s, kStab, false);
     }
     const Surface& fin = g.surfaces[Fin];
     EXPECT_FLOAT_EQ(fin.position[0], -0.68f);
     EXPECT_FLOAT_EQ(fin.weight, 0.03f);
-    EXPECT_EQ(fin.foil.foilFilename, "kw0009.txt");
+    EXPECT_EQ(fin.foil.foilFilename, "tail8.txt");
     expectPanes(fin, kFin, true);
 
     EXPECT_FLOAT_EQ(g.body.weight, 0.55f);
@@ -241,7 +241,7 @@ TEST_F(EndToEnd, aGliderBuiltInThePagesSurvivesSaveAndReopen) {
     auto& wing = page<CWingPage>(CParamBarDlg::Wing);
     EXPECT_EQ(wing.grid()->cellText(3, 5), "8.000000");
     EXPECT_EQ(wing.grid()->itemData(2, 6), 0x008000u);
-    EXPECT_EQ(wing.foilField()->text(), "kw3013.txt");
+    EXPECT_EQ(wing.foilField()->text(), "pipit.txt");
     EXPECT_EQ(page<CBodyPage>(CParamBarDlg::Body).colorField()->text(), "3264c8");
     EXPECT_EQ(page<CFinPage>(CParamBarDlg::Fin).grid()->cellText(2, 3), "0.050000");
 }
@@ -250,9 +250,9 @@ TEST_F(EndToEnd, accentedAirfoilDirectoryAndGliderNameSaveAndReopenFromTheRecent
     const QString downloads = temp.filePath(QString::fromUtf8("Téléchargements"));
     QDir().mkpath(downloads);
     const QString airfoil = QString::fromUtf8("profilé.txt");
-    const QString kw3013 = temp.filePath("sim/airfoils/kw3013.txt");
-    ASSERT_TRUE(QFile::copy(kw3013, downloads + "/" + airfoil));
-    ASSERT_TRUE(QFile::copy(kw3013, temp.filePath("sim/airfoils/") + airfoil));
+    const QString pipit = temp.filePath("sim/airfoils/pipit.txt");
+    ASSERT_TRUE(QFile::copy(pipit, downloads + "/" + airfoil));
+    ASSERT_TRUE(QFile::copy(pipit, temp.filePath("sim/airfoils/") + airfoil));
 
     frame->action(CMainFrame::New)->trigger();
     CKeshDoc* doc = frame->activeDocument();
@@ -263,8 +263,8 @@ TEST_F(EndToEnd, accentedAirfoilDirectoryAndGliderNameSaveAndReopenFromTheRecent
     typeInto(wing.weightField(), "0,35");
     QTest::mouseClick(wing.addButton(), Qt::LeftButton);
     typeCell(*wing.grid(), 1, 1, "0,22");
-    typeInto(page<CStabPage>(CParamBarDlg::Stab).foilField(), "kw0009.txt");
-    typeInto(page<CFinPage>(CParamBarDlg::Fin).foilField(), "kw0009.txt");
+    typeInto(page<CStabPage>(CParamBarDlg::Stab).foilField(), "tail8.txt");
+    typeInto(page<CFinPage>(CParamBarDlg::Fin).foilField(), "tail8.txt");
     QTest::mouseClick(frame->paramBar()->applyButton(), Qt::LeftButton);
     EXPECT_TRUE(prompts.messages().isEmpty()) << prompts.messages().value(0).text.toStdString();
     EXPECT_EQ(wing.foilField()->text(), airfoil);
@@ -310,7 +310,7 @@ TEST_F(EndToEnd, aNewGlidersFinIsDrawnAfterAddAndApply) {
     view->setViewMode(ViewLeft);
 
     auto& fin = page<CFinPage>(CParamBarDlg::Fin);
-    typeInto(fin.foilField(), "kw0009.txt");
+    typeInto(fin.foilField(), "tail8.txt");
     QTest::mouseClick(fin.addButton(), Qt::LeftButton);
     typeCell(*fin.grid(), 1, 1, "0.3");
     typeCell(*fin.grid(), 1, 2, "0.2");

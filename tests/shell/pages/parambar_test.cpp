@@ -46,11 +46,11 @@ TEST_F(ParamBarTest, SixTabsWithImagesAndTheStripAtTheBottom) {
 }
 
 TEST_F(ParamBarTest, GeneralPageShowsNameFileFoilAndTotalsReadOnly) {
-    CKeshDoc* document = frame->openFile(sampleGlider("Ariel15"));
+    CKeshDoc* document = frame->openFile(sampleGlider("Harle"));
     ASSERT_NE(document, nullptr);
     const Glider& glider = document->glider();
-    EXPECT_EQ(general().nameField()->text(), QStringLiteral("Ariel15"));
-    EXPECT_EQ(general().fileField()->text(), QStringLiteral("Ariel15.gli"));
+    EXPECT_EQ(general().nameField()->text(), QStringLiteral("Harle"));
+    EXPECT_EQ(general().fileField()->text(), QStringLiteral("Harle.gli"));
     EXPECT_EQ(general().foilField()->text(), QString::fromStdString(glider.surfaces[0].foil.name));
     EXPECT_FALSE(general().foilField()->text().isEmpty());
     EXPECT_EQ(general().weightField()->text(),
@@ -66,22 +66,22 @@ TEST_F(ParamBarTest, GeneralPageShowsNameFileFoilAndTotalsReadOnly) {
     general().nameField()->clear();
     general().Apply();
     EXPECT_EQ(glider.name, "");
-    EXPECT_EQ(general().fileField()->text(), QStringLiteral("Ariel15.gli"));
+    EXPECT_EQ(general().fileField()->text(), QStringLiteral("Harle.gli"));
     bar().ReloadPages();
     EXPECT_EQ(general().fileField()->text(), QString());
 }
 
 TEST_F(ParamBarTest, DiversShowsTheHeldCentreAndWritesTheFileValueBack) {
-    CKeshDoc* document = frame->openFile(sampleGlider("Ariel15"));
+    CKeshDoc* document = frame->openFile(sampleGlider("Harle"));
     ASSERT_NE(document, nullptr);
-    // The file says centrum.x = 2.475; the glider holds it negated.
-    EXPECT_EQ(misc().centreField(0)->text(), QStringLiteral("-2.475"));
-    EXPECT_EQ(misc().centreField(2)->text(), QStringLiteral("0.651"));
-    EXPECT_EQ(misc().inertiaField(3)->text(), QStringLiteral("-59.8"));
+    // The file says centrum.x = 0.651; the glider holds it negated.
+    EXPECT_EQ(misc().centreField(0)->text(), QStringLiteral("-0.651"));
+    EXPECT_EQ(misc().centreField(2)->text(), QStringLiteral("0.088"));
+    EXPECT_EQ(misc().inertiaField(3)->text(), QStringLiteral("0.018"));
     EXPECT_TRUE(misc().Apply());
     EXPECT_FALSE(document->isModified());
     const std::string text = gliderFileText(document->glider());
-    EXPECT_NE(text.find("centrum.x = \"2.475\""), std::string::npos);
+    EXPECT_NE(text.find("centrum.x = \"0.651\""), std::string::npos);
 
     misc().inertiaField(0)->setText(QStringLiteral("2800.5"));
     EXPECT_TRUE(misc().Apply());
@@ -121,7 +121,7 @@ TEST_F(ParamBarTest, ApplyingUntouchedSamplesChangesNothingAndSavesTheSameBytes)
 }
 
 TEST_F(ParamBarTest, ABadNumberStopsItsPageOnlyAndKeepsThatPagesValues) {
-    CKeshDoc* document = frame->openFile(sampleGlider("Ariel15"));
+    CKeshDoc* document = frame->openFile(sampleGlider("Harle"));
     ASSERT_NE(document, nullptr);
     const Glider before = document->glider();
     general().nameField()->setText(QStringLiteral("Renamed"));
@@ -139,7 +139,7 @@ TEST_F(ParamBarTest, ABadNumberStopsItsPageOnlyAndKeepsThatPagesValues) {
 }
 
 TEST_F(ParamBarTest, ARefusedFieldOnAHiddenPageComesForwardHighlightedBeforeItsMessage) {
-    ASSERT_NE(frame->openFile(sampleGlider("Ariel15")), nullptr);
+    ASSERT_NE(frame->openFile(sampleGlider("Harle")), nullptr);
     auto* wing = static_cast<CSurfacePage*>(bar().page(CParamBarDlg::Wing));
     wing->weightField()->setText(QStringLiteral("lourd"));
     QWidget* pageShown = nullptr;
@@ -155,7 +155,7 @@ TEST_F(ParamBarTest, ARefusedFieldOnAHiddenPageComesForwardHighlightedBeforeItsM
 }
 
 TEST_F(ParamBarTest, TheNameIsWindows1252AndACharacterItCannotHoldIsRefused) {
-    CKeshDoc* document = frame->openFile(sampleGlider("Ariel15"));
+    CKeshDoc* document = frame->openFile(sampleGlider("Harle"));
     ASSERT_NE(document, nullptr);
     general().nameField()->setText(QString::fromUtf8("Hélios Œuvre"));
     ASSERT_TRUE(general().Apply());
@@ -177,7 +177,7 @@ TEST_F(ParamBarTest, TheNameIsWindows1252AndACharacterItCannotHoldIsRefused) {
 }
 
 TEST_F(ParamBarTest, APageFailingEarlierDoesNotStopTheFollowingPages) {
-    CKeshDoc* document = frame->openFile(sampleGlider("Ariel15"));
+    CKeshDoc* document = frame->openFile(sampleGlider("Harle"));
     ASSERT_NE(document, nullptr);
     const Vec3f wingBefore = document->glider().surfaces[0].position;
     auto* wing = static_cast<CSurfacePage*>(bar().page(CParamBarDlg::Wing));
@@ -192,7 +192,7 @@ TEST_F(ParamBarTest, APageFailingEarlierDoesNotStopTheFollowingPages) {
 }
 
 TEST_F(ParamBarTest, EnterAppliesOnlyThePageItIsPressedIn) {
-    CKeshDoc* document = frame->openFile(sampleGlider("Ariel15"));
+    CKeshDoc* document = frame->openFile(sampleGlider("Harle"));
     ASSERT_NE(document, nullptr);
     general().nameField()->setText(QStringLiteral("NotYet"));
     misc().centreField(2)->setText(QStringLiteral("0.7"));
@@ -200,7 +200,7 @@ TEST_F(ParamBarTest, EnterAppliesOnlyThePageItIsPressedIn) {
     QTest::keyClick(misc().centreField(2), Qt::Key_Return);
     EXPECT_FLOAT_EQ(document->glider().centrum[2], 0.7f);
     EXPECT_DOUBLE_EQ(document->glider().inertia[1], 450.0);
-    EXPECT_EQ(document->glider().name, "Ariel15");
+    EXPECT_EQ(document->glider().name, "Harle");
 
     QTest::keyClick(general().nameField(), Qt::Key_Enter);
     EXPECT_EQ(document->glider().name, "NotYet");
@@ -232,7 +232,7 @@ TEST_F(ParamBarTest, NomenclatureWithoutADocumentSaysSo) {
 }
 
 TEST_F(ParamBarTest, NomenclatureWritesTheHeldNameInTheWorkingDirectoryAndOpensIt) {
-    ASSERT_NE(frame->openFile(sampleGlider("Ariel15")), nullptr);
+    ASSERT_NE(frame->openFile(sampleGlider("Harle")), nullptr);
     general().nameField()->setText(QStringLiteral("Unapplied"));
     QUrl openedUrl;
     general().setSheetOpener([&](const QUrl& url) { openedUrl = url; });
@@ -246,12 +246,12 @@ TEST_F(ParamBarTest, NomenclatureWritesTheHeldNameInTheWorkingDirectoryAndOpensI
     QFile file(sheet);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
-    EXPECT_TRUE(text.contains("<TITLE> glider : Ariel15</TITLE>"));
+    EXPECT_TRUE(text.contains("<TITLE> glider : Harle</TITLE>"));
     EXPECT_FALSE(text.contains("Unapplied"));
 }
 
 TEST_F(ParamBarTest, ASheetThatCannotBeWrittenIsReportedAndNotOpened) {
-    ASSERT_NE(frame->openFile(sampleGlider("Ariel15")), nullptr);
+    ASSERT_NE(frame->openFile(sampleGlider("Harle")), nullptr);
     QDir(temp.path()).mkdir(QStringLiteral("doc.html"));
     bool opened = false;
     general().setSheetOpener([&](const QUrl&) { opened = true; });

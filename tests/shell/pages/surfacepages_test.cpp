@@ -306,21 +306,21 @@ TEST_F(FinPageTest, panesStandUprightWhateverTheGrid) {
 }
 
 TEST_F(FinPageTest, browseShowsTheChosenPaths) {
-    source.scripted.openAnswers = {"/somewhere/airfoils/kw0009.txt", "/tex/fin.raw"};
+    source.scripted.openAnswers = {"/somewhere/airfoils/tail8.txt", "/tex/fin.raw"};
     page.browseFoil();
     page.browseTexture();
     ASSERT_EQ(source.scripted.shown.size(), 2);
     EXPECT_EQ(source.scripted.shown[0].filter, "Airfoil Files (*.txt);;All Files (*.*)");
     EXPECT_EQ(source.scripted.shown[0].proposedName, "*.txt");
     EXPECT_EQ(source.scripted.shown[1].filter, "Texture Files (*.raw);;All Files (*.*)");
-    EXPECT_EQ(page.foilField()->text(), "/somewhere/airfoils/kw0009.txt");
+    EXPECT_EQ(page.foilField()->text(), "/somewhere/airfoils/tail8.txt");
     EXPECT_EQ(page.textureField()->text(), "/tex/fin.raw");
     ASSERT_TRUE(page.Apply());
     EXPECT_EQ(glider().surfaces[Fin].texturePath, "/tex/fin.raw");
 }
 
 TEST_F(WingPageTest, aNewAirfoilReplacesTheLoadedOne) {
-    const std::string sample = KESH_SOURCE_DIR "/sample/airfoils/kw3013.txt";
+    const std::string sample = KESH_SOURCE_DIR "/sample/airfoils/pipit.txt";
     glider().surfaces[WingLeft].foil.foilFilename = "old.txt";
     glider().surfaces[WingLeft].foil.name = "old";
     page.Load();
@@ -329,11 +329,11 @@ TEST_F(WingPageTest, aNewAirfoilReplacesTheLoadedOne) {
     EXPECT_TRUE(source.scripted.shown.isEmpty());
     for (int slot : {WingLeft, WingRight}) {
         const Foil& foil = glider().surfaces[slot].foil;
-        EXPECT_EQ(foil.foilFilename, "kw3013.txt");
+        EXPECT_EQ(foil.foilFilename, "pipit.txt");
         EXPECT_EQ(foil.foilPath, sample);
         EXPECT_FALSE(foil.points.empty());
     }
-    EXPECT_EQ(page.foilField()->text(), "kw3013.txt");
+    EXPECT_EQ(page.foilField()->text(), "pipit.txt");
 }
 
 TEST_F(WingPageTest, anUnreadableAirfoilIsReportedAndTheFoilStays) {
