@@ -272,26 +272,21 @@ void CMainFrame::updateEditCommands() {
 }
 
 void CMainFrame::editFocused(Command command) {
-    QWidget* focused = QApplication::focusWidget();
-    if (auto* field = qobject_cast<QLineEdit*>(focused)) {
+    const auto run = [command](auto* target) {
         if (command == Cut)
-            field->cut();
+            target->cut();
         else if (command == Copy)
-            field->copy();
+            target->copy();
         else
-            field->paste();
-        return;
-    }
+            target->paste();
+    };
+    QWidget* focused = QApplication::focusWidget();
+    if (auto* field = qobject_cast<QLineEdit*>(focused))
+        return run(field);
+    // The grid's own editor is a field of its own; otherwise the focus is in the grid.
     for (QWidget* widget = focused; widget; widget = widget->parentWidget())
-        if (auto* grid = qobject_cast<CGridCtrl*>(widget)) {
-            if (command == Cut)
-                grid->cut();
-            else if (command == Copy)
-                grid->copy();
-            else
-                grid->paste();
-            return;
-        }
+        if (auto* grid = qobject_cast<CGridCtrl*>(widget))
+            return run(grid);
 }
 
 void CMainFrame::createMenus() {

@@ -25,7 +25,7 @@ protected:
     void SetUp() override {
         ShellFixture::SetUp();
         showFrame();
-        doc = frame->openFile(copyOfSample(QStringLiteral("Ariel15")));
+        doc = frame->openFile(copyOfSample(QStringLiteral("Pipit")));
         ASSERT_NE(doc, nullptr);
         waitForViews();
     }
@@ -151,7 +151,7 @@ TEST_F(FoilReadTest, aVisibilityChangeReadsNoAirfoilFile) {
     setSimulatorDirectory(sim.string());
     showFrame();
     CKeshDoc* doc =
-        frame->openFile(QString::fromStdString((sim / "gliders/Ariel15/Ariel15.gli").string()));
+        frame->openFile(QString::fromStdString((sim / "gliders/Pipit/Pipit.gli").string()));
     ASSERT_NE(doc, nullptr);
     waitForViews();
     const Foil held = doc->glider().surfaces[WingLeft].foil;
