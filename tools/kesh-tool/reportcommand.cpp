@@ -2,6 +2,7 @@
 #include "model/errors.h"
 #include "shell/report/gliderreport.h"
 #include "toolargs.h"
+#include "tools/keeplibrariesloaded.h"
 
 #include <QApplication>
 #include <QFile>
@@ -37,5 +38,7 @@ int runReport(const std::vector<std::string>& args) {
     char name[] = "kesh-tool";
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
-    return writeReport(glider, parsed.option("-o"));
+    const int status = writeReport(glider, parsed.option("-o"));
+    keepLibrariesLoaded();
+    return status;
 }
