@@ -114,12 +114,17 @@ private:
     float chord_ = 0;
 };
 
+bool openOrSkip(Editor& editor, benchmark::State& state) {
+    if (editor.open())
+        return true;
+    state.SkipWithError("the largest glider did not open in four views");
+    return false;
+}
+
 void BM_ApplyChordFourViews(benchmark::State& state) {
     Editor editor;
-    if (!editor.open()) {
-        state.SkipWithError("the largest glider did not open in four views");
+    if (!openOrSkip(editor, state))
         return;
-    }
     for (auto _ : state) {
         state.PauseTiming();
         editor.typeChord();
@@ -135,10 +140,8 @@ BENCHMARK(BM_ApplyChordFourViews)->Unit(benchmark::kMillisecond)->UseRealTime();
 // The floor under the figures above: the four views redrawn with nothing changed.
 void BM_RedrawFourViews(benchmark::State& state) {
     Editor editor;
-    if (!editor.open()) {
-        state.SkipWithError("the largest glider did not open in four views");
+    if (!openOrSkip(editor, state))
         return;
-    }
     for (auto _ : state)
         if (!editor.repainted([&] { editor.redrawOnly(); })) {
             state.SkipWithError("the views did not repaint");
@@ -150,10 +153,8 @@ BENCHMARK(BM_RedrawFourViews)->Unit(benchmark::kMillisecond)->UseRealTime();
 // Undo (redo = false) or redo of an Apply of one chord, to all four views repainted.
 void undoOrRedo(benchmark::State& state, bool redo) {
     Editor editor;
-    if (!editor.open()) {
-        state.SkipWithError("the largest glider did not open in four views");
+    if (!openOrSkip(editor, state))
         return;
-    }
     for (auto _ : state) {
         state.PauseTiming();
         editor.typeChord();
