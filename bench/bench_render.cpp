@@ -2,6 +2,7 @@
 // offscreen context. Run under Xvfb.
 #include "bench/largestglider.h"
 #include "render/drawing.h"
+#include "render/glidergl.h"
 #include "render/gliderrenderer.h"
 #include "render/offscreenframe.h"
 
@@ -20,12 +21,13 @@ void BM_BuildDisplayList(benchmark::State& state) {
         return;
     }
     Glider glider = largestGlider();
-    prepareGlider(glider);
+    GliderGl gl;
+    prepareGlider(glider, gl);
     for (auto _ : state) {
-        buildDisplayList(glider);
+        buildDisplayList(glider, gl);
         glFinish();
     }
-    releaseGliderGl(glider);
+    releaseGliderGl(gl);
 }
 BENCHMARK(BM_BuildDisplayList)->Unit(benchmark::kMillisecond);
 
@@ -36,11 +38,12 @@ void BM_PrepareGlider(benchmark::State& state) {
         return;
     }
     Glider glider = largestGlider();
+    GliderGl gl;
     for (auto _ : state) {
-        prepareGlider(glider);
+        prepareGlider(glider, gl);
         glFinish();
     }
-    releaseGliderGl(glider);
+    releaseGliderGl(gl);
 }
 BENCHMARK(BM_PrepareGlider)->Unit(benchmark::kMillisecond);
 
@@ -51,15 +54,16 @@ void BM_DrawFrame(benchmark::State& state) {
         return;
     }
     Glider glider = largestGlider();
+    GliderGl gl;
     GliderRenderer renderer;
     renderer.zoom = 14;
     renderer.rotX = -60;
     renderer.rotZ = 30;
     renderer.resize(kFrame.width(), kFrame.height());
-    renderer.paint(&glider); // first paint prepares
+    renderer.paint(&glider, gl); // first paint prepares
     for (auto _ : state)
-        renderer.paint(&glider); // ends in glFinish
-    releaseGliderGl(glider);
+        renderer.paint(&glider, gl); // ends in glFinish
+    releaseGliderGl(gl);
 }
 BENCHMARK(BM_DrawFrame)->Unit(benchmark::kMillisecond);
 

@@ -5,7 +5,6 @@ void Body::clear() {
     color = {0, 0, 0};
     weight = 0;
     texturePath.clear();
-    hasTexture = 0;
 }
 
 void Body::insertSection(int index) {

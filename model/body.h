@@ -17,9 +17,7 @@ struct BodySection {
 struct Body {
     Color color{0, 0, 0};
     std::vector<BodySection> sections;
-    int textureId = -1;
     std::string texturePath;
-    int hasTexture = 0;
     int useTexture = 1;
     float weight = 0;
 

@@ -21,7 +21,6 @@ public:
     std::array<double, 4> inertia{0, 0, 0, 0}; // xx, yy, zz, xz
     std::array<Surface, kSlots> surfaces;
     Body body;
-    int displayList = -1;
 
     void markNew() { valid = 1; }
     // Clears every surface (keeping its slot and side) and the body.

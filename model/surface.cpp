@@ -5,8 +5,7 @@
 #include <cmath>
 
 Surface::Surface(const Surface& other)
-    : slot(other.slot), side(other.side), textureId(other.textureId),
-      texturePath(other.texturePath), hasTexture(other.hasTexture), position(other.position),
+    : slot(other.slot), side(other.side), texturePath(other.texturePath), position(other.position),
       calage(other.calage), areaSum(other.areaSum), spanSum(other.spanSum), foil(other.foil),
       weight(other.weight), panes_(other.panes_) {
     repointFoil();
@@ -21,8 +20,7 @@ Surface& Surface::operator=(const Surface& other) {
 }
 
 Surface::Surface(Surface&& other) noexcept
-    : slot(other.slot), side(other.side), textureId(other.textureId),
-      texturePath(std::move(other.texturePath)), hasTexture(other.hasTexture),
+    : slot(other.slot), side(other.side), texturePath(std::move(other.texturePath)),
       position(other.position), calage(other.calage), areaSum(other.areaSum),
       spanSum(other.spanSum), foil(std::move(other.foil)), weight(other.weight),
       panes_(std::move(other.panes_)) {
@@ -32,9 +30,7 @@ Surface::Surface(Surface&& other) noexcept
 Surface& Surface::operator=(Surface&& other) noexcept {
     slot = other.slot;
     side = other.side;
-    textureId = other.textureId;
     texturePath = std::move(other.texturePath);
-    hasTexture = other.hasTexture;
     position = other.position;
     calage = other.calage;
     areaSum = other.areaSum;
@@ -59,7 +55,6 @@ void Surface::clear() {
     areaSum = 0;
     spanSum = 0;
     texturePath.clear();
-    hasTexture = 0;
 }
 
 void Surface::appendPane(const Pane& pane) {

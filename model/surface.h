@@ -29,9 +29,7 @@ public:
 
     int slot = 0;
     int side = -1;
-    int textureId = -1;
     std::string texturePath;
-    int hasTexture = 0;
     Vec3f position{0, 0, 0}; // root of the first pane, file frame
     float calage = 0;        // incidence, radians
     float areaSum = 0;
@@ -44,8 +42,7 @@ public:
     Pane& pane(int index) { return panes_.at(index); }
     const Pane& pane(int index) const { return panes_.at(index); }
 
-    // Empties the surface before a file is read into it. The texture object, if any,
-    // is the renderer's to release.
+    // Empties the surface before a file is read into it.
     void clear();
     // Appends a pane read from a file; the caller keeps npart within kMaxPanes.
     void appendPane(const Pane& pane);

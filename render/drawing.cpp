@@ -2,6 +2,7 @@
 
 #include "formats/foilfile.h"
 #include "geometry.h"
+#include "glidergl.h"
 #include "listplan.h"
 #include "model/glider.h"
 #include "texture.h"
@@ -34,25 +35,26 @@ template <typename Draw> void drawWithTexture(bool textured, int textureId, Draw
     glPopAttrib();
 }
 
-void drawPart(const Glider& glider, int part) {
+void drawPart(const Glider& glider, const GliderGl& gl, int part) {
     if (part == ListPlan::kBodyPart)
-        drawBody(glider.body);
+        drawBody(glider.body, gl.body);
     else
-        drawSurface(glider.surfaces[part]);
+        drawSurface(glider.surfaces[part], gl.surfaces[part]);
 }
 
-void compileList(Glider& glider, const ListPlan& plan) {
-    glider.displayList = static_cast<int>(glGenLists(1));
-    glNewList(static_cast<GLuint>(glider.displayList), GL_COMPILE);
+void compileList(const Glider& glider, GliderGl& gl, const ListPlan& plan) {
+    gl.displayList = static_cast<int>(glGenLists(1));
+    glNewList(static_cast<GLuint>(gl.displayList), GL_COMPILE);
     glTranslatef(plan.translation[0], plan.translation[1], plan.translation[2]);
     for (int part : plan.parts)
-        drawPart(glider, part);
+        drawPart(glider, gl, part);
     glEndList();
 }
 
-void deleteList(Glider& glider) {
-    if (glider.displayList != -1)
-        glDeleteLists(static_cast<GLuint>(glider.displayList), 1);
+void deleteList(GliderGl& gl) {
+    if (gl.displayList != -1)
+        glDeleteLists(static_cast<GLuint>(gl.displayList), 1);
+    gl.displayList = -1;
 }
 
 } // namespace
@@ -77,17 +79,18 @@ void drawPane(const Pane& pane, int textured, float spanSum) {
     glPopMatrix();
 }
 
-void drawSurface(const Surface& surface) {
-    drawWithTexture(surface.hasTexture != 0, surface.textureId, [&] {
+void drawSurface(const Surface& surface, const PartGl& gl) {
+    drawWithTexture(gl.hasTexture != 0, gl.textureId, [&] {
         for (const Pane& pane : surface.panes())
-            drawPane(pane, surface.hasTexture, surface.spanSum);
+            drawPane(pane, gl.hasTexture, surface.spanSum);
     });
 }
 
-void drawBody(const Body& body) {
+void drawBody(const Body& body, const PartGl& gl) {
     glColor3fv(body.color.data());
-    drawWithTexture(body.useTexture && body.hasTexture, body.textureId, [&] {
-        for (const std::vector<Vertex>& strip : bodyStrips(body)) {
+    const bool textured = body.useTexture && gl.hasTexture;
+    drawWithTexture(textured, gl.textureId, [&] {
+        for (const std::vector<Vertex>& strip : bodyStrips(body, textured)) {
             glBegin(GL_TRIANGLE_STRIP);
             for (const Vertex& v : strip) {
                 glNormal3f(v.normal[0], v.normal[1], v.normal[2]);
@@ -98,45 +101,44 @@ void drawBody(const Body& body) {
     });
 }
 
-void prepareGlider(Glider& glider) {
-    for (Surface& surface : glider.surfaces) {
-        loadTexture(surface);
+void prepareGlider(Glider& glider, GliderGl& gl) {
+    for (int slot = 0; slot < Glider::kSlots; ++slot) {
+        Surface& surface = glider.surfaces[slot];
+        loadTexture(surface, gl.surfaces[slot]);
         surface.computePaneValues();
         surface.sumPanes();
     }
-    loadTexture(glider.body);
-    buildDisplayList(glider);
+    loadTexture(glider.body, gl.body);
+    buildDisplayList(glider, gl);
 }
 
-void buildDisplayList(Glider& glider) {
-    deleteList(glider);
-    compileList(glider, fullListPlan(glider));
+void buildDisplayList(const Glider& glider, GliderGl& gl) {
+    deleteList(gl);
+    compileList(glider, gl, fullListPlan(glider));
 }
 
-void rebuildDisplayList(Glider& glider, int visibility, const FoilLoader& loadFoil) {
-    deleteList(glider);
-    glider.displayList = -1;
+void rebuildDisplayList(Glider& glider, GliderGl& gl, int visibility, const FoilLoader& loadFoil) {
+    deleteList(gl);
     const RederiveResult result = rederiveGlider(glider, loadFoil);
-    compileList(glider, maskedListPlan(glider, visibility, result));
+    compileList(glider, gl, maskedListPlan(glider, visibility, result));
 }
 
-void rebuildDisplayList(Glider& glider, int visibility) {
-    rebuildDisplayList(glider, visibility, FoilLoader(loadFoilOnce));
+void rebuildDisplayList(Glider& glider, GliderGl& gl, int visibility) {
+    rebuildDisplayList(glider, gl, visibility, FoilLoader(loadFoilOnce));
 }
 
-void callDisplayList(const Glider& glider) {
-    if (glider.displayList != -1)
-        glCallList(static_cast<GLuint>(glider.displayList));
+void callDisplayList(const GliderGl& gl) {
+    if (gl.displayList != -1)
+        glCallList(static_cast<GLuint>(gl.displayList));
 }
 
-bool isGliderPrepared(const Glider& glider) {
-    return glider.displayList != -1 && glIsList(static_cast<GLuint>(glider.displayList));
+bool isGliderPrepared(const GliderGl& gl) {
+    return gl.displayList != -1 && glIsList(static_cast<GLuint>(gl.displayList));
 }
 
-void releaseGliderGl(Glider& glider) {
-    deleteList(glider);
-    glider.displayList = -1;
-    for (Surface& surface : glider.surfaces)
-        releaseTexture(surface);
-    releaseTexture(glider.body);
+void releaseGliderGl(GliderGl& gl) {
+    deleteList(gl);
+    for (PartGl& part : gl.surfaces)
+        releaseTexture(part);
+    releaseTexture(gl.body);
 }

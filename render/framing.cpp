@@ -44,7 +44,7 @@ std::vector<Vec3f> gliderPoints(const Glider& glider, int visibility) {
     std::vector<Vec3f> points;
     for (int part : plan.parts) {
         if (part == ListPlan::kBodyPart) {
-            for (const std::vector<Vertex>& strip : bodyStrips(glider.body))
+            for (const std::vector<Vertex>& strip : bodyStrips(glider.body, false))
                 for (const Vertex& v : strip)
                     points.push_back({v.position[0] + shift[0], v.position[1] + shift[1],
                                       v.position[2] + shift[2]});

@@ -120,12 +120,11 @@ PaneStrip paneStrip(const Pane& pane, bool textured, float spanSum) {
     return strip;
 }
 
-std::vector<std::vector<Vertex>> bodyStrips(const Body& body) {
+std::vector<std::vector<Vertex>> bodyStrips(const Body& body, bool textured) {
     std::vector<std::vector<Vertex>> strips;
     const std::size_t m = body.sections.size();
     if (m < 2)
         return strips;
-    const bool textured = body.useTexture && body.hasTexture;
     const double last = double(m - 1);
 
     strips.reserve(m - 1);

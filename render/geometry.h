@@ -32,5 +32,6 @@ struct PaneStrip {
 // when `textured`; `spanSum` is the surface's span total they are spread over.
 PaneStrip paneStrip(const Pane& pane, bool textured, float spanSum);
 
-// The body as one strip of 18 vertices per pair of consecutive sections.
-std::vector<std::vector<Vertex>> bodyStrips(const Body& body);
+// The body as one strip of 18 vertices per pair of consecutive sections, with texture
+// coordinates when `textured`.
+std::vector<std::vector<Vertex>> bodyStrips(const Body& body, bool textured);

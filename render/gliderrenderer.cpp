@@ -26,11 +26,11 @@ void GliderRenderer::setClientSize(int width, int height) {
     height_ = height;
 }
 
-void GliderRenderer::paint(Glider* glider, int visibility) {
+void GliderRenderer::paint(Glider* glider, GliderGl& gl, int visibility) {
     if (glider == nullptr || !glider->valid)
         return;
     if (!glReady_)
-        firstPaint(*glider, visibility);
+        firstPaint(*glider, gl, visibility);
     if (farPlane() != far_)
         applyProjection();
 
@@ -41,12 +41,12 @@ void GliderRenderer::paint(Glider* glider, int visibility) {
     glTranslatef(panX, panY, -zoom);
     applyCamera();
     drawAxes();
-    callDisplayList(*glider);
+    callDisplayList(gl);
     glPopMatrix();
     glFinish();
 }
 
-void GliderRenderer::firstPaint(Glider& glider, int visibility) {
+void GliderRenderer::firstPaint(Glider& glider, GliderGl& gl, int visibility) {
     glClearColor(1, 1, 1, 1);
     glClearDepth(1.0);
     glEnable(GL_DEPTH_TEST);
@@ -60,9 +60,9 @@ void GliderRenderer::firstPaint(Glider& glider, int visibility) {
     applyTexture(textured_ ? 1 : 0);
     // Views of one glider share its list and textures, and a new view prepares them again
     // so that it shows what changed since: a texture chosen in a page, panes added.
-    prepareGlider(glider);
+    prepareGlider(glider, gl);
     if (visibility != kShowAll)
-        rebuildDisplayList(glider, visibility);
+        rebuildDisplayList(glider, gl, visibility);
     glReady_ = true;
 }
 

@@ -4,6 +4,7 @@
 #include "geometry.h"
 
 class Glider;
+struct GliderGl;
 
 // Camera presets of a view.
 enum ViewMode { ViewLeft = 0, ViewFront = 1, ViewTop = 2, ViewFree = 3 };
@@ -38,9 +39,9 @@ public:
     void contextRecreated() { glReady_ = false; }
 
     // Draws one frame; nothing while the glider is missing or not valid. The first frame
-    // sets up the context and prepares the glider again, its list then holding the parts
-    // the visibility mask shows.
-    void paint(Glider* glider, int visibility = kShowAll);
+    // sets up the context and prepares the glider again into `gl`, its list then holding
+    // the parts the visibility mask shows.
+    void paint(Glider* glider, GliderGl& gl, int visibility = kShowAll);
     // Viewport only: the projection stays as the first paint set it. True when the view
     // shrank and needs a repaint.
     bool resize(int width, int height);
@@ -71,7 +72,7 @@ public:
     Vec3f turned(const Vec3f& point) const;
 
 private:
-    void firstPaint(Glider& glider, int visibility);
+    void firstPaint(Glider& glider, GliderGl& gl, int visibility);
     void applyCamera() const;
     void drawAxes() const;
     // 20 m from the eye, or as far beyond the rotation centre as at the slider's farthest.

@@ -3,6 +3,7 @@
 #include "drawing.h"
 #include "formats/diskpath.h"
 #include "formats/foilfile.h"
+#include "glidergl.h"
 #include "gliderrenderer.h"
 #include "listplan.h"
 #include "model/glider.h"
@@ -14,8 +15,8 @@
 #include <QOpenGLContext>
 #include <QWheelEvent>
 
-CMyglView::CMyglView(Glider* glider, DisplaySettings* settings, QWidget* parent)
-    : QOpenGLWidget(parent), glider_(glider), settings_(settings),
+CMyglView::CMyglView(Glider* glider, GliderGl* gl, DisplaySettings* settings, QWidget* parent)
+    : QOpenGLWidget(parent), glider_(glider), gl_(gl), settings_(settings),
       renderer_(std::make_unique<GliderRenderer>()) {
     setFormat(viewSurfaceFormat());
     setFocusPolicy(Qt::StrongFocus);
@@ -79,7 +80,7 @@ void CMyglView::paintEvent(QPaintEvent* event) {
 void CMyglView::paintGL() {
     if (!hasContext_)
         return;
-    renderer_->paint(glider_, settings_->visibility);
+    renderer_->paint(glider_, *gl_, settings_->visibility);
 }
 
 void CMyglView::resizeGL(int width, int height) {
@@ -116,8 +117,8 @@ void CMyglView::onUpdate(int hint) {
         applyTexture();
     if ((hint & HintRebuild) && glider_ != nullptr) {
         // Until a view has prepared the glider, its first paint compiles the whole list.
-        if (makeViewCurrent() && isGliderPrepared(*glider_))
-            rebuildDisplayList(*glider_, settings_->visibility);
+        if (makeViewCurrent() && isGliderPrepared(*gl_))
+            rebuildDisplayList(*glider_, *gl_, settings_->visibility);
         else
             rederiveGlider(*glider_, FoilLoader(loadFoilOnce));
     }

@@ -10,6 +10,7 @@
 
 class Glider;
 class GliderRenderer;
+struct GliderGl;
 
 // A document window's 3D view of one glider. The drawing lives in GliderRenderer; this
 // widget owns one, gives it a context and forwards paint, resize, mouse and update hints.
@@ -20,8 +21,9 @@ public:
     static constexpr int kToggleFillCommand = 32776;
     static constexpr int kToggleTextureCommand = 32777;
 
-    // The glider and the settings belong to the document and outlive the view.
-    CMyglView(Glider* glider, DisplaySettings* settings, QWidget* parent = nullptr);
+    // The glider, its OpenGL objects and the settings belong to the document and outlive
+    // the view.
+    CMyglView(Glider* glider, GliderGl* gl, DisplaySettings* settings, QWidget* parent = nullptr);
     ~CMyglView() override;
 
     int viewMode() const;
@@ -73,6 +75,7 @@ private:
     void reportContextFailure(const QString& message);
 
     Glider* glider_;
+    GliderGl* gl_;
     DisplaySettings* settings_;
     std::unique_ptr<GliderRenderer> renderer_;
     bool hasContext_ = false;

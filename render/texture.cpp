@@ -1,5 +1,6 @@
 #include "texture.h"
 
+#include "glidergl.h"
 #include "model/body.h"
 #include "model/surface.h"
 
@@ -30,19 +31,11 @@ int uploadTexture(const std::string& path) {
     return static_cast<int>(name);
 }
 
-void deleteTexture(int& textureId, int& hasTexture) {
-    if (hasTexture && textureId >= 0) {
-        const GLuint name = static_cast<GLuint>(textureId);
-        glDeleteTextures(1, &name);
-    }
-    hasTexture = 0;
-}
-
-void load(const std::string& path, int& textureId, int& hasTexture) {
+void load(const std::string& path, PartGl& gl) {
     const int name = uploadTexture(path);
-    hasTexture = name >= 0 ? 1 : 0;
-    if (hasTexture)
-        textureId = name;
+    gl.hasTexture = name >= 0 ? 1 : 0;
+    if (gl.hasTexture)
+        gl.textureId = name;
 }
 
 } // namespace
@@ -63,24 +56,24 @@ std::optional<std::vector<unsigned char>> readTextureFile(const std::string& pat
     return image;
 }
 
-void loadTexture(Surface& surface) {
-    deleteTexture(surface.textureId, surface.hasTexture);
-    load(surface.texturePath, surface.textureId, surface.hasTexture);
+void loadTexture(const Surface& surface, PartGl& gl) {
+    releaseTexture(gl);
+    load(surface.texturePath, gl);
 }
 
-bool loadTexture(Body& body) {
+bool loadTexture(const Body& body, PartGl& gl) {
     if (body.sections.empty())
         return false;
     // Releasing the previous object keeps repeated preparations from leaking texture memory.
-    deleteTexture(body.textureId, body.hasTexture);
-    load(body.texturePath, body.textureId, body.hasTexture);
+    releaseTexture(gl);
+    load(body.texturePath, gl);
     return true;
 }
 
-void releaseTexture(Surface& surface) {
-    deleteTexture(surface.textureId, surface.hasTexture);
-}
-
-void releaseTexture(Body& body) {
-    deleteTexture(body.textureId, body.hasTexture);
+void releaseTexture(PartGl& gl) {
+    if (gl.hasTexture && gl.textureId >= 0) {
+        const GLuint name = static_cast<GLuint>(gl.textureId);
+        glDeleteTextures(1, &name);
+    }
+    gl.hasTexture = 0;
 }

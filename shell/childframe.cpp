@@ -7,7 +7,7 @@
 
 CChildFrame::CChildFrame(CKeshDoc& document, QWidget* parent)
     : QMdiSubWindow(parent), document_(&document),
-      view_(new CMyglView(&document.glider(), &document.display())) {
+      view_(new CMyglView(&document.glider(), &document.gl(), &document.display())) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view_);
     view_->setFocusPolicy(Qt::StrongFocus);

@@ -72,16 +72,7 @@ CKeshDoc::EditScope::~EditScope() {
 }
 
 void CKeshDoc::restore(const GliderSnapshot& snapshot) {
-    Glider state = snapshot.glider();
-    // The OpenGL objects belong to the views' context, not to the state put back.
-    state.displayList = glider_.displayList;
-    for (int slot = 0; slot < Glider::kSlots; ++slot) {
-        state.surfaces[slot].textureId = glider_.surfaces[slot].textureId;
-        state.surfaces[slot].hasTexture = glider_.surfaces[slot].hasTexture;
-    }
-    state.body.textureId = glider_.body.textureId;
-    state.body.hasTexture = glider_.body.hasTexture;
-    glider_ = std::move(state);
+    glider_ = snapshot.glider();
     rebuildModel();
     updateAllViews(HintRedraw);
     emit restored();
@@ -125,8 +116,8 @@ void CKeshDoc::rebuildModel(bool rereadFoils) {
         return;
     }
     view->makeCurrent();
-    if (isGliderPrepared(glider_))
-        rebuildDisplayList(glider_, display_.visibility, loader);
+    if (isGliderPrepared(gl_))
+        rebuildDisplayList(glider_, gl_, display_.visibility, loader);
     else
         rederiveGlider(glider_, loader);
     view->doneCurrent();
@@ -140,6 +131,6 @@ void CKeshDoc::releaseGl(CMyglView* lastView) {
     if (!lastView || !lastView->isValid())
         return;
     lastView->makeCurrent();
-    releaseGliderGl(glider_);
+    releaseGliderGl(gl_);
     lastView->doneCurrent();
 }

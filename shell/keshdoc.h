@@ -2,6 +2,7 @@
 
 #include "model/glider.h"
 #include "render/displaysettings.h"
+#include "render/glidergl.h"
 
 #include <QList>
 #include <QObject>
@@ -24,6 +25,8 @@ public:
 
     Glider& glider() { return glider_; }
     const Glider& glider() const { return glider_; }
+    // The glider's OpenGL objects in the share group of its views.
+    GliderGl& gl() { return gl_; }
     DisplaySettings& display() { return display_; }
     const DisplaySettings& display() const { return display_; }
 
@@ -89,6 +92,7 @@ private:
     void reportModified();
 
     Glider glider_;
+    GliderGl gl_;
     DisplaySettings display_;
     QString title_;
     QString path_;

@@ -2,6 +2,7 @@
 
 #include "model/glider.h"
 #include "render/drawing.h"
+#include "render/glidergl.h"
 #include "render/gliderrenderer.h"
 #include "render/offscreenframe.h"
 
@@ -52,7 +53,7 @@ float zoomFor(double across, double up) {
     return float(std::clamp(d, 0.2, kFarthestZoom));
 }
 
-QImage drawView(Glider& glider, OffscreenFrame& frame, int mode, int rotX, int rotZ, float zoom) {
+QImage drawView(Glider& glider, GliderGl& gl, OffscreenFrame& frame, int mode, int rotX, int rotZ, float zoom) {
     GliderRenderer renderer;
     renderer.viewMode = mode;
     renderer.rotX = rotX;
@@ -60,7 +61,7 @@ QImage drawView(Glider& glider, OffscreenFrame& frame, int mode, int rotX, int r
     renderer.zoom = zoom;
     frame.makeCurrent();
     renderer.resize(kWidth, kHeight);
-    renderer.paint(&glider);
+    renderer.paint(&glider, gl);
     return frame.image();
 }
 
@@ -71,24 +72,18 @@ std::optional<GliderPictures> drawGliderPictures(const Glider& original) {
     if (!frame.create(QSize(kWidth, kHeight)))
         return std::nullopt;
     Glider glider = original;
-    glider.displayList = -1;
-    for (Surface& s : glider.surfaces) {
-        s.textureId = -1;
-        s.hasTexture = 0;
-    }
-    glider.body.textureId = -1;
-    glider.body.hasTexture = 0;
+    GliderGl gl;
 
     const Reach r = reachOf(glider);
     GliderPictures pictures;
     // From above with the span across the picture: the free view turned a quarter round.
-    pictures.top = drawView(glider, frame, ViewFree, 0, 90, zoomFor(r.y, r.x));
-    pictures.front = drawView(glider, frame, ViewFront, 0, 0, zoomFor(r.y, r.z));
+    pictures.top = drawView(glider, gl, frame, ViewFree, 0, 90, zoomFor(r.y, r.x));
+    pictures.front = drawView(glider, gl, frame, ViewFront, 0, 0, zoomFor(r.y, r.z));
     // The near wing points at the eye: stand back twice its reach.
     pictures.side =
-        drawView(glider, frame, ViewLeft, 0, 0,
+        drawView(glider, gl, frame, ViewLeft, 0, 0,
                  std::min(float(kFarthestZoom), std::max(zoomFor(r.x, r.z), float(2 * r.y))));
     frame.makeCurrent();
-    releaseGliderGl(glider);
+    releaseGliderGl(gl);
     return pictures;
 }

@@ -26,12 +26,10 @@ TEST(BodySections, ClearResetsEverythingButTheTextureFlagOfUse) {
     body.weight = 3;
     body.color = {1, 0, 0};
     body.texturePath = "t.raw";
-    body.hasTexture = 1;
     body.clear();
     EXPECT_TRUE(body.sections.empty());
     EXPECT_EQ(body.weight, 0);
     EXPECT_EQ(body.color, (Color{0, 0, 0}));
     EXPECT_TRUE(body.texturePath.empty());
-    EXPECT_EQ(body.hasTexture, 0);
     EXPECT_EQ(body.useTexture, 1);
 }

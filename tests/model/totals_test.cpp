@@ -22,7 +22,6 @@ TEST(GliderTotals, EmptyGliderHasNoSpanAreaOrLoading) {
     EXPECT_EQ(g.wingArea(), 0);
     EXPECT_EQ(g.wingLoading(), 0);
     EXPECT_EQ(g.valid, 0);
-    EXPECT_EQ(g.displayList, -1);
     EXPECT_EQ(g.surfaces[WingRight].side, 1);
     EXPECT_EQ(g.surfaces[Fin].side, -1);
 }

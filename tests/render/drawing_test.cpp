@@ -77,13 +77,13 @@ TEST(Drawing, ClearingAVisibilityBitRemovesExactlyThatPart) {
     scene.draw(glider);
 
     scene.makeCurrent();
-    rebuildDisplayList(glider, 255 & ~ShowWingRight, keepPoints());
+    rebuildDisplayList(glider, scene.gl, 255 & ~ShowWingRight, keepPoints());
     QImage image = scene.draw(glider);
     EXPECT_TRUE(near(pixel(image, at(-0.05, 0.15)), kWhite));
     EXPECT_TRUE(near(pixel(image, at(-0.05, -0.15)), kRed));
 
     scene.makeCurrent();
-    rebuildDisplayList(glider, 255 & ~ShowWingLeft, keepPoints());
+    rebuildDisplayList(glider, scene.gl, 255 & ~ShowWingLeft, keepPoints());
     image = scene.draw(glider);
     EXPECT_TRUE(near(pixel(image, at(-0.05, 0.15)), kRed));
     EXPECT_TRUE(near(pixel(image, at(-0.05, -0.15)), kWhite));
@@ -118,7 +118,7 @@ TEST(Drawing, WhiteTexelShowsThePartColourAndBlackTexelBlack) {
     Scene scene(kSize);
     scene.renderer.viewMode = ViewTop;
     QImage image = scene.draw(glider);
-    EXPECT_EQ(glider.surfaces[WingRight].hasTexture, 1);
+    EXPECT_EQ(scene.gl.surfaces[WingRight].hasTexture, 1);
     EXPECT_TRUE(near(pixel(image, at(-0.05, 0.15)), kRed));
     EXPECT_TRUE(near(pixel(image, at(-0.05, -0.15)), kBlack));
 
@@ -193,7 +193,7 @@ TEST(Drawing, InvalidGliderIsNotDrawnAndNotPrepared) {
     const QImage image = scene.draw(glider);
     EXPECT_TRUE(near(pixel(image, QPoint(320, 240)), kBlack));
     EXPECT_FALSE(scene.renderer.glReady());
-    EXPECT_EQ(glider.displayList, -1);
+    EXPECT_EQ(scene.gl.displayList, -1);
 }
 
 TEST(Drawing, ZeroHeightAtFirstPaintStillGivesAFinitePicture) {
@@ -202,7 +202,7 @@ TEST(Drawing, ZeroHeightAtFirstPaintStillGivesAFinitePicture) {
     Glider glider = wingGlider(kRedPart, diamond());
     scene.makeCurrent();
     scene.renderer.setClientSize(640, 0);
-    scene.renderer.paint(&glider);
+    scene.renderer.paint(&glider, scene.gl);
     scene.renderer.resize(640, 480);
     const QImage image = scene.draw(glider);
     // With a square aspect the wing is narrower on screen than at 4:3, but it is there.
@@ -223,9 +223,9 @@ TEST(Drawing, ASecondRendererInTheShareGroupPreparesTheGliderAgain) {
     glider.surfaces[WingLeft].pane(0).env *= 2;
     Scene second(kSize);
     second.renderer.viewMode = ViewTop;
-    const QImage image = second.draw(glider);
+    const QImage image = second.draw(glider, first.gl);
     EXPECT_EQ(glider.surfaces[WingLeft].spanSum, 2 * span);
-    EXPECT_EQ(glider.surfaces[WingLeft].hasTexture, 1);
+    EXPECT_EQ(first.gl.surfaces[WingLeft].hasTexture, 1);
     EXPECT_TRUE(near(pixel(image, at(-0.05, -0.15)), kBlack));
     EXPECT_TRUE(near(pixel(first.draw(glider), at(-0.05, -0.15)), kBlack)) << "one shared list";
 }

@@ -178,9 +178,8 @@ TEST(PaneStrip, UndrawablePanesGiveNoStrip) {
 
 TEST(BodyStrips, ThreeSectionsMakeTwoRingsOfEighteen) {
     Body body;
-    body.hasTexture = 1;
     body.sections = {{0, 0, 0.2f, 0.1f}, {1, 0.1f, 0.4f, 0.3f}, {3, 0.2f, 0.1f, 0.05f}};
-    const std::vector<std::vector<Vertex>> strips = bodyStrips(body);
+    const std::vector<std::vector<Vertex>> strips = bodyStrips(body, true);
 
     ASSERT_EQ(strips.size(), 2u);
     ASSERT_EQ(strips[0].size(), 18u);
@@ -211,7 +210,7 @@ TEST(BodyStrips, ThreeSectionsMakeTwoRingsOfEighteen) {
 TEST(BodyStrips, RingVerticesAreEvaluatedInDouble) {
     Body body;
     body.sections = {{0, 0.01f, 0.03f, 0.03f}, {1, 0.01f, 0.03f, 0.03f}};
-    const auto strips = bodyStrips(body);
+    const auto strips = bodyStrips(body, false);
     ASSERT_EQ(strips.size(), 1u);
     const BodySection& section = body.sections[0];
     for (int j = 0; j <= 8; ++j) {
@@ -222,25 +221,20 @@ TEST(BodyStrips, RingVerticesAreEvaluatedInDouble) {
     }
 }
 
-TEST(BodyStrips, TextureCoordinatesNeedBothFlags) {
+TEST(BodyStrips, UntexturedStripsCarryNoTextureCoordinates) {
     Body body;
     body.sections = {{0, 0, 1, 1}, {1, 0, 1, 1}};
-    body.hasTexture = 1;
-    body.useTexture = 0;
-    const auto strips = bodyStrips(body);
+    const auto strips = bodyStrips(body, false);
     for (const Vertex& v : strips.at(0))
         EXPECT_FALSE(v.hasTexCoord);
-    body.useTexture = 1;
-    body.hasTexture = 0;
-    EXPECT_FALSE(bodyStrips(body).at(0).front().hasTexCoord);
 }
 
 TEST(BodyStrips, FewerThanTwoSectionsOrNonFiniteSectionsDrawNothing) {
     Body body;
-    EXPECT_TRUE(bodyStrips(body).empty());
+    EXPECT_TRUE(bodyStrips(body, false).empty());
     body.sections = {{0, 0, 1, 1}};
-    EXPECT_TRUE(bodyStrips(body).empty());
+    EXPECT_TRUE(bodyStrips(body, false).empty());
     body.sections = {{0, 0, 1, 1}, {1, 0, std::numeric_limits<float>::infinity(), 1}, {2, 0, 1, 1}};
-    const auto strips = bodyStrips(body);
+    const auto strips = bodyStrips(body, false);
     EXPECT_TRUE(strips.empty());
 }

@@ -26,11 +26,12 @@ std::uint32_t le32(const std::vector<std::uint8_t>& b, std::size_t at) {
 
 struct Shown {
     Glider glider = wingGlider({1, 0, 0}, flatPlate());
+    GliderGl gl;
     DisplaySettings settings;
     std::unique_ptr<CMyglView> view;
 
     explicit Shown(QSize size, int mode = ViewTop) {
-        view = std::make_unique<CMyglView>(&glider, &settings);
+        view = std::make_unique<CMyglView>(&glider, &gl, &settings);
         view->setViewMode(mode);
         view->resize(size);
         view->show();
@@ -70,8 +71,9 @@ QRect extentOf(const QImage& image, Rgb colour) {
 TEST(MyglView, ShowsTheGliderItsRendererDraws) {
     const QSize size(320, 240);
     Glider glider = wingGlider({1, 0, 0}, flatPlate());
+    GliderGl gl;
     DisplaySettings settings;
-    CMyglView view(&glider, &settings);
+    CMyglView view(&glider, &gl, &settings);
     QSignalSpy failures(&view, &CMyglView::contextFailed);
     view.setViewMode(ViewTop);
     view.resize(size);
@@ -113,7 +115,7 @@ TEST(MyglView, ANewViewStartsFilledWhateverTheDocumentSays) {
     Shown shown(size);
     shown.settings.fill = 0;
     const QPoint inside = projectTop(-0.025, 0.075, 0, size);
-    CMyglView second(&shown.glider, &shown.settings);
+    CMyglView second(&shown.glider, &shown.gl, &shown.settings);
     second.setViewMode(ViewTop);
     second.resize(size);
     second.show();
@@ -137,7 +139,7 @@ TEST(MyglView, ANewViewPreparesTheGliderAgainAndTheRebuildHintApplies) {
     for (int slot : {WingLeft, WingRight})
         shown.glider.surfaces[slot].texturePath = dark;
     const auto openView = [&] {
-        auto view = std::make_unique<CMyglView>(&shown.glider, &shown.settings);
+        auto view = std::make_unique<CMyglView>(&shown.glider, &shown.gl, &shown.settings);
         view->setViewMode(ViewTop);
         view->resize(size);
         view->show();
@@ -235,8 +237,9 @@ TEST(MyglView, KeyFFramesTheWholeGliderAndClearsThePan) {
     const QSize size(320, 240);
     const Rgb grey{128, 128, 128};
     Glider glider = wingGlider({128 / 255.0f, 128 / 255.0f, 128 / 255.0f}, flatPlate());
+    GliderGl gl;
     DisplaySettings settings;
-    CMyglView view(&glider, &settings);
+    CMyglView view(&glider, &gl, &settings);
     view.setViewMode(ViewTop);
     view.setZoom(10.0f);
     view.resize(size);

@@ -49,7 +49,8 @@ TEST(SampleGliders, EachFitsTheFrameAtItsZoomInTheTopFrontAndLeftPresets) {
                 const QImage image = scene.draw(glider);
                 Glider axes;
                 axes.valid = 1;
-                const QImage axesOnly = scene.draw(axes);
+                GliderGl nothing;
+                const QImage axesOnly = scene.draw(axes, nothing);
 
                 int count = 0;
                 const QRect bounds = gliderBounds(image, axesOnly, count);

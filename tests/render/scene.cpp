@@ -79,9 +79,9 @@ Scene::Scene(QSize size) : size_(size) {
     ok = frame_.create(size);
 }
 
-QImage Scene::draw(Glider& glider) {
+QImage Scene::draw(Glider& glider, GliderGl& objects) {
     frame_.makeCurrent();
     renderer.resize(size_.width(), size_.height());
-    renderer.paint(&glider);
+    renderer.paint(&glider, objects);
     return frame_.image();
 }

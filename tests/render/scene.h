@@ -3,6 +3,7 @@
 // Gliders and a drawing frame for the rendering tests.
 
 #include "model/glider.h"
+#include "render/glidergl.h"
 #include "render/gliderrenderer.h"
 #include "render/offscreenframe.h"
 
@@ -43,9 +44,12 @@ class Scene {
 public:
     explicit Scene(QSize size = QSize(640, 480));
     // Paints one frame (preparing the glider on the first) and returns it.
-    QImage draw(Glider& glider);
+    QImage draw(Glider& glider) { return draw(glider, gl); }
+    // The same with another share-group record, as a second view of one document does.
+    QImage draw(Glider& glider, GliderGl& objects);
     void makeCurrent() { frame_.makeCurrent(); }
     GliderRenderer renderer;
+    GliderGl gl;
     bool ok = false;
 
 private:

@@ -8,6 +8,7 @@
 #include "render/dib.h"
 #include "render/displaysettings.h"
 #include "render/drawing.h"
+#include "render/glidergl.h"
 #include "render/gliderrenderer.h"
 #include "render/offscreenframe.h"
 
@@ -211,14 +212,15 @@ QImage draw(Glider& glider, const RenderOptions& o, OffscreenFrame& frame) {
     renderer.rotZ = o.rotZ;
     frame.makeCurrent();
     renderer.resize(o.width, o.height);
-    renderer.paint(&glider);
+    GliderGl gl;
+    renderer.paint(&glider, gl);
     if (o.visibility != 255)
-        rebuildDisplayList(glider, o.visibility);
+        rebuildDisplayList(glider, gl, o.visibility);
     renderer.applyFill(o.fill);
     renderer.applyTexture(o.texture);
-    renderer.paint(&glider);
+    renderer.paint(&glider, gl);
     QImage image = frame.image();
-    releaseGliderGl(glider);
+    releaseGliderGl(gl);
     return image;
 }
 
