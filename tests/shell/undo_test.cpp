@@ -8,6 +8,7 @@
 #include "shell/pages/surfacepage.h"
 #include "shell/toolsbardlg.h"
 #include "shell/widgets/gridctrl.h"
+#include "tests/support/opencounter.h"
 #include "tests/support/shellfixture.h"
 
 #include <QAction>
@@ -141,34 +142,33 @@ TEST_F(UndoTest, cutCopyAndPasteActOnTheFocusedField) {
     EXPECT_EQ(field->text(), QStringLiteral("-0.25-0.25"));
 }
 
-// The sample's airfoils copied, so that one can be replaced on disk under an open glider.
+// The sample copied, so that the reads of its airfoils directory are the editor's alone.
 class FoilReadTest : public ShellFixture {};
 
-TEST_F(FoilReadTest, aVisibilityChangeReadsNoAirfoilFile) {
+TEST_F(FoilReadTest, aVisibilityChangeOrAnEditReadsNoAirfoilFile) {
     namespace fs = std::filesystem;
     const fs::path sim = fs::path(temp.path().toStdString()) / "sim";
     fs::copy(sampleDir().toStdString(), sim, fs::copy_options::recursive);
     setSimulatorDirectory(sim.string());
     showFrame();
-    CKeshDoc* doc =
-        frame->openFile(QString::fromStdString((sim / "gliders/Pipit/Pipit.gli").string()));
+    const QString file = QString::fromStdString((sim / "gliders/Pipit/Pipit.gli").string());
+    OpenCounter airfoilReads((sim / "airfoils").string());
+    ASSERT_TRUE(airfoilReads.watching());
+    CKeshDoc* doc = frame->openFile(file);
     ASSERT_NE(doc, nullptr);
     waitForViews();
-    const Foil held = doc->glider().surfaces[WingLeft].foil;
-    // Another airfoil now stands where the wing's was read from.
-    const fs::path wingFoil = held.foilPath;
-    for (const auto& entry : fs::directory_iterator(sim / "airfoils"))
-        if (entry.path().filename() != wingFoil.filename()) {
-            fs::copy_file(entry.path(), wingFoil, fs::copy_options::overwrite_existing);
-            break;
-        }
+    EXPECT_GT(airfoilReads.opens(), 0) << "opening the glider reads its airfoils";
+
     frame->toolsBar()->bodyButton()->click();
     frame->toolsBar()->bodyButton()->click();
     static_cast<CMiscPage*>(frame->paramBar()->page(CParamBarDlg::Misc))
         ->centreField(1)
         ->setText(QStringLiteral("0.03"));
     frame->paramBar()->ApplyAll();
-    EXPECT_TRUE(doc->glider().surfaces[WingLeft].foil == held);
+    frame->action(CMainFrame::Undo)->trigger();
+    frame->action(CMainFrame::Redo)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(airfoilReads.opens(), 0);
 }
 
 } // namespace
