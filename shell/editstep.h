@@ -15,8 +15,8 @@ public:
     // The glider lends its foils while it is copied and has them back unchanged.
     GliderSnapshot(Glider& glider, const GliderSnapshot* previous);
 
-    // The glider as it was, foils included.
-    Glider glider() const;
+    // Puts the state back into `glider`, copying only the foils that differ from its own.
+    void restoreInto(Glider& glider) const;
 
 private:
     Glider glider_; // foils left empty

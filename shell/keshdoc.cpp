@@ -72,7 +72,7 @@ CKeshDoc::EditScope::~EditScope() {
 }
 
 void CKeshDoc::restore(const GliderSnapshot& snapshot) {
-    glider_ = snapshot.glider();
+    snapshot.restoreInto(glider_);
     rebuildModel();
     updateAllViews(HintRedraw);
     emit restored();
