@@ -38,7 +38,8 @@ QString commandLineHelp() {
     return QString::fromUtf8(
         "Usage : kesh [--open FICHIER...]\n"
         "Éditeur de planeurs pour le simulateur Vantair.\n"
-        "Le répertoire du simulateur est le répertoire de travail.\n"
+        "Le répertoire du simulateur est le répertoire de travail ou, s'il n'a pas de\n"
+        "répertoire airfoils, celui du premier planeur ouvert qui est dans un simulateur.\n"
         "\n"
         "  --open FICHIER...  ouvre chaque fichier de planeur (.gli) comme « Ouvrir... »\n"
         "  --nosplash         démarre sans l'écran d'accueil\n"
