@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   xvfb xauth
   qt6-charts-dev qt6-svg-dev xfoil
+  desktop-file-utils appstream shared-mime-info dpkg-dev file binutils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #include "shell/keshapp.h"
 
 #include "formats/settingsstore.h"
+#include "shell/commandline.h"
 #include "shell/mainframe.h"
 #include "shell/qtuserprompts.h"
 #include "shell/widgets/splashwindow.h"
@@ -16,7 +17,8 @@ CKeshApp::CKeshApp(const QStringList& arguments)
 
 CKeshApp::CKeshApp(const QStringList& arguments, std::unique_ptr<SettingsStore> settings,
                    const QString& recoveryDirectory)
-    : settings_(std::move(settings)), prompts_(std::make_unique<QtUserPrompts>()) {
+    : settings_(std::move(settings)), prompts_(std::make_unique<QtUserPrompts>()),
+      openFiles_(parseCommandLine(arguments).openFiles) {
     CMainFrame::Options options;
     options.splash = splashAllowed(arguments);
     frame_ = std::make_unique<CMainFrame>(*settings_, *prompts_, options);
@@ -28,6 +30,8 @@ CKeshApp::~CKeshApp() = default;
 
 void CKeshApp::show() {
     frame_->showWithStoredPlacement();
+    for (const QString& path : openFiles_)
+        frame_->openFile(path);
     // After the splash, which would take the dialog's first click.
     CMainFrame* frame = frame_.get();
     if (CSplashWindow* splash = frame->splash(); splash && !splash->isFinished())

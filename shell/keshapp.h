@@ -10,7 +10,7 @@ class SettingsStore;
 // The application: the user's settings store, the Qt dialogs and the main window.
 class CKeshApp {
 public:
-    // The arguments are parsed for the splash decision only; no file named on them opens.
+    // A file named on its own is not opened; those after --open are, once the window shows.
     explicit CKeshApp(const QStringList& arguments);
     // The same on a given settings store and recovery directory (none when empty), for tests.
     CKeshApp(const QStringList& arguments, std::unique_ptr<SettingsStore> settings,
@@ -18,7 +18,8 @@ public:
     ~CKeshApp();
 
     CMainFrame& mainFrame() { return *frame_; }
-    // Shows the main window in its stored show state, then offers what a crash left.
+    // Shows the main window in its stored show state, opens the --open files, then offers
+    // what a crash left.
     void show();
 
     // Whether the command line asks for the normal start, which shows the splash window.
@@ -28,4 +29,5 @@ private:
     std::unique_ptr<SettingsStore> settings_;
     std::unique_ptr<QtUserPrompts> prompts_;
     std::unique_ptr<CMainFrame> frame_;
+    QStringList openFiles_;
 };

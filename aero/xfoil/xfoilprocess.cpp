@@ -1,22 +1,25 @@
 #include "aero/xfoil/xfoilprocess.h"
 
-#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QStringList>
 
 namespace {
 
-// The preload library beside the executable, else where the build or the install put it.
+// The build tree keeps the install's layout relative to a common top: an installed program
+// finds the library under bin/.., one in the build tree a few levels up. No absolute path is
+// built in, so the install can be moved.
+constexpr int kSearchLevels = 4;
+
+// The preload library under the nearest directory, from the program's own upwards, that has it.
 QString noFpeLibrary() {
-    QStringList candidates;
-    if (QCoreApplication::instance())
-        candidates << QCoreApplication::applicationDirPath() + "/" +
-                          QFileInfo(QStringLiteral(KESH_NOFPE_BUILD_PATH)).fileName();
-    candidates << QStringLiteral(KESH_NOFPE_BUILD_PATH) << QStringLiteral(KESH_NOFPE_INSTALL_PATH);
-    for (const QString& path : candidates) {
-        if (QFileInfo(path).isFile())
-            return path;
+    QDir dir = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).dir();
+    for (int level = 0; level <= kSearchLevels; ++level) {
+        const QString candidate = dir.filePath(QStringLiteral(KESH_NOFPE_LIBRARY));
+        if (QFileInfo(candidate).isFile())
+            return candidate;
+        if (!dir.cdUp())
+            break;
     }
     return {};
 }
