@@ -1,23 +1,25 @@
 #include "aero/unavailable.h"
 
+#include "model/translatable.h"
+
 namespace aero {
 
 std::string unavailableText(Unavailable why) {
     switch (why) {
     case Unavailable::NoWing:
-        return "pas d'aile";
+        return KESH_TRANSLATABLE("aero", "pas d'aile");
     case Unavailable::NoWeight:
-        return "poids nul";
+        return KESH_TRANSLATABLE("aero", "poids nul");
     case Unavailable::NegativeWeight:
-        return "poids négatif";
+        return KESH_TRANSLATABLE("aero", "poids négatif");
     case Unavailable::MassWithoutShape:
-        return "un poids sans panneau ni section où le placer";
+        return KESH_TRANSLATABLE("aero", "un poids sans panneau ni section où le placer");
     case Unavailable::NoWingPolars:
-        return "pas de polaire pour le profil de l'aile";
+        return KESH_TRANSLATABLE("aero", "pas de polaire pour le profil de l'aile");
     case Unavailable::NoTailPolars:
-        return "pas de polaire pour le profil du stab ou de la dérive";
+        return KESH_TRANSLATABLE("aero", "pas de polaire pour le profil du stab ou de la dérive");
     case Unavailable::NoLift:
-        return "le profil de l'aile ne porte pas";
+        return KESH_TRANSLATABLE("aero", "le profil de l'aile ne porte pas");
     }
     return {};
 }

@@ -57,12 +57,12 @@ void CMyglView::reportContextFailure(const QString& message) {
 void CMyglView::initializeGL() {
     QOpenGLContext* ctx = context();
     if (ctx == nullptr || !ctx->isValid()) {
-        reportContextFailure(QStringLiteral("Cant create openGL MS rendering context"));
+        reportContextFailure(tr("Cant create openGL MS rendering context"));
         return;
     }
     // The drawing is OpenGL 1.1 with display lists, which OpenGL ES cannot run.
     if (ctx->isOpenGLES()) {
-        reportContextFailure(QStringLiteral("Unsupported Pixel Format"));
+        reportContextFailure(tr("Unsupported Pixel Format"));
         return;
     }
     if (renderer_->glReady())
@@ -74,7 +74,7 @@ void CMyglView::paintEvent(QPaintEvent* event) {
     QOpenGLWidget::paintEvent(event);
     // Qt skips initializeGL when it cannot make a context at all.
     if (!hasContext_ && (context() == nullptr || !context()->isValid()))
-        reportContextFailure(QStringLiteral("Cant create openGL MS rendering context"));
+        reportContextFailure(tr("Cant create openGL MS rendering context"));
 }
 
 void CMyglView::paintGL() {

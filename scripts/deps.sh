@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev libqt6opengl6-dev qt6-translations-l10n
+  qt6-base-dev libqt6opengl6-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libgtest-dev libbenchmark-dev
   xvfb xauth

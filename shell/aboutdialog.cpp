@@ -8,10 +8,10 @@
 #include <QVBoxLayout>
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("A propos de kesh"));
+    setWindowTitle(tr("A propos de kesh"));
     auto* picture = new QLabel;
     picture->setPixmap(aboutPicture());
-    auto* ok = new QPushButton(QStringLiteral("OK"));
+    auto* ok = new QPushButton(tr("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -12,6 +12,7 @@
 #include "shell/aboutdialog.h"
 #include "shell/childframe.h"
 #include "shell/foilworkshop.h"
+#include "shell/interfacelanguage.h"
 #include "shell/keshdoc.h"
 #include "shell/pages/parambardlg.h"
 #include "shell/recoverykeeper.h"
@@ -19,6 +20,7 @@
 #include "shell/toolsbardlg.h"
 #include "shell/userprompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -30,11 +32,20 @@
 
 namespace {
 
-const QString kGliderFilter = QString::fromUtf8("glider (*.gli);;Tous les fichiers (*.*)");
 const QString kGliderSuffix = QStringLiteral("gli");
-const QString kError = QStringLiteral("Erreur");
 
-const char* const kPresetLabels[] = {"LEFT", "Front", "TOP", "FREE"}; // by view mode
+const char* const kPresetLabels[] = {QT_TRANSLATE_NOOP("CMainFrame", "LEFT"),
+                                     QT_TRANSLATE_NOOP("CMainFrame", "Front"),
+                                     QT_TRANSLATE_NOOP("CMainFrame", "TOP"),
+                                     QT_TRANSLATE_NOOP("CMainFrame", "FREE")}; // by view mode
+
+QString gliderFilter() {
+    return QCoreApplication::translate("CMainFrame", "glider (*.gli);;Tous les fichiers (*.*)");
+}
+
+QString errorCaption() {
+    return QCoreApplication::translate("CMainFrame", "Erreur");
+}
 
 // The name the save dialog proposes: the title up to its first character that cannot
 // stand in a file name, with the glider extension.
@@ -92,7 +103,7 @@ CChildFrame* CMainFrame::openWindow(CKeshDoc& document, const QString& title) {
     connect(
         view, &CMyglView::contextFailed, this,
         [this](const QString& message) {
-            prompts_.message(this, message, kError, PromptIcon::Exclamation);
+            prompts_.message(this, message, errorCaption(), PromptIcon::Exclamation);
         },
         Qt::QueuedConnection);
     mdi_->addSubWindow(frame);
@@ -138,8 +149,7 @@ CKeshDoc* CMainFrame::fileNew() {
 }
 
 CKeshDoc* CMainFrame::fileOpen() {
-    const QString path =
-        prompts_.openFile(this, QStringLiteral("Ouvrir"), kGliderFilter, QString());
+    const QString path = prompts_.openFile(this, tr("Ouvrir"), gliderFilter(), QString());
     return path.isEmpty() ? nullptr : openFile(path);
 }
 
@@ -154,8 +164,8 @@ CKeshDoc* CMainFrame::openFile(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) {
         prompts_.message(this,
-                         QString::fromUtf8("%1\nImpossible de trouver ce fichier. Vérifiez que "
-                                           "le chemin et le nom du fichier sont corrects.")
+                         tr("%1\nImpossible de trouver ce fichier. Vérifiez que "
+                            "le chemin et le nom du fichier sont corrects.")
                              .arg(path),
                          QStringLiteral("kesh"), PromptIcon::Exclamation);
         recent_.remove(path);
@@ -163,8 +173,8 @@ CKeshDoc* CMainFrame::openFile(const QString& path) {
         return nullptr;
     }
     if (!info.isFile() || !info.isReadable()) {
-        prompts_.message(this, QString::fromUtf8("L'ouverture du document a échoué."),
-                         QStringLiteral("kesh"), PromptIcon::Exclamation);
+        prompts_.message(this, tr("L'ouverture du document a échoué."), QStringLiteral("kesh"),
+                         PromptIcon::Exclamation);
         return nullptr;
     }
 
@@ -195,7 +205,7 @@ bool CMainFrame::saveDocument(CKeshDoc& document) {
     QString chosen = document.path();
     if (chosen.isEmpty() || !current.isFile() || !current.isWritable()) {
         // The real target is only known from the glider's name: the question comes later.
-        chosen = prompts_.saveFile(this, QStringLiteral("Enregistrer sous"), kGliderFilter,
+        chosen = prompts_.saveFile(this, tr("Enregistrer sous"), gliderFilter(),
                                    proposedFileName(document.title()), kGliderSuffix, false);
         if (chosen.isEmpty())
             return false;
@@ -224,8 +234,8 @@ bool CMainFrame::fileSaveAs() {
     CKeshDoc* document = activeDocument();
     if (!document)
         return false;
-    const QString chosen = prompts_.saveFile(this, QStringLiteral("Sauver sous"), QString(),
-                                             QString(), kGliderSuffix, false);
+    const QString chosen =
+        prompts_.saveFile(this, tr("Sauver sous"), QString(), QString(), kGliderSuffix, false);
     if (chosen.isEmpty())
         return false;
     return writeDocument(*document, chosen).has_value();
@@ -254,9 +264,9 @@ bool CMainFrame::confirmReplace(const CKeshDoc& document, const QString& target)
         return true;
     return prompts_.askYesNo(
         this,
-        QString::fromUtf8("%1 existe déjà.\nVoulez-vous le remplacer ?")
+        tr("%1 existe déjà.\nVoulez-vous le remplacer ?")
             .arg(QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath())),
-        QStringLiteral("Question"));
+        tr("Question"));
 }
 
 void CMainFrame::rememberFile(const QString& path) {
@@ -266,20 +276,23 @@ void CMainFrame::rememberFile(const QString& path) {
 }
 
 void CMainFrame::setup() {
-    const QString current =
-        settings_.value(QStringLiteral("General"), QStringLiteral("gliderPath"));
-    const std::optional<QString> chosen = prompts_.setup(this, current);
+    const SetupChoice current{
+        settings_.value(QStringLiteral("General"), QStringLiteral("gliderPath")),
+        storedLanguage(settings_)};
+    const std::optional<SetupChoice> chosen = prompts_.setup(this, current);
     if (!chosen)
         return;
-    settings_.setValue(QStringLiteral("General"), QStringLiteral("gliderPath"), *chosen);
-    settings_.setValue(QStringLiteral("General"), QStringLiteral("GliderPath"), *chosen);
+    settings_.setValue(QStringLiteral("General"), QStringLiteral("gliderPath"), chosen->iniPath);
+    settings_.setValue(QStringLiteral("General"), QStringLiteral("GliderPath"), chosen->iniPath);
+    if (chosen->language != current.language)
+        storeLanguage(settings_, chosen->language);
 }
 
 CChildFrame* CMainFrame::openPresetView(int viewMode) {
     CKeshDoc* document = activeDocument();
     if (!document || viewMode < 0 || viewMode > 3)
         return nullptr;
-    CChildFrame* frame = openWindow(*document, QString::fromLatin1(kPresetLabels[viewMode]));
+    CChildFrame* frame = openWindow(*document, tr(kPresetLabels[viewMode]));
     frame->view()->setViewMode(viewMode);
     return frame;
 }
@@ -325,9 +338,8 @@ bool CMainFrame::confirmFrameClose(CChildFrame& frame) {
 }
 
 bool CMainFrame::askToSave(CKeshDoc& document) {
-    const QString text =
-        QStringLiteral("Enregistrer les modifications de %1 ?").arg(document.title());
-    switch (prompts_.askSaveChanges(this, text, QStringLiteral("Question"))) {
+    const QString text = tr("Enregistrer les modifications de %1 ?").arg(document.title());
+    switch (prompts_.askSaveChanges(this, text, tr("Question"))) {
     case SaveAnswer::Yes:
         return saveDocument(document);
     case SaveAnswer::No:
@@ -393,10 +405,10 @@ bool CMainFrame::reopenRecovered(const RecoveredGlider& copy) {
                    loadChosenFoil);
     } catch (const err& failure) {
         prompts_.message(this,
-                         QString::fromUtf8("La copie de secours de %1 n'a pas pu être relue ; "
-                                           "elle est gardée pour le prochain démarrage.\n\n%2")
+                         tr("La copie de secours de %1 n'a pas pu être relue ; "
+                            "elle est gardée pour le prochain démarrage.\n\n%2")
                              .arg(copy.title, QString::fromStdString(failure.text())),
-                         kError, PromptIcon::Error);
+                         errorCaption(), PromptIcon::Error);
         return false;
     }
     document->glider().path = toDiskPath(copy.path);

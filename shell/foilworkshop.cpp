@@ -17,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -37,10 +38,18 @@
 
 namespace {
 
-const QString kError = QStringLiteral("Erreur");
-const QString kFoilFilter = QStringLiteral("Airfoil Files (*.txt);;All Files (*.*)");
-const QString kCoordinateFilter =
-    QString::fromUtf8("Coordonnées (*.dat *.txt *.cor);;Tous les fichiers (*.*)");
+QString errorCaption() {
+    return QCoreApplication::translate("CFoilWorkshop", "Erreur");
+}
+
+QString foilFilter() {
+    return QCoreApplication::translate("CFoilWorkshop", "Airfoil Files (*.txt);;All Files (*.*)");
+}
+
+QString coordinateFilter() {
+    return QCoreApplication::translate("CFoilWorkshop",
+                                       "Coordonnées (*.dat *.txt *.cor);;Tous les fichiers (*.*)");
+}
 constexpr int kMinPoints = 20;
 constexpr int kMinReynolds = 1000;
 constexpr int kMaxReynolds = 9999999; // the loader's high sentinel is 10,000,000
@@ -77,7 +86,7 @@ QLineEdit* numberField(const QString& text) {
 
 CFoilWorkshop::CFoilWorkshop(UserPrompts& prompts, QWidget* owner)
     : QWidget(owner, Qt::Tool), prompts_(prompts), batch_(new XfoilBatch(this)) {
-    setWindowTitle(QStringLiteral("Atelier profils"));
+    setWindowTitle(tr("Atelier profils"));
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(makeForm());
     layout->addWidget(makeViews(), 1);
@@ -100,23 +109,23 @@ QWidget* CFoilWorkshop::makeForm() {
     auto* column = new QVBoxLayout(form);
     column->setContentsMargins(0, 0, 0, 0);
 
-    auto* sourceBox = new QGroupBox(QStringLiteral("Profil"));
+    auto* sourceBox = new QGroupBox(tr("Profil"));
     auto* sourceForm = new QFormLayout(sourceBox);
     source_ = new QLineEdit;
-    source_->setPlaceholderText(QString::fromUtf8("fichier de coordonnées ou NACA 2412"));
+    source_->setPlaceholderText(tr("fichier de coordonnées ou NACA 2412"));
     auto* browse = new QPushButton(QStringLiteral("..."));
     browse->setMaximumWidth(32);
     auto* sourceRow = new QHBoxLayout;
     sourceRow->addWidget(source_);
     sourceRow->addWidget(browse);
-    sourceForm->addRow(QStringLiteral("Source :"), sourceRow);
+    sourceForm->addRow(tr("Source :"), sourceRow);
     name_ = new QLineEdit;
-    sourceForm->addRow(QStringLiteral("Nom :"), name_);
+    sourceForm->addRow(tr("Nom :"), name_);
     points_ = new QSpinBox;
     points_->setRange(kMinPoints, Foil::kMaxPoints);
     points_->setValue(Foil::kMaxPoints);
-    sourceForm->addRow(QStringLiteral("Points :"), points_);
-    auto* openFoil = new QPushButton(QStringLiteral("Ouvrir un profil du simulateur..."));
+    sourceForm->addRow(tr("Points :"), points_);
+    auto* openFoil = new QPushButton(tr("Ouvrir un profil du simulateur..."));
     sourceForm->addRow(openFoil);
     column->addWidget(sourceBox);
 
@@ -124,22 +133,22 @@ QWidget* CFoilWorkshop::makeForm() {
     auto* xfoilForm = new QFormLayout(xfoilBox);
     reynolds_ = new QLineEdit(QStringLiteral("50000, 100000, 200000, 400000"));
     reynolds_->setMinimumWidth(reynolds_->fontMetrics().horizontalAdvance(reynolds_->text()) + 16);
-    xfoilForm->addRow(QStringLiteral("Reynolds :"), reynolds_);
+    xfoilForm->addRow(tr("Reynolds :"), reynolds_);
     ncrit_ = numberField(QStringLiteral("9"));
-    xfoilForm->addRow(QStringLiteral("Ncrit :"), ncrit_);
+    xfoilForm->addRow(tr("Ncrit :"), ncrit_);
     step_ = numberField(QStringLiteral("0.5"));
-    xfoilForm->addRow(QString::fromUtf8("Pas d'angle (°) :"), step_);
-    extend_ = new QCheckBox(QString::fromUtf8("Extension à ±180°"));
+    xfoilForm->addRow(tr("Pas d'angle (°) :"), step_);
+    extend_ = new QCheckBox(tr("Extension à ±180°"));
     extend_->setChecked(true);
     xfoilForm->addRow(extend_);
     cdMax_ = numberField(QStringLiteral("1.8"));
-    xfoilForm->addRow(QStringLiteral("cd max :"), cdMax_);
+    xfoilForm->addRow(tr("cd max :"), cdMax_);
     column->addWidget(xfoilBox);
 
     auto* buttons = new QHBoxLayout;
-    compute_ = new QPushButton(QStringLiteral("Calculer"));
-    cancel_ = new QPushButton(QStringLiteral("Annuler"));
-    save_ = new QPushButton(QStringLiteral("Enregistrer..."));
+    compute_ = new QPushButton(tr("Calculer"));
+    cancel_ = new QPushButton(tr("Annuler"));
+    save_ = new QPushButton(tr("Enregistrer..."));
     buttons->addWidget(compute_);
     buttons->addWidget(cancel_);
     buttons->addWidget(save_);
@@ -173,15 +182,12 @@ QWidget* CFoilWorkshop::makeViews() {
     auto* grid = new QGridLayout(views);
     grid->setContentsMargins(0, 0, 0, 0);
     profile_ = new CProfileView;
-    liftChart_ = new CChartPanel(QStringLiteral("Portance"), QString::fromUtf8("angle (°)"),
-                                 QStringLiteral("cl"));
-    dragChart_ =
-        new CChartPanel(QStringLiteral("Polaire"), QStringLiteral("cl"), QStringLiteral("cd"));
-    ratioChart_ = new CChartPanel(QStringLiteral("Finesse"), QString::fromUtf8("angle (°)"),
-                                  QStringLiteral("cl/cd"));
-    wholeCircle_ = new QCheckBox(QStringLiteral("Tout le cercle"));
-    auto* legend = new QLabel(
-        QString::fromUtf8("points : XFOIL ; trait : polaire du fichier, extension comprise"));
+    liftChart_ = new CChartPanel(tr("Portance"), tr("angle (°)"), QStringLiteral("cl"));
+    dragChart_ = new CChartPanel(tr("Polaire"), QStringLiteral("cl"), QStringLiteral("cd"));
+    ratioChart_ = new CChartPanel(tr("Finesse"), tr("angle (°)"), QStringLiteral("cl/cd"));
+    wholeCircle_ = new QCheckBox(tr("Tout le cercle"));
+    auto* legend =
+        new QLabel(tr("points : XFOIL ; trait : polaire du fichier, extension comprise"));
     auto* chartOptions = new QHBoxLayout;
     chartOptions->addWidget(wholeCircle_);
     chartOptions->addWidget(legend, 1);
@@ -204,7 +210,7 @@ void CFoilWorkshop::closeEvent(QCloseEvent* event) {
 }
 
 void CFoilWorkshop::error(const QString& text) {
-    prompts_.message(this, text, kError, PromptIcon::Error);
+    prompts_.message(this, text, errorCaption(), PromptIcon::Error);
 }
 
 void CFoilWorkshop::setStatus(const QString& text) {
@@ -219,8 +225,8 @@ void CFoilWorkshop::updateButtons() {
 }
 
 bool CFoilWorkshop::browseSource() {
-    const QString path = prompts_.openFile(this, QString::fromUtf8("Fichier de coordonnées"),
-                                           kCoordinateFilter, QString());
+    const QString path =
+        prompts_.openFile(this, tr("Fichier de coordonnées"), coordinateFilter(), QString());
     if (path.isEmpty())
         return false;
     source_->setText(path);
@@ -232,7 +238,7 @@ bool CFoilWorkshop::loadSource() {
         return false;
     const QString text = source_->text().trimmed();
     if (text.isEmpty()) {
-        error(QString::fromUtf8("Choisissez un fichier de coordonnées ou tapez un code NACA."));
+        error(tr("Choisissez un fichier de coordonnées ou tapez un code NACA."));
         return false;
     }
     const std::string bytes = text.toStdString();
@@ -249,8 +255,8 @@ bool CFoilWorkshop::loadSource() {
         name = outline.name.empty() ? text : QString::fromStdString(outline.name);
     } else {
         sourceLabel_ = toDiskPath(QFileInfo(text).fileName());
-        name = outline.name.empty() ? QFileInfo(text).completeBaseName()
-                                    : fromCodePage(outline.name);
+        name =
+            outline.name.empty() ? QFileInfo(text).completeBaseName() : fromCodePage(outline.name);
     }
     outline_ = std::move(outline);
     loadedSource_ = text;
@@ -292,7 +298,7 @@ void CFoilWorkshop::showProfileOf(const Foil& foil) {
 }
 
 bool CFoilWorkshop::browseFoilFile() {
-    const QString path = prompts_.openFile(this, QStringLiteral("Ouvrir"), kFoilFilter,
+    const QString path = prompts_.openFile(this, tr("Ouvrir"), foilFilter(),
                                            airfoilsDirectory() + QStringLiteral("/*.txt"));
     return !path.isEmpty() && openFoilFile(path);
 }
@@ -317,7 +323,7 @@ bool CFoilWorkshop::openFoilFile(const QString& path) {
     for (const Polar* polar : filePolars(foil))
         shown_.push_back({polar->reynolds, polar->rows, {}});
     showPolars();
-    setStatus(QStringLiteral("%1 : %2 points, %3 polaires")
+    setStatus(tr("%1 : %2 points, %3 polaires")
                   .arg(QDir::toNativeSeparators(path))
                   .arg(foil.points.size())
                   .arg(shown_.size()));
@@ -345,9 +351,9 @@ void CFoilWorkshop::showPolars() {
 bool CFoilWorkshop::readNumber(QLineEdit* field, double min, double max, double& value) {
     const std::optional<double> number = parseNumberField(field->text());
     if (!number) {
-        error(QStringLiteral("Tapez un nombre."));
+        error(tr("Tapez un nombre."));
     } else if (*number < min || *number > max) {
-        error(QStringLiteral("Tapez un nombre compris entre %1 et %2.")
+        error(tr("Tapez un nombre compris entre %1 et %2.")
                   .arg(QString::asprintf("%.*g", 6, min), QString::asprintf("%.*g", 6, max)));
     } else {
         value = *number;
@@ -374,8 +380,8 @@ std::optional<XfoilSettings> CFoilWorkshop::readSettings() {
         reynolds.insert(static_cast<int>(*number));
     }
     if (reynolds.empty() || static_cast<int>(reynolds.size()) > kMaxReynoldsCount) {
-        error(QString::fromUtf8("Tapez de 1 à %1 nombres de Reynolds entiers, de %2 à %3, "
-                                "séparés par des virgules.")
+        error(tr("Tapez de 1 à %1 nombres de Reynolds entiers, de %2 à %3, "
+                 "séparés par des virgules.")
                   .arg(kMaxReynoldsCount)
                   .arg(kMinReynolds)
                   .arg(kMaxReynolds));
@@ -395,7 +401,7 @@ std::optional<FoilBuildOptions> CFoilWorkshop::readOptions() {
     // Characters the file format forbids are the writer's to refuse; this is the code page.
     const std::optional<std::string> stored = toCodePage(name);
     if (name.isEmpty() || !stored) {
-        error(QString::fromUtf8("Tapez un nom de profil en caractères latins."));
+        error(tr("Tapez un nom de profil en caractères latins."));
         name_->setFocus();
         return std::nullopt;
     }
@@ -430,7 +436,7 @@ bool CFoilWorkshop::compute() {
     makeProgressBars(settings->reynolds);
     awaitingRuns_ = true;
     batch_->start(analysed, *settings);
-    setStatus(QStringLiteral("Calcul en cours..."));
+    setStatus(tr("Calcul en cours..."));
     updateButtons();
     return true;
 }
@@ -465,9 +471,8 @@ void CFoilWorkshop::runProgress(int index, double alphaDegrees) {
     const double fraction = up + down > 0 ? done / (up + down) : 0;
     QProgressBar* bar = bars_[index];
     bar->setValue(std::max(bar->value(), static_cast<int>(fraction * kProgressSteps)));
-    bar->setFormat(QString::fromUtf8("Re %1 : %2°")
-                       .arg(runSettings_.reynolds.at(index))
-                       .arg(alphaDegrees, 0, 'g', 4));
+    bar->setFormat(
+        tr("Re %1 : %2°").arg(runSettings_.reynolds.at(index)).arg(alphaDegrees, 0, 'g', 4));
 }
 
 void CFoilWorkshop::runFinished(int index) {
@@ -476,9 +481,8 @@ void CFoilWorkshop::runFinished(int index) {
     const XfoilRun& run = batch_->runs().at(index);
     QProgressBar* bar = bars_[index];
     bar->setValue(kProgressSteps);
-    bar->setFormat(
-        run.ok ? QString::fromUtf8("Re %1 : %2 points").arg(run.reynolds).arg(run.polar.rows.size())
-               : QString::fromUtf8("Re %1 : échec").arg(run.reynolds));
+    bar->setFormat(run.ok ? tr("Re %1 : %2 points").arg(run.reynolds).arg(run.polar.rows.size())
+                          : tr("Re %1 : échec").arg(run.reynolds));
 }
 
 void CFoilWorkshop::batchFinished(bool cancelled) {
@@ -490,9 +494,8 @@ void CFoilWorkshop::batchFinished(bool cancelled) {
     if (cancelled) {
         for (qsizetype i = 0; i < bars_.size(); ++i)
             if (!batch_->runs().at(i).ok)
-                bars_[i]->setFormat(
-                    QString::fromUtf8("Re %1 : annulé").arg(batch_->runs().at(i).reynolds));
-        setStatus(QString::fromUtf8("Calcul annulé."));
+                bars_[i]->setFormat(tr("Re %1 : annulé").arg(batch_->runs().at(i).reynolds));
+        setStatus(tr("Calcul annulé."));
         return;
     }
     QStringList failures;
@@ -503,18 +506,17 @@ void CFoilWorkshop::batchFinished(bool cancelled) {
             failures.append(run.error);
     }
     if (runs_.empty()) {
-        setStatus(QString::fromUtf8("Aucun résultat."));
-        error(QString::fromUtf8("XFOIL n'a donné aucun point convergé.\n") +
-              failures.join(QLatin1Char('\n')));
+        setStatus(tr("Aucun résultat."));
+        error(tr("XFOIL n'a donné aucun point convergé.\n") + failures.join(QLatin1Char('\n')));
         return;
     }
     if (!failures.isEmpty())
         prompts_.message(this,
-                         QString::fromUtf8("Ces nombres de Reynolds sont laissés de côté :\n") +
+                         tr("Ces nombres de Reynolds sont laissés de côté :\n") +
                              failures.join(QLatin1Char('\n')),
-                         kError, PromptIcon::Warning);
+                         errorCaption(), PromptIcon::Warning);
     if (rebuildResult())
-        setStatus(QString::fromUtf8("%1 polaires calculées.").arg(runs_.size()));
+        setStatus(tr("%1 polaires calculées.").arg(runs_.size()));
 }
 
 // The airfoil from the last runs and the current name, point count and extension.
@@ -552,11 +554,10 @@ bool CFoilWorkshop::save() {
         return false;
     const QString directory = airfoilsDirectory();
     if (!QFileInfo(directory).isDir() && !QDir().mkdir(directory)) {
-        error(QString::fromUtf8("Impossible de créer le répertoire %1.")
-                  .arg(QDir::toNativeSeparators(directory)));
+        error(tr("Impossible de créer le répertoire %1.").arg(QDir::toNativeSeparators(directory)));
         return false;
     }
-    QString path = prompts_.saveFile(this, QStringLiteral("Enregistrer le profil"), kFoilFilter,
+    QString path = prompts_.saveFile(this, tr("Enregistrer le profil"), foilFilter(),
                                      QDir(directory).filePath(fileNameFor(name_->text())),
                                      QStringLiteral("txt"), false);
     if (path.isEmpty())
@@ -565,15 +566,14 @@ bool CFoilWorkshop::save() {
         path += QStringLiteral(".txt");
     const QFileInfo target(path);
     if (!sameFile(target.absolutePath(), directory)) {
-        error(QString::fromUtf8("Les profils du simulateur s'enregistrent dans %1.")
+        error(tr("Les profils du simulateur s'enregistrent dans %1.")
                   .arg(QDir::toNativeSeparators(directory)));
         return false;
     }
     if (target.exists() &&
-        !prompts_.askYesNo(
-            this,
-            QString::fromUtf8("%1 existe déjà.\nVoulez-vous le remplacer ?").arg(target.fileName()),
-            QStringLiteral("Question")))
+        !prompts_.askYesNo(this,
+                           tr("%1 existe déjà.\nVoulez-vous le remplacer ?").arg(target.fileName()),
+                           tr("Question")))
         return false;
     try {
         writeFoilFile(toDiskPath(path), *result_, header_);
@@ -581,7 +581,7 @@ bool CFoilWorkshop::save() {
         error(QString::fromUtf8(failure.what()));
         return false;
     }
-    setStatus(QString::fromUtf8("Enregistré : %1").arg(QDir::toNativeSeparators(path)));
+    setStatus(tr("Enregistré : %1").arg(QDir::toNativeSeparators(path)));
     emit foilSaved(path);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "formats/settingsstore.h"
 #include "shell/commandline.h"
+#include "shell/interfacelanguage.h"
 #include "shell/mainframe.h"
 #include "shell/qtuserprompts.h"
 #include "shell/widgets/splashwindow.h"
@@ -17,7 +18,9 @@ CKeshApp::CKeshApp(const QStringList& arguments)
 
 CKeshApp::CKeshApp(const QStringList& arguments, std::unique_ptr<SettingsStore> settings,
                    const QString& recoveryDirectory)
-    : settings_(std::move(settings)), prompts_(std::make_unique<QtUserPrompts>()),
+    : settings_(std::move(settings)),
+      language_(std::make_unique<InterfaceLanguage>(storedLanguage(*settings_))),
+      prompts_(std::make_unique<QtUserPrompts>()),
       openFiles_(parseCommandLine(arguments).openFiles) {
     CMainFrame::Options options;
     options.splash = splashAllowed(arguments);

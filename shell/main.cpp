@@ -4,9 +4,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -36,12 +33,6 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Corvel Works"));
     QApplication::setApplicationName(QStringLiteral("kesh"));
     QApplication::setDesktopFileName(QStringLiteral("works.corvel.kesh"));
-
-    // The editor speaks French; Qt's own dialogs follow when their translation is installed.
-    QTranslator qtFrench;
-    if (qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtFrench);
 
     const QStringList arguments = QApplication::arguments();
     setSimulatorDirectory(

@@ -51,36 +51,89 @@ struct CommandText {
 
 // Menu text, status-bar prompt and tool tip of each command, in Command order.
 const CommandText kCommandTexts[CMainFrame::CommandCount] = {
-    {"&Nouveau\tCtrl+N", "Crée un nouveau document", "Nouveau"},
-    {"&Ouvrir...\tCtrl+O", "Ouvre un document existant", "Ouvrir"},
-    {"&Sauver\tCtrl+S", "Enregistre le planeur actif dans le répertoire du simulateur", "Sauver"},
-    {"Sauver sous ...", "Enregistre une copie du planeur actif sous un autre nom", "Sauver sous"},
-    {"Set&up ...", "Indique le fichier vantair.ini du simulateur", "Setup"},
-    {"C&onfiguration de l'impression...", "Modifie les options d'impression",
-     "Configuration de l'impression"},
-    {"&Quitter", "Quitte l'application", "Quitter"},
-    {"&Barre d'outils", "Affiche ou masque la barre d'outils", "Barre d'outils"},
-    {"Barre d'é&tat", "Affiche ou masque la barre d'état", "Barre d'état"},
-    {"Barre parametres", "Affiche ou masque la barre des paramètres du planeur",
-     "Barre parametres"},
-    {"Barre d'outils", "Affiche ou masque la barre d'outils du planeur", "Barre d'outils"},
-    {"Vue de gauche", "Ouvre une fenêtre de plus, vue de gauche", "Vue de gauche"},
-    {"Vue de haut", "Ouvre une fenêtre de plus, vue de haut", "Vue de haut"},
-    {"Vue de face", "Ouvre une fenêtre de plus, vue de face", "Vue de face"},
-    {"Vue libre", "Ouvre une fenêtre de plus, vue libre", "Vue libre"},
-    {"&A propos de kesh...", "Affiche le nom et la version du programme", "A propos"},
-    {"&Annuler\tCtrl+Z", "Annule la dernière action", "Annuler"},
-    {"&Rétablir\tCtrl+Y", "Rétablit l'action annulée", "Rétablir"},
-    {"&Couper\tCtrl+X", "Coupe la sélection et la place dans le Presse-papiers", "Couper"},
-    {"&Copier\tCtrl+C", "Copie la sélection et la place dans le Presse-papiers", "Copier"},
-    {"C&oller\tCtrl+V", "Insère le contenu du Presse-papiers", "Coller"},
-    {"&Imprimer...\tCtrl+P", "Imprime le document actif", "Imprimer"},
-    {"Volet suivant", "Passe au volet suivant de la fenêtre", "Volet suivant"},
-    {"Volet précédent", "Revient au volet précédent de la fenêtre", "Volet précédent"},
-    {"Cadrer\tF", "Montre tout le planeur dans la vue active", "Cadrer"},
-    {"Atelier profils...", "Calcule les polaires d'un profil avec XFOIL et écrit son fichier",
-     "Atelier profils"},
-    {"Rapport...", "Écrit le rapport du planeur actif et l'ouvre", "Rapport"},
+    {QT_TRANSLATE_NOOP("CMainFrame", "&Nouveau\tCtrl+N"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Crée un nouveau document"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Nouveau")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "&Ouvrir...\tCtrl+O"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Ouvre un document existant"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Ouvrir")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "&Sauver\tCtrl+S"),
+     QT_TRANSLATE_NOOP("CMainFrame",
+                       "Enregistre le planeur actif dans le répertoire du simulateur"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Sauver")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Sauver sous ..."),
+     QT_TRANSLATE_NOOP("CMainFrame", "Enregistre une copie du planeur actif sous un autre nom"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Sauver sous")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Set&up ..."),
+     QT_TRANSLATE_NOOP("CMainFrame", "Indique le fichier vantair.ini du simulateur"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Setup")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "C&onfiguration de l'impression..."),
+     QT_TRANSLATE_NOOP("CMainFrame", "Modifie les options d'impression"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Configuration de l'impression")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "&Quitter"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Quitte l'application"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Quitter")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "&Barre d'outils"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Affiche ou masque la barre d'outils"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Barre d'outils")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Barre d'é&tat"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Affiche ou masque la barre d'état"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Barre d'état")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Barre parametres"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Affiche ou masque la barre des paramètres du planeur"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Barre parametres")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Barre d'outils"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Affiche ou masque la barre d'outils du planeur"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Barre d'outils")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Vue de gauche"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Ouvre une fenêtre de plus, vue de gauche"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Vue de gauche")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Vue de haut"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Ouvre une fenêtre de plus, vue de haut"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Vue de haut")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Vue de face"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Ouvre une fenêtre de plus, vue de face"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Vue de face")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Vue libre"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Ouvre une fenêtre de plus, vue libre"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Vue libre")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "&A propos de kesh..."),
+     QT_TRANSLATE_NOOP("CMainFrame", "Affiche le nom et la version du programme"),
+     QT_TRANSLATE_NOOP("CMainFrame", "A propos")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "&Annuler\tCtrl+Z"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Annule la dernière action"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Annuler")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "&Rétablir\tCtrl+Y"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Rétablit l'action annulée"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Rétablir")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "&Couper\tCtrl+X"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Coupe la sélection et la place dans le Presse-papiers"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Couper")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "&Copier\tCtrl+C"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Copie la sélection et la place dans le Presse-papiers"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Copier")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "C&oller\tCtrl+V"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Insère le contenu du Presse-papiers"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Coller")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "&Imprimer...\tCtrl+P"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Imprime le document actif"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Imprimer")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Volet suivant"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Passe au volet suivant de la fenêtre"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Volet suivant")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Volet précédent"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Revient au volet précédent de la fenêtre"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Volet précédent")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Cadrer\tF"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Montre tout le planeur dans la vue active"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Cadrer")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Atelier profils..."),
+     QT_TRANSLATE_NOOP("CMainFrame",
+                       "Calcule les polaires d'un profil avec XFOIL et écrit son fichier"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Atelier profils")},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Rapport..."),
+     QT_TRANSLATE_NOOP("CMainFrame", "Écrit le rapport du planeur actif et l'ouvre"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Rapport")},
 };
 
 } // namespace
@@ -179,9 +232,9 @@ void CMainFrame::createActions() {
         if (command == ToggleToolBar || command == ToggleParamBar || command == ToggleToolsBar)
             continue; // the bars' own actions, taken when the bars are made
         const CommandText& text = kCommandTexts[command];
-        auto* action = new QAction(QString::fromUtf8(text.text), this);
-        action->setStatusTip(QString::fromUtf8(text.prompt));
-        action->setToolTip(QString::fromUtf8(text.tip));
+        auto* action = new QAction(tr(text.text), this);
+        action->setStatusTip(tr(text.prompt));
+        action->setToolTip(tr(text.tip));
         actions_[command] = action;
     }
     action(New)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -234,12 +287,12 @@ void CMainFrame::createActions() {
 
     for (std::size_t i = 0; i < recentActions_.size(); ++i) {
         auto* recent = new QAction(this);
-        recent->setStatusTip(QStringLiteral("Ouvre ce document"));
+        recent->setStatusTip(tr("Ouvre ce document"));
         connect(recent, &QAction::triggered, this,
                 [this, recent] { openFile(recent->data().toString()); });
         recentActions_[i] = recent;
     }
-    recentPlaceholder_ = new QAction(QString::fromUtf8("Fichier récent"), this);
+    recentPlaceholder_ = new QAction(tr("Fichier récent"), this);
     recentPlaceholder_->setEnabled(false);
 }
 
@@ -258,17 +311,17 @@ void CMainFrame::createEditCommands() {
 
 // "Annuler Appliquer", "Rétablir Ajouter une section": the command names its step.
 void CMainFrame::updateEditCommands() {
-    const auto show = [](QAction* command, const char* verb, const QString& step, bool can) {
+    const auto show = [](QAction* command, const QString& verb, const QString& step, bool can) {
         const QString keys = command->shortcut().toString(QKeySequence::NativeText);
-        QString text = QString::fromUtf8(verb);
+        QString text = verb;
         if (can && !step.isEmpty())
             text +=
                 QLatin1Char(' ') + QString(step).replace(QLatin1Char('&'), QStringLiteral("&&"));
         command->setText(text + QLatin1Char('\t') + keys);
         command->setEnabled(can);
     };
-    show(action(Undo), "&Annuler", undoGroup_->undoText(), undoGroup_->canUndo());
-    show(action(Redo), "&Rétablir", undoGroup_->redoText(), undoGroup_->canRedo());
+    show(action(Undo), tr("&Annuler"), undoGroup_->undoText(), undoGroup_->canUndo());
+    show(action(Redo), tr("&Rétablir"), undoGroup_->redoText(), undoGroup_->canRedo());
 }
 
 void CMainFrame::editFocused(Command command) {
@@ -290,7 +343,7 @@ void CMainFrame::editFocused(Command command) {
 }
 
 void CMainFrame::createMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    QMenu* file = menuBar()->addMenu(tr("&Fichier"));
     file->addAction(action(New));
     file->addAction(action(Open));
     file->addAction(action(Save));
@@ -305,7 +358,7 @@ void CMainFrame::createMenus() {
     file->addSeparator();
     file->addAction(action(Quit));
 
-    editMenu_ = menuBar()->addMenu(QStringLiteral("&Edition"));
+    editMenu_ = menuBar()->addMenu(tr("&Edition"));
     editMenu_->addAction(action(Undo));
     editMenu_->addAction(action(Redo));
     editMenu_->addSeparator();
@@ -313,7 +366,7 @@ void CMainFrame::createMenus() {
     editMenu_->addAction(action(Copy));
     editMenu_->addAction(action(Paste));
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&Affichage"));
+    QMenu* view = menuBar()->addMenu(tr("&Affichage"));
     view->addAction(action(ToggleToolBar));
     view->addAction(action(ToggleStatusBar));
     view->addAction(action(ToggleParamBar));
@@ -324,11 +377,11 @@ void CMainFrame::createMenus() {
     frameSeparator_ = view->addSeparator();
     view->addAction(action(FrameGlider));
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Outils"));
+    QMenu* tools = menuBar()->addMenu(tr("&Outils"));
     tools->addAction(action(FoilWorkshop));
     tools->addAction(action(Report));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
+    QMenu* help = menuBar()->addMenu(tr("&?"));
     help->addAction(action(About));
 
     // Shortcut-only commands.
@@ -337,7 +390,7 @@ void CMainFrame::createMenus() {
 }
 
 void CMainFrame::createToolBar() {
-    toolBar_ = new QToolBar(QString::fromUtf8("Barre d'outils"), this);
+    toolBar_ = new QToolBar(tr("Barre d'outils"), this);
     toolBar_->setObjectName(QStringLiteral("ToolBar"));
     toolBar_->setIconSize(QSize(16, 16));
     const std::pair<Command, ToolbarImage> buttons[] = {
@@ -357,9 +410,9 @@ void CMainFrame::createToolBar() {
 
 void CMainFrame::createStatusBar() {
     QStatusBar* bar = statusBar();
-    bar->addWidget(new QLabel(QString::fromUtf8("Prêt")), 1);
-    for (const char* key : {"MAJ", "NUM", "DEF"}) {
-        auto* indicator = new QLabel(QString::fromLatin1(key));
+    bar->addWidget(new QLabel(tr("Prêt")), 1);
+    for (const QString& key : {tr("MAJ"), tr("NUM"), tr("DEF")}) {
+        auto* indicator = new QLabel(key);
         indicator->setFrameShape(QFrame::Panel);
         indicator->setFrameShadow(QFrame::Sunken);
         indicator->setEnabled(false);
@@ -370,12 +423,12 @@ void CMainFrame::createStatusBar() {
 
 void CMainFrame::createBars() {
     paramBar_ = new CParamBarDlg(*this);
-    paramDock_ = new CDialogDockBar(QStringLiteral("Params glider bar"), paramBar_, this);
+    paramDock_ = new CDialogDockBar(tr("Params glider bar"), paramBar_, this);
     paramDock_->setObjectName(QStringLiteral("ParamsGliderBar"));
     addDockWidget(Qt::LeftDockWidgetArea, paramDock_);
 
     toolsBar_ = new CToolsBarDlg(*this);
-    toolsDock_ = new CDialogDockBar(QStringLiteral("Tools glider bar"), toolsBar_, this);
+    toolsDock_ = new CDialogDockBar(tr("Tools glider bar"), toolsBar_, this);
     toolsDock_->setObjectName(QStringLiteral("ToolsGliderBar"));
     addDockWidget(Qt::RightDockWidgetArea, toolsDock_);
 
@@ -388,9 +441,9 @@ void CMainFrame::createBars() {
 // The bars' own toggle actions keep the menu check marks in step with their visibility.
 void CMainFrame::adoptToggleAction(Command command, QAction* toggle) {
     const CommandText& text = kCommandTexts[command];
-    toggle->setText(QString::fromUtf8(text.text));
-    toggle->setStatusTip(QString::fromUtf8(text.prompt));
-    toggle->setToolTip(QString::fromUtf8(text.tip));
+    toggle->setText(tr(text.text));
+    toggle->setStatusTip(tr(text.prompt));
+    toggle->setToolTip(tr(text.tip));
     actions_[command] = toggle;
 }
 

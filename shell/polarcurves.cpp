@@ -1,5 +1,7 @@
 #include "shell/polarcurves.h"
 
+#include <QCoreApplication>
+
 #include "model/angles.h"
 
 #include <algorithm>
@@ -66,7 +68,8 @@ PolarCurves polarCurves(const std::vector<ShownPolar>& polars, const AngleWindow
         const ShownPolar& polar = polars[i];
         const QColor color = curveColor(static_cast<int>(i));
         Curves line = curvesOf(polar.rows, window);
-        styleAll(line, QStringLiteral("Re %1").arg(polar.reynolds), color, ChartCurve::Style::Line);
+        styleAll(line, QCoreApplication::translate("PolarCurves", "Re %1").arg(polar.reynolds),
+                 color, ChartCurve::Style::Line);
         append(result, std::move(line));
         if (polar.xfoil.empty())
             continue;

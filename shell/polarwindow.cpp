@@ -21,8 +21,8 @@ CPolarWindow::CPolarWindow(UserPrompts& prompts, QWidget* parent)
         column->addWidget(view, 1);
     }
     auto* buttons = new QHBoxLayout;
-    png_ = new QPushButton(QStringLiteral("Exporter en PNG..."));
-    svg_ = new QPushButton(QStringLiteral("Exporter en SVG..."));
+    png_ = new QPushButton(tr("Exporter en PNG..."));
+    svg_ = new QPushButton(tr("Exporter en SVG..."));
     buttons->addStretch(1);
     buttons->addWidget(png_);
     buttons->addWidget(svg_);
@@ -34,9 +34,9 @@ CPolarWindow::CPolarWindow(UserPrompts& prompts, QWidget* parent)
 void CPolarWindow::setPerformance(const aero::Performance& performance, const QString& gliderName) {
     performance_ = performance;
     gliderName_ = gliderName;
-    setWindowTitle(QStringLiteral("Polaire des vitesses - %1").arg(gliderName));
-    showChart(*sinkView_, makeSinkChart(performance));
-    showChart(*glideView_, makeGlideChart(performance));
+    setWindowTitle(tr("Polaire des vitesses - %1").arg(gliderName));
+    showChart(*sinkView_, makeSinkChart(performance, FigureTexts::Interface));
+    showChart(*glideView_, makeGlideChart(performance, FigureTexts::Interface));
 }
 
 // A view owns the chart it shows but releases the one it replaces.
@@ -47,16 +47,15 @@ void CPolarWindow::showChart(QChartView& view, std::unique_ptr<QChart> chart) {
 
 void CPolarWindow::exportAs(bool svg) {
     const QString suffix = svg ? QStringLiteral("svg") : QStringLiteral("png");
-    const QString filter = svg ? QStringLiteral("Image SVG (*.svg);;Tous les fichiers (*.*)")
-                               : QStringLiteral("Image PNG (*.png);;Tous les fichiers (*.*)");
-    const QString path = prompts_.saveFile(this, QStringLiteral("Exporter la polaire"), filter,
-                                           QStringLiteral("polaire.%1").arg(suffix), suffix, true);
+    const QString filter = svg ? tr("Image SVG (*.svg);;Tous les fichiers (*.*)")
+                               : tr("Image PNG (*.png);;Tous les fichiers (*.*)");
+    const QString path = prompts_.saveFile(this, tr("Exporter la polaire"), filter,
+                                           tr("polaire.%1").arg(suffix), suffix, true);
     if (path.isEmpty())
         return;
     const bool written =
         svg ? savePolarChartsSvg(performance_, path) : savePolarChartsPng(performance_, path);
     if (!written)
-        prompts_.message(
-            this, QString::fromUtf8("Impossible d'écrire %1.").arg(QDir::toNativeSeparators(path)),
-            QStringLiteral("Erreur"), PromptIcon::Error);
+        prompts_.message(this, tr("Impossible d'écrire %1.").arg(QDir::toNativeSeparators(path)),
+                         tr("Erreur"), PromptIcon::Error);
 }

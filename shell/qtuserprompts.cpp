@@ -107,11 +107,11 @@ void QtUserPrompts::printSetup(QWidget* owner) {
     dialog.exec();
 }
 
-std::optional<QString> QtUserPrompts::setup(QWidget* owner, const QString& iniPath) {
-    SetupDialog dialog(iniPath, *this, owner);
+std::optional<SetupChoice> QtUserPrompts::setup(QWidget* owner, const SetupChoice& current) {
+    SetupDialog dialog(current, *this, owner);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.iniPath();
+    return dialog.choice();
 }
 
 std::optional<QList<bool>> QtUserPrompts::chooseRecovered(QWidget* owner,

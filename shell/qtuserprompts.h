@@ -23,7 +23,7 @@ public:
                      bool confirmOverwrite) override;
     std::optional<QColor> chooseColor(QWidget* owner, std::optional<QColor> initial) override;
     std::optional<float> estimateWeight(QWidget* owner, int kind, float size) override;
-    std::optional<QString> setup(QWidget* owner, const QString& iniPath) override;
+    std::optional<SetupChoice> setup(QWidget* owner, const SetupChoice& current) override;
     std::optional<QList<bool>> chooseRecovered(QWidget* owner,
                                                const QList<RecoveredGlider>& gliders) override;
     void printSetup(QWidget* owner) override;

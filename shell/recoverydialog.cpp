@@ -1,5 +1,6 @@
 #include "shell/recoverydialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
@@ -11,22 +12,25 @@
 namespace {
 
 QString describe(const RecoveredGlider& glider) {
-    const QString where = glider.path.isEmpty() ? QString::fromUtf8("jamais enregistré")
-                                                : QDir::toNativeSeparators(glider.path);
-    return QStringLiteral("%1 — %2 (copie du %3)")
+    const QString where = glider.path.isEmpty()
+                              ? QCoreApplication::translate("RecoveryDialog", "jamais enregistré")
+                              : QDir::toNativeSeparators(glider.path);
+    return QCoreApplication::translate("RecoveryDialog", "%1 — %2 (copie du %3)")
         .arg(glider.title, where,
-             QLocale(QLocale::French).toString(glider.written, QLocale::ShortFormat));
+             // The dates of the interface's language.
+             QLocale(QCoreApplication::translate("RecoveryDialog", "fr"))
+                 .toString(glider.written, QLocale::ShortFormat));
 }
 
 } // namespace
 
 RecoveryDialog::RecoveryDialog(const QList<RecoveredGlider>& gliders, QWidget* parent)
     : QDialog(parent), list_(new QListWidget) {
-    setWindowTitle(QString::fromUtf8("Récupération"));
-    auto* text = new QLabel(QString::fromUtf8(
-        "L'éditeur s'est arrêté sans fermer ces planeurs modifiés.\n"
-        "Les planeurs cochés sont rouverts comme documents modifiés ; les autres sont "
-        "supprimés."));
+    setWindowTitle(tr("Récupération"));
+    auto* text = new QLabel(
+        tr("L'éditeur s'est arrêté sans fermer ces planeurs modifiés.\n"
+           "Les planeurs cochés sont rouverts comme documents modifiés ; les autres sont "
+           "supprimés."));
     text->setWordWrap(true);
     for (const RecoveredGlider& glider : gliders) {
         auto* item = new QListWidgetItem(describe(glider), list_);
@@ -34,8 +38,8 @@ RecoveryDialog::RecoveryDialog(const QList<RecoveredGlider>& gliders, QWidget* p
         item->setCheckState(Qt::Checked);
     }
     auto* buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("Rouvrir"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Plus tard"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Rouvrir"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("Plus tard"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

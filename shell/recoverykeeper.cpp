@@ -50,7 +50,7 @@ bool RecoveryKeeper::writeNow(CKeshDoc& document) {
     if (store_->write(watched_.value(&document).id, gliderFileText(document.glider()),
                       document.title(), document.path(), error))
         return true;
-    emit writeFailed(QStringLiteral("La copie de secours de %1 n'a pas pu être écrite : %2")
+    emit writeFailed(tr("La copie de secours de %1 n'a pas pu être écrite : %2")
                          .arg(document.title(), QString::fromStdString(error)));
     return false;
 }

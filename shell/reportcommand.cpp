@@ -13,26 +13,24 @@
 bool CMainFrame::writeReport() {
     CKeshDoc* document = activeDocument();
     if (!document) {
-        prompts_.message(this, QStringLiteral("Aucun planeurs en cours d'edition"),
-                         QStringLiteral("Erreur"), PromptIcon::Error);
+        prompts_.message(this, tr("Aucun planeurs en cours d'edition"), tr("Erreur"),
+                         PromptIcon::Error);
         return false;
     }
     const std::string& name = document->glider().name;
     const QString proposed =
-        (name.empty() ? document->title() : fromCodePage(name)) +
-        QStringLiteral(" - rapport.html");
-    const QString path =
-        prompts_.saveFile(this, QStringLiteral("Rapport"),
-                          QStringLiteral("Page HTML (*.html *.htm);;Tous les fichiers (*.*)"),
-                          proposed, QStringLiteral("html"), true);
+        (name.empty() ? document->title() : fromCodePage(name)) + tr(" - rapport.html");
+    const QString path = prompts_.saveFile(this, tr("Rapport"),
+                                           tr("Page HTML (*.html *.htm);;Tous les fichiers (*.*)"),
+                                           proposed, QStringLiteral("html"), true);
     if (path.isEmpty())
         return false;
     QString error;
     if (!writeGliderReport(document->glider(), path, error)) {
         prompts_.message(this,
-                         QString::fromUtf8("Impossible d'écrire le rapport dans %1.\n%2")
+                         tr("Impossible d'écrire le rapport dans %1.\n%2")
                              .arg(QDir::toNativeSeparators(path), error),
-                         QStringLiteral("Erreur"), PromptIcon::Error);
+                         tr("Erreur"), PromptIcon::Error);
         return false;
     }
     const QUrl url = QUrl::fromLocalFile(path);

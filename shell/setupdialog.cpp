@@ -1,27 +1,38 @@
 #include "shell/setupdialog.h"
 
-#include "shell/userprompts.h"
+#include "shell/interfacelanguage.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SetupDialog::SetupDialog(const QString& iniPath, UserPrompts& prompts, QWidget* parent)
-    : QDialog(parent), prompts_(prompts), path_(new QLineEdit(iniPath)),
-      browse_(new QPushButton(QStringLiteral("..."))) {
-    setWindowTitle(QStringLiteral("Setup"));
+SetupDialog::SetupDialog(const SetupChoice& current, UserPrompts& prompts, QWidget* parent)
+    : QDialog(parent), prompts_(prompts), path_(new QLineEdit(current.iniPath)),
+      browse_(new QPushButton(QStringLiteral("..."))), language_(new QComboBox) {
+    setWindowTitle(tr("Setup"));
     path_->setMinimumWidth(280);
     browse_->setFixedWidth(32);
 
     auto* pathRow = new QHBoxLayout;
-    pathRow->addWidget(new QLabel(QStringLiteral("Vantair ini :")));
+    pathRow->addWidget(new QLabel(tr("Vantair ini :")));
     pathRow->addWidget(path_, 1);
     pathRow->addWidget(browse_);
 
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-    auto* ok = new QPushButton(QStringLiteral("OK"));
+    // Each language is named in itself.
+    language_->addItem(QString::fromUtf8("Français"), language::kFrench);
+    language_->addItem(QStringLiteral("English"), language::kEnglish);
+    language_->setCurrentIndex(std::max(0, language_->findData(current.language)));
+    auto* languageRow = new QHBoxLayout;
+    languageRow->addWidget(new QLabel(tr("Langue :")));
+    languageRow->addWidget(language_, 1);
+    auto* languageNote = new QLabel(tr("La langue choisie s'applique au prochain démarrage."));
+    languageNote->setWordWrap(true);
+
+    auto* cancel = new QPushButton(tr("Cancel"));
+    auto* ok = new QPushButton(tr("OK"));
     ok->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -30,6 +41,8 @@ SetupDialog::SetupDialog(const QString& iniPath, UserPrompts& prompts, QWidget* 
 
     auto* column = new QVBoxLayout(this);
     column->addLayout(pathRow);
+    column->addLayout(languageRow);
+    column->addWidget(languageNote);
     column->addLayout(buttons);
 
     connect(browse_, &QPushButton::clicked, this, &SetupDialog::browse);
@@ -41,10 +54,14 @@ QString SetupDialog::iniPath() const {
     return path_->text();
 }
 
+SetupChoice SetupDialog::choice() const {
+    return {path_->text(), language_->currentData().toString()};
+}
+
 void SetupDialog::browse() {
-    const QString chosen = prompts_.openFile(
-        this, QString(), QStringLiteral("Vantair ini (vantair.ini);;All Files (*.*)"),
-        QStringLiteral("vantair.ini"));
+    const QString chosen =
+        prompts_.openFile(this, QString(), tr("Vantair ini (vantair.ini);;All Files (*.*)"),
+                          QStringLiteral("vantair.ini"));
     if (!chosen.isEmpty())
         path_->setText(chosen);
 }

@@ -1,20 +1,25 @@
 #pragma once
 
+#include "shell/userprompts.h"
+
 #include <QDialog>
 
+class QComboBox;
 class QLineEdit;
 class QPushButton;
-class UserPrompts;
 
-// "Setup": the path of the simulator's vantair.ini, typed or chosen with "...".
+// "Setup": the path of the simulator's vantair.ini, typed or chosen with "...", and the
+// interface language, taken at the next start.
 class SetupDialog : public QDialog {
     Q_OBJECT
 public:
-    SetupDialog(const QString& iniPath, UserPrompts& prompts, QWidget* parent = nullptr);
+    SetupDialog(const SetupChoice& current, UserPrompts& prompts, QWidget* parent = nullptr);
 
     QString iniPath() const;
+    SetupChoice choice() const;
     QLineEdit* pathField() const { return path_; }
     QPushButton* browseButton() const { return browse_; }
+    QComboBox* languageBox() const { return language_; }
 
     // The "..." button: a file chooser whose answer, if any, replaces the field.
     void browse();
@@ -23,4 +28,5 @@ private:
     UserPrompts& prompts_;
     QLineEdit* path_;
     QPushButton* browse_;
+    QComboBox* language_;
 };

@@ -28,10 +28,9 @@ QPushButton* checkBox(const QString& caption) {
 
 CToolsBarDlg::CToolsBarDlg(ActiveDocumentSource& source, QWidget* parent)
     : QWidget(parent), source_(source), slider_(new QSlider(Qt::Vertical)), zoomText_(new QLabel),
-      fill_(checkBox(QStringLiteral("Fill"))), texture_(checkBox(QStringLiteral("Texture"))),
-      screenCopy_(new QPushButton(QStringLiteral("Screen cpy"))),
-      wing_(checkBox(QStringLiteral("Aile"))), body_(checkBox(QStringLiteral("Fuselage"))),
-      stab_(checkBox(QStringLiteral("Stab"))), fin_(checkBox(QStringLiteral("Derive"))) {
+      fill_(checkBox(tr("Fill"))), texture_(checkBox(tr("Texture"))),
+      screenCopy_(new QPushButton(tr("Screen cpy"))), wing_(checkBox(tr("Aile"))),
+      body_(checkBox(tr("Fuselage"))), stab_(checkBox(tr("Stab"))), fin_(checkBox(tr("Derive"))) {
     slider_->setRange(1, 100);
     // 1 at the top, and the arrow keys and the wheel move the thumb the way it is drawn.
     slider_->setInvertedAppearance(true);
@@ -44,7 +43,7 @@ CToolsBarDlg::CToolsBarDlg(ActiveDocumentSource& source, QWidget* parent)
     zoomText_->setAlignment(Qt::AlignCenter);
 
     auto* column = new QVBoxLayout(this);
-    column->addWidget(new QLabel(QStringLiteral("Zoom : ")));
+    column->addWidget(new QLabel(tr("Zoom : ")));
     column->addWidget(slider_, 1, Qt::AlignHCenter);
     column->addWidget(zoomText_);
     for (QPushButton* button : {fill_, texture_, screenCopy_, wing_, body_, stab_, fin_})
@@ -140,9 +139,9 @@ void CToolsBarDlg::showZoom(int position) {
 }
 
 void CToolsBarDlg::showFill(bool pressed) {
-    fill_->setText(pressed ? QStringLiteral("Line") : QStringLiteral("Fill"));
+    fill_->setText(pressed ? tr("Line") : tr("Fill"));
 }
 
 void CToolsBarDlg::showTexture(bool pressed) {
-    texture_->setText(pressed ? QStringLiteral("Couleur") : QStringLiteral("Texture"));
+    texture_->setText(pressed ? tr("Couleur") : tr("Texture"));
 }

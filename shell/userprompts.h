@@ -10,6 +10,12 @@ struct RecoveredGlider;
 
 enum class PromptIcon { None, Error, Warning, Question, Exclamation, Information };
 
+// What the Setup dialog sets: the simulator's vantair.ini and the interface language.
+struct SetupChoice {
+    QString iniPath;
+    QString language;
+};
+
 // Answers to the question asked before a modified document is closed.
 enum class SaveAnswer { Yes, No, Cancel };
 
@@ -39,8 +45,8 @@ public:
     // The weight estimator for a component kind and size; the estimate in hundredths of
     // a kilogram, or nullopt when cancelled.
     virtual std::optional<float> estimateWeight(QWidget* owner, int kind, float size) = 0;
-    // The Setup dialog preset with the stored ini path; the new path, or nullopt on Cancel.
-    virtual std::optional<QString> setup(QWidget* owner, const QString& iniPath) = 0;
+    // The Setup dialog preset with the stored choice; the new one, or nullopt on Cancel.
+    virtual std::optional<SetupChoice> setup(QWidget* owner, const SetupChoice& current) = 0;
     // The platform's printer set-up dialog; the choices last for the session.
     virtual void printSetup(QWidget* owner) = 0;
     // Lists the gliders recovered after a crash: for each, true to reopen it and false to

@@ -10,21 +10,21 @@
 
 WeightEstimateDialog::WeightEstimateDialog(int kind, QWidget* parent)
     : QDialog(parent), kind_(kind) {
-    setWindowTitle(QStringLiteral("Evaluation du poids"));
+    setWindowTitle(tr("Evaluation du poids"));
     const bool body = kind == ComponentBody;
 
     auto* frame = new QGroupBox;
-    structure_ = new QRadioButton(QStringLiteral("Struture"));
-    shell_ = new QRadioButton(body ? QStringLiteral("Fibre") : QStringLiteral("Coffrage"));
-    solidWood_ = new QRadioButton(QStringLiteral("Bois Plein"));
+    structure_ = new QRadioButton(tr("Struture"));
+    shell_ = new QRadioButton(body ? tr("Fibre") : tr("Coffrage"));
+    solidWood_ = new QRadioButton(tr("Bois Plein"));
     solidWood_->setEnabled(!body);
     structure_->setChecked(true);
     auto* choices = new QVBoxLayout(frame);
     for (QRadioButton* button : {structure_, shell_, solidWood_})
         choices->addWidget(button);
 
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-    auto* ok = new QPushButton(QStringLiteral("OK"));
+    auto* cancel = new QPushButton(tr("Cancel"));
+    auto* ok = new QPushButton(tr("OK"));
     ok->setDefault(true);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

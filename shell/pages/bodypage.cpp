@@ -27,11 +27,10 @@ CBodyPage::CBodyPage(ActiveDocumentSource& source, QWidget* parent) : CParamPage
     fields_->setParent(this);
     frame_ = new QGroupBox(this);
     grid_ = new CGridCtrl(this);
-    add_ = new QPushButton(QStringLiteral("Add"), this);
-    remove_ = new QPushButton(QStringLiteral("Supr"), this);
+    add_ = new QPushButton(tr("Add"), this);
+    remove_ = new QPushButton(tr("Supr"), this);
     // The corner stays empty, unlike the surface grids.
-    setUpSectionGrid(*grid_, {QString(), QStringLiteral("X"), QStringLiteral("Z"),
-                              QStringLiteral("Hauteur"), QStringLiteral("Largeur")});
+    setUpSectionGrid(*grid_, {QString(), tr("X"), tr("Z"), tr("Hauteur"), tr("Largeur")});
     showColor(0);
 
     connect(add_, &QPushButton::clicked, this, &CBodyPage::addRow);
@@ -55,23 +54,23 @@ QWidget* CBodyPage::buildFields() {
 
     texture_ = new QLineEdit;
     textureBrowse_ = smallButton(QStringLiteral("..."));
-    layout->addWidget(new QLabel(QStringLiteral("Fichier Texture : ")), 0, 0);
+    layout->addWidget(new QLabel(tr("Fichier Texture : ")), 0, 0);
     layout->addWidget(texture_, 0, 1);
     layout->addWidget(textureBrowse_, 0, 2);
 
     auto* row = new QHBoxLayout;
-    colorButton_ = new CColorButton(QStringLiteral("Couleurs"));
+    colorButton_ = new CColorButton(tr("Couleurs"));
     colorText_ = new QLineEdit;
     colorText_->setEnabled(false);
     colorText_->setMaximumWidth(60);
     weight_ = new QLineEdit;
     weight_->setMaximumWidth(70);
     estimate_ = smallButton(QStringLiteral("E"));
-    estimate_->setToolTip(QStringLiteral("Evaluation du poids"));
+    estimate_->setToolTip(tr("Evaluation du poids"));
     row->addWidget(colorButton_);
     row->addWidget(colorText_);
     row->addSpacing(8);
-    row->addWidget(new QLabel(QStringLiteral("Poids : ")));
+    row->addWidget(new QLabel(tr("Poids : ")));
     row->addWidget(weight_);
     row->addWidget(new QLabel(QStringLiteral("Kg")));
     row->addWidget(estimate_);
@@ -123,7 +122,7 @@ bool CBodyPage::applyFields() {
     if (!readFloat(weight_, weight))
         return false;
     std::string texture;
-    if (!readFileField(texture_, QStringLiteral("Fichier Texture"), texture))
+    if (!readFileField(texture_, tr("Fichier Texture"), texture))
         return false;
 
     bool changed = assign(body.texturePath, texture);
@@ -156,7 +155,7 @@ void CBodyPage::addRow() {
     CKeshDoc* doc = activeDocument();
     if (!doc)
         return;
-    const CKeshDoc::EditScope edit(doc, QStringLiteral("Ajouter une section"));
+    const CKeshDoc::EditScope edit(doc, tr("Ajouter une section"));
     Body& body = doc->glider().body;
     const int row = addGridRow(*grid_, QString::number(body.sections.size() + 1));
     if (row < 1)
@@ -174,7 +173,7 @@ void CBodyPage::deleteRow() {
     CKeshDoc* doc = activeDocument();
     if (!doc)
         return;
-    const CKeshDoc::EditScope edit(doc, QStringLiteral("Supprimer une section"));
+    const CKeshDoc::EditScope edit(doc, tr("Supprimer une section"));
     const int row = rowToDelete(*grid_, prompts(), this);
     if (row < 1)
         return;

@@ -30,15 +30,14 @@ QLineEdit* addRow(QGridLayout* grid, int row, const QString& label, const QStrin
 CGeneralPage::CGeneralPage(ActiveDocumentSource& source, QWidget* parent)
     : CParamPage(source, parent), opener_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
     auto* grid = new QGridLayout(this);
-    name_ = addRow(grid, 0, QStringLiteral("Nom : "), {}, true);
-    file_ = addRow(grid, 1, QStringLiteral("Fichier :"), {}, false);
-    foil_ = addRow(grid, 2, QStringLiteral("Profil :"), {}, false);
-    weight_ = addRow(grid, 3, QStringLiteral("Poids : "), QStringLiteral("Kg"), false);
-    span_ = addRow(grid, 4, QStringLiteral("Envergure : "), QStringLiteral("m"), false);
-    loading_ =
-        addRow(grid, 5, QStringLiteral("Charge ailaire :"), QString::fromUtf8("g/dm ²"), false);
-    area_ = addRow(grid, 6, QStringLiteral("Surface ailaire :"), QString::fromUtf8("dm ²"), false);
-    sheet_ = new QPushButton(QStringLiteral("Nomenclature"));
+    name_ = addRow(grid, 0, tr("Nom : "), {}, true);
+    file_ = addRow(grid, 1, tr("Fichier :"), {}, false);
+    foil_ = addRow(grid, 2, tr("Profil :"), {}, false);
+    weight_ = addRow(grid, 3, tr("Poids : "), tr("Kg"), false);
+    span_ = addRow(grid, 4, tr("Envergure : "), tr("m"), false);
+    loading_ = addRow(grid, 5, tr("Charge ailaire :"), tr("g/dm ²"), false);
+    area_ = addRow(grid, 6, tr("Surface ailaire :"), tr("dm ²"), false);
+    sheet_ = new QPushButton(tr("Nomenclature"));
     grid->addWidget(sheet_, 7, 0, 1, 3, Qt::AlignLeft);
     grid->setRowStretch(8, 1);
     connect(sheet_, &QPushButton::clicked, this, &CGeneralPage::writeSpecificationSheet);
@@ -65,7 +64,7 @@ bool CGeneralPage::applyFields() {
     if (!doc)
         return true;
     std::string name;
-    if (!readStoredText(name_, QStringLiteral("Nom"), name))
+    if (!readStoredText(name_, tr("Nom"), name))
         return false;
     const bool changed = assign(doc->glider().name, name);
     heldName_ = name;
@@ -76,8 +75,8 @@ bool CGeneralPage::applyFields() {
 void CGeneralPage::writeSpecificationSheet() {
     CKeshDoc* doc = activeDocument();
     if (!doc) {
-        prompts().message(this, QStringLiteral("Aucun planeurs en cours d'edition"),
-                          QStringLiteral("Erreur"), PromptIcon::Error);
+        prompts().message(this, tr("Aucun planeurs en cours d'edition"), tr("Erreur"),
+                          PromptIcon::Error);
         return;
     }
     const Glider& glider = doc->glider();
@@ -87,10 +86,10 @@ void CGeneralPage::writeSpecificationSheet() {
     const QString path = QDir::current().absoluteFilePath(QStringLiteral("doc.html"));
     // An older sheet left in place would show another glider as if it were this one.
     if (!::writeSpecificationSheet(toDiskPath(path), text)) {
-        prompts().message(this,
-                          QString::fromUtf8("Impossible d'écrire la nomenclature dans %1.")
-                              .arg(QDir::toNativeSeparators(path)),
-                          QStringLiteral("Erreur"), PromptIcon::Error);
+        prompts().message(
+            this,
+            tr("Impossible d'écrire la nomenclature dans %1.").arg(QDir::toNativeSeparators(path)),
+            tr("Erreur"), PromptIcon::Error);
         return;
     }
     opener_(QUrl::fromLocalFile(path));

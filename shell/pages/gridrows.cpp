@@ -1,5 +1,7 @@
 #include "shell/pages/gridrows.h"
 
+#include <QCoreApplication>
+
 #include "shell/pages/numberfield.h"
 #include "shell/userprompts.h"
 #include "shell/widgets/gridctrl.h"
@@ -100,12 +102,16 @@ int addGridRow(CGridCtrl& grid, const QString& label) {
 int rowToDelete(CGridCtrl& grid, UserPrompts& prompts, QWidget* owner) {
     const int row = grid.currentCell().row;
     if (row < 1) {
-        prompts.message(owner, QString::fromUtf8("Aucune lignes n'est selectionnées !"),
-                        QStringLiteral("Erreur"), PromptIcon::Error);
+        prompts.message(
+            owner, QCoreApplication::translate("GridRows", "Aucune lignes n'est selectionnées !"),
+            QCoreApplication::translate("GridRows", "Erreur"), PromptIcon::Error);
         return -1;
     }
-    const QString question = QStringLiteral("Voulez-vous detruire la ligne %1 ?").arg(row);
-    return prompts.askYesNo(owner, question, QStringLiteral("Question")) ? row : -1;
+    const QString question =
+        QCoreApplication::translate("GridRows", "Voulez-vous detruire la ligne %1 ?").arg(row);
+    return prompts.askYesNo(owner, question, QCoreApplication::translate("GridRows", "Question"))
+               ? row
+               : -1;
 }
 
 void layOutGridPage(QWidget* fields, int gridTop, const QSize& client, QGroupBox* frame,
@@ -128,7 +134,8 @@ QPushButton* smallButton(const QString& text) {
 }
 
 QString chooseTextureFile(UserPrompts& prompts, QWidget* owner) {
-    return prompts.openFile(owner, QStringLiteral("Ouvrir"),
-                            QStringLiteral("Texture Files (*.raw);;All Files (*.*)"),
-                            QStringLiteral("*.raw"));
+    return prompts.openFile(
+        owner, QCoreApplication::translate("GridRows", "Ouvrir"),
+        QCoreApplication::translate("GridRows", "Texture Files (*.raw);;All Files (*.*)"),
+        QStringLiteral("*.raw"));
 }

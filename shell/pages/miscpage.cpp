@@ -17,7 +17,7 @@
 
 namespace {
 
-const char* const kNoDocument = "Aucun planeurs en cours d'edition";
+const char* const kNoDocument = QT_TRANSLATE_NOOP("CMiscPage", "Aucun planeurs en cours d'edition");
 
 QGroupBox* fieldGroup(const QString& title, const QStringList& labels, QLineEdit** fields,
                       QPushButton* copy) {
@@ -38,19 +38,16 @@ QString missingText(aero::Unavailable why) {
 } // namespace
 
 CMiscPage::CMiscPage(ActiveDocumentSource& source, QWidget* parent) : CParamPage(source, parent) {
-    copyCentre_ = new QPushButton(QString::fromUtf8("Copier l'estimation"));
-    copyInertia_ = new QPushButton(QString::fromUtf8("Copier l'estimation"));
-    copyCentre_->setToolTip(QString::fromUtf8("Reprend le centre de gravité estimé"));
-    copyInertia_->setToolTip(QString::fromUtf8("Reprend les moments d'inertie estimés"));
+    copyCentre_ = new QPushButton(tr("Copier l'estimation"));
+    copyInertia_ = new QPushButton(tr("Copier l'estimation"));
+    copyCentre_->setToolTip(tr("Reprend le centre de gravité estimé"));
+    copyInertia_->setToolTip(tr("Reprend les moments d'inertie estimés"));
 
     auto* column = new QVBoxLayout(this);
-    column->addWidget(
-        fieldGroup(QString::fromUtf8("Centre de gravité"),
-                   {QStringLiteral("X :"), QStringLiteral("Y :"), QStringLiteral("Z :")},
-                   centre_.data(), copyCentre_));
-    column->addWidget(fieldGroup(QStringLiteral("Moments d'inertie"),
-                                 {QStringLiteral("XX :"), QStringLiteral("YY : "),
-                                  QStringLiteral("ZZ : "), QStringLiteral("XZ : ")},
+    column->addWidget(fieldGroup(tr("Centre de gravité"), {tr("X :"), tr("Y :"), tr("Z :")},
+                                 centre_.data(), copyCentre_));
+    column->addWidget(fieldGroup(tr("Moments d'inertie"),
+                                 {tr("XX :"), tr("YY : "), tr("ZZ : "), tr("XZ : ")},
                                  inertia_.data(), copyInertia_));
 
     column->addWidget(makeDragGroup(), 1);
@@ -64,12 +61,13 @@ CMiscPage::CMiscPage(ActiveDocumentSource& source, QWidget* parent) : CParamPage
 // The drag check boxes, "Calcul", "Graphique" and the figures, which scroll inside the group
 // so that the narrow bar keeps its size.
 QGroupBox* CMiscPage::makeDragGroup() {
-    auto* drag = new QGroupBox(QString::fromUtf8("Trainées"));
+    auto* drag = new QGroupBox(tr("Trainées"));
     auto* box = new QVBoxLayout(drag);
-    const char* const labels[] = {"Trainée induite des ailes", "Trainée induite du stab",
-                                  "Trainée du fuselage"};
+    const char* const labels[] = {QT_TR_NOOP("Trainée induite des ailes"),
+                                  QT_TR_NOOP("Trainée induite du stab"),
+                                  QT_TR_NOOP("Trainée du fuselage")};
     for (int i = 0; i < 3; ++i) {
-        drag_[i] = new QCheckBox(QString::fromUtf8(labels[i]));
+        drag_[i] = new QCheckBox(tr(labels[i]));
         drag_[i]->setChecked(true);
         box->addWidget(drag_[i]);
         connect(drag_[i], &QCheckBox::toggled, this, [this] {
@@ -79,8 +77,8 @@ QGroupBox* CMiscPage::makeDragGroup() {
             }
         });
     }
-    compute_ = new QPushButton(QStringLiteral("Calcul"));
-    chart_ = new QPushButton(QStringLiteral("Graphique"));
+    compute_ = new QPushButton(tr("Calcul"));
+    chart_ = new QPushButton(tr("Graphique"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(compute_);
     buttons->addWidget(chart_);
@@ -144,7 +142,7 @@ bool CMiscPage::applyFields() {
 void CMiscPage::compute() {
     CKeshDoc* doc = activeDocument();
     if (!doc) {
-        refuse(QString::fromUtf8(kNoDocument));
+        refuse(tr(kNoDocument));
         return;
     }
     setDocument(doc);
@@ -158,7 +156,7 @@ void CMiscPage::showChart() {
         return;
     const aero::Performance* performance = analysis_->flight();
     if (!performance) {
-        refuse(QString::fromUtf8("Pas de polaire des vitesses : %1.")
+        refuse(tr("Pas de polaire des vitesses : %1.")
                    .arg(missingText(std::get<aero::Unavailable>(analysis_->performance))));
         return;
     }
@@ -173,7 +171,7 @@ void CMiscPage::copyCentre() {
     const aero::MassProperties* mass = analysis_ ? analysis_->mass() : nullptr;
     if (!mass) {
         if (analysis_)
-            refuse(QString::fromUtf8("Pas de centre de gravité estimé : %1.")
+            refuse(tr("Pas de centre de gravité estimé : %1.")
                        .arg(missingText(std::get<aero::Unavailable>(analysis_->balance))));
         return;
     }
@@ -187,7 +185,7 @@ void CMiscPage::copyInertia() {
     const aero::MassProperties* mass = analysis_ ? analysis_->mass() : nullptr;
     if (!mass) {
         if (analysis_)
-            refuse(QString::fromUtf8("Pas de moments d'inertie estimés : %1.")
+            refuse(tr("Pas de moments d'inertie estimés : %1.")
                        .arg(missingText(std::get<aero::Unavailable>(analysis_->balance))));
         return;
     }
@@ -206,8 +204,8 @@ void CMiscPage::showFigures() {
         return;
     }
     QString html;
-    for (const FigureLine& line : analysisFigureLines(*analysis_))
-        html += QStringLiteral("<div>%1 : <b>%2</b></div>")
+    for (const FigureLine& line : analysisFigureLines(*analysis_, FigureTexts::Interface))
+        html += tr("<div>%1 : <b>%2</b></div>")
                     .arg(line.label.toHtmlEscaped(), line.value.toHtmlEscaped());
     figures_->setText(html);
 }
@@ -221,5 +219,5 @@ aero::AnalysisOptions CMiscPage::options() const {
 }
 
 void CMiscPage::refuse(const QString& text) {
-    prompts().message(this, text, QStringLiteral("Erreur"), PromptIcon::Error);
+    prompts().message(this, text, tr("Erreur"), PromptIcon::Error);
 }

@@ -15,8 +15,10 @@
 
 namespace {
 
-const char* const kTabLabels[CParamBarDlg::TabCount] = {"General", "Aile",   "Fuselage",
-                                                        "Stab",    "Derive", "Divers"};
+const char* const kTabLabels[CParamBarDlg::TabCount] = {
+    QT_TRANSLATE_NOOP("CParamBarDlg", "General"),  QT_TRANSLATE_NOOP("CParamBarDlg", "Aile"),
+    QT_TRANSLATE_NOOP("CParamBarDlg", "Fuselage"), QT_TRANSLATE_NOOP("CParamBarDlg", "Stab"),
+    QT_TRANSLATE_NOOP("CParamBarDlg", "Derive"),   QT_TRANSLATE_NOOP("CParamBarDlg", "Divers")};
 // Room around the tab control for the button row, as the resize layout places them.
 constexpr int kRightMargin = 5;
 constexpr int kBottomMargin = 30;
@@ -25,7 +27,7 @@ constexpr int kBottomMargin = 30;
 
 CParamBarDlg::CParamBarDlg(ActiveDocumentSource& source, QWidget* parent)
     : QWidget(parent), source_(source), tabs_(new QTabWidget(this)),
-      apply_(new QPushButton(QStringLiteral("Appliquer"), this)) {
+      apply_(new QPushButton(tr("Appliquer"), this)) {
     tabs_->setTabPosition(QTabWidget::South);
     tabs_->setIconSize(QSize(16, 16));
     tabs_->setUsesScrollButtons(true);
@@ -37,7 +39,7 @@ CParamBarDlg::CParamBarDlg(ActiveDocumentSource& source, QWidget* parent)
     pages_[Fin] = new CFinPage(source);
     pages_[Misc] = new CMiscPage(source);
     for (int tab = 0; tab < TabCount; ++tab)
-        tabs_->addTab(pages_[tab], tabIcon(tab), QString::fromUtf8(kTabLabels[tab]));
+        tabs_->addTab(pages_[tab], tabIcon(tab), tr(kTabLabels[tab]));
     tabs_->setCurrentIndex(General);
 
     connect(apply_, &QPushButton::clicked, this, &CParamBarDlg::ApplyAll);

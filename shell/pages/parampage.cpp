@@ -50,7 +50,7 @@ bool CParamPage::readFloat(QLineEdit* field, float& value) {
         return true;
     const auto number = parseNumberField(field->text());
     if (!number || !std::isfinite(static_cast<float>(*number))) {
-        refuseField(field, QStringLiteral("Tapez un nombre."), PromptIcon::Error);
+        refuseField(field, tr("Tapez un nombre."), PromptIcon::Error);
         return false;
     }
     value = static_cast<float>(*number);
@@ -62,7 +62,7 @@ bool CParamPage::readDouble(QLineEdit* field, double& value) {
         return true;
     const auto number = parseNumberField(field->text());
     if (!number) {
-        refuseField(field, QStringLiteral("Tapez un nombre."), PromptIcon::Error);
+        refuseField(field, tr("Tapez un nombre."), PromptIcon::Error);
         return false;
     }
     value = *number;
@@ -73,7 +73,7 @@ bool CParamPage::checkRange(QLineEdit* field, double value, double min, double m
     if (value >= min && value <= max)
         return true;
     const QString text =
-        QStringLiteral("Tapez un nombre compris entre %1 et %2.")
+        tr("Tapez un nombre compris entre %1 et %2.")
             .arg(QString::asprintf("%.*g", 6, min), QString::asprintf("%.*g", 6, max));
     refuseField(field, text, PromptIcon::Warning);
     return false;
@@ -97,8 +97,8 @@ bool CParamPage::readFileField(QLineEdit* field, const QString& label, std::stri
 
 bool CParamPage::refuseUnencodable(QLineEdit* field, const QString& label, const QString& text) {
     refuseField(field,
-                QString::fromUtf8("Le caractère '%1' du champ '%2' ne peut pas être écrit dans "
-                                  "un fichier planeur.")
+                tr("Le caractère '%1' du champ '%2' ne peut pas être écrit dans "
+                   "un fichier planeur.")
                     .arg(firstUnencodable(text), label),
                 PromptIcon::Error);
     return false;
@@ -110,7 +110,7 @@ bool CParamPage::Apply() {
 }
 
 QString CParamPage::applyStepName() {
-    return QStringLiteral("Appliquer");
+    return tr("Appliquer");
 }
 
 void CParamPage::finishApply(CKeshDoc& document, bool changed) {
@@ -143,6 +143,6 @@ void CParamPage::refuseField(QLineEdit* field, const QString& text, PromptIcon i
         }
     field->setFocus();
     field->selectAll();
-    prompts().message(this, text, QStringLiteral("Erreur"), icon);
+    prompts().message(this, text, tr("Erreur"), icon);
     field->setFocus();
 }

@@ -10,7 +10,7 @@
 CStabPage::CStabPage(ActiveDocumentSource& source, QWidget* parent)
     : CSurfacePage(source, {StabLeft, {StabLeft, StabRight}, true, true, ComponentStab, StabRight},
                    parent),
-      vTail_(new QCheckBox(QStringLiteral("Stab en V"), this)) {
+      vTail_(new QCheckBox(tr("Stab en V"), this)) {
     // Not part of the glider file; kept for its place on the page.
     vTail_->setEnabled(false);
 }

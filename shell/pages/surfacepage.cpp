@@ -36,14 +36,13 @@ CSurfacePage::CSurfacePage(ActiveDocumentSource& source, Traits traits, QWidget*
     fields_->setParent(this);
     frame_ = new QGroupBox(this);
     grid_ = new CGridCtrl(this);
-    add_ = new QPushButton(QStringLiteral("Add"), this);
-    remove_ = new QPushButton(QStringLiteral("Supr"), this);
+    add_ = new QPushButton(tr("Add"), this);
+    remove_ = new QPushButton(tr("Supr"), this);
 
-    QStringList titles{QStringLiteral("Section"), QStringLiteral("Ke"), QStringLiteral("Ks"),
-                       QStringLiteral("Longeur"), QStringLiteral("Fleche")};
+    QStringList titles{tr("Section"), tr("Ke"), tr("Ks"), tr("Longeur"), tr("Fleche")};
     if (traits_.dihedral)
-        titles << QStringLiteral("Diedre");
-    titles << QStringLiteral("Couleur");
+        titles << tr("Diedre");
+    titles << tr("Couleur");
     setUpSectionGrid(*grid_, titles);
 
     connect(add_, &QPushButton::clicked, this, &CSurfacePage::addRow);
@@ -66,13 +65,13 @@ QWidget* CSurfacePage::buildFields() {
     layout->setContentsMargins(7, 4, 7, 0);
     layout->setVerticalSpacing(3);
 
-    auto* position = new QGroupBox(QStringLiteral("Position"));
+    auto* position = new QGroupBox(tr("Position"));
     auto* xyz = new QHBoxLayout(position);
     xyz->setContentsMargins(6, 2, 6, 4);
-    const char* axes[] = {"X :", "Y :", "Z :"};
+    const char* const axes[] = {QT_TR_NOOP("X :"), QT_TR_NOOP("Y :"), QT_TR_NOOP("Z :")};
     for (int axis = 0; axis < 3; ++axis) {
         position_[axis] = numberField();
-        xyz->addWidget(new QLabel(QString::fromLatin1(axes[axis])));
+        xyz->addWidget(new QLabel(tr(axes[axis])));
         xyz->addWidget(position_[axis]);
         xyz->addSpacing(6);
     }
@@ -82,15 +81,15 @@ QWidget* CSurfacePage::buildFields() {
     auto* values = new QHBoxLayout;
     if (traits_.incidence) {
         incidence_ = numberField();
-        values->addWidget(new QLabel(QStringLiteral("Calage : ")));
+        values->addWidget(new QLabel(tr("Calage : ")));
         values->addWidget(incidence_);
-        values->addWidget(new QLabel(QStringLiteral("Deg")));
+        values->addWidget(new QLabel(tr("Deg")));
         values->addSpacing(8);
     }
     weight_ = numberField();
     estimate_ = smallButton(QStringLiteral("E"));
-    estimate_->setToolTip(QStringLiteral("Evaluation du poids"));
-    values->addWidget(new QLabel(QStringLiteral("Poids :")));
+    estimate_->setToolTip(tr("Evaluation du poids"));
+    values->addWidget(new QLabel(tr("Poids :")));
     values->addWidget(weight_);
     values->addWidget(new QLabel(QStringLiteral("Kg")));
     values->addWidget(estimate_);
@@ -99,13 +98,13 @@ QWidget* CSurfacePage::buildFields() {
 
     foil_ = new QLineEdit;
     foilBrowse_ = smallButton(QStringLiteral("..."));
-    layout->addWidget(new QLabel(QStringLiteral("Fichier Profil : ")), 2, 0);
+    layout->addWidget(new QLabel(tr("Fichier Profil : ")), 2, 0);
     layout->addWidget(foil_, 2, 1);
     layout->addWidget(foilBrowse_, 2, 2);
 
     texture_ = new QLineEdit;
     textureBrowse_ = smallButton(QStringLiteral("..."));
-    layout->addWidget(new QLabel(QStringLiteral("Fichier Texture : ")), 3, 0);
+    layout->addWidget(new QLabel(tr("Fichier Texture : ")), 3, 0);
     layout->addWidget(texture_, 3, 1);
     layout->addWidget(textureBrowse_, 3, 2);
     return area;
@@ -175,8 +174,8 @@ bool CSurfacePage::applyFields() {
         return false;
     std::string foil;
     std::string texture;
-    if (!readFileField(foil_, QStringLiteral("Fichier Profil"), foil) ||
-        !readFileField(texture_, QStringLiteral("Fichier Texture"), texture))
+    if (!readFileField(foil_, tr("Fichier Profil"), foil) ||
+        !readFileField(texture_, tr("Fichier Texture"), texture))
         return false;
 
     bool changed = replaceFoil(glider, foil);
@@ -246,11 +245,11 @@ void CSurfacePage::addRow() {
     CKeshDoc* doc = activeDocument();
     if (!doc)
         return;
-    const CKeshDoc::EditScope edit(doc, QStringLiteral("Ajouter une section"));
+    const CKeshDoc::EditScope edit(doc, tr("Ajouter une section"));
     Glider& glider = doc->glider();
     if (glider.surfaces[traits_.shownSlot].npart() >= Surface::kMaxPanes) {
-        prompts().message(this, QStringLiteral("Nombre de sections maximum atteind"),
-                          QStringLiteral("Erreur"), PromptIcon::Error);
+        prompts().message(this, tr("Nombre de sections maximum atteind"), tr("Erreur"),
+                          PromptIcon::Error);
         return;
     }
     const int count = glider.surfaces[traits_.shownSlot].npart() + 1;
@@ -277,7 +276,7 @@ void CSurfacePage::deleteRow() {
     CKeshDoc* doc = activeDocument();
     if (!doc)
         return;
-    const CKeshDoc::EditScope edit(doc, QStringLiteral("Supprimer une section"));
+    const CKeshDoc::EditScope edit(doc, tr("Supprimer une section"));
     const int row = rowToDelete(*grid_, prompts(), this);
     if (row < 1)
         return;
@@ -300,7 +299,7 @@ void CSurfacePage::chooseColor(int row, int col) {
         return;
     const std::uint32_t color = colorRef(*chosen);
     showColorCell(row, color);
-    const CKeshDoc::EditScope edit(doc, QStringLiteral("Couleur du panneau"));
+    const CKeshDoc::EditScope edit(doc, tr("Couleur du panneau"));
     for (int slot : traits_.writtenSlots) {
         Surface& surface = doc->glider().surfaces[slot];
         if (row - 1 < surface.npart() && assign(surface.pane(row - 1).color, colorFromRef(color)))
@@ -310,8 +309,7 @@ void CSurfacePage::chooseColor(int row, int col) {
 
 void CSurfacePage::browseFoil() {
     const QString path = prompts().openFile(
-        this, QStringLiteral("Ouvrir"), QStringLiteral("Airfoil Files (*.txt);;All Files (*.*)"),
-        QStringLiteral("*.txt"));
+        this, tr("Ouvrir"), tr("Airfoil Files (*.txt);;All Files (*.*)"), QStringLiteral("*.txt"));
     if (!path.isEmpty())
         foil_->setText(path);
 }

@@ -12,7 +12,14 @@ struct FigureLine {
     QString value;
 };
 
-QList<FigureLine> analysisFigureLines(const aero::FlightAnalysis& analysis);
+// The texts of the figures and charts: in the interface's language where the editor shows
+// them, in French in the report, which is a file like the glider file and the sheet.
+enum class FigureTexts { Interface, French };
+
+// A text marked QT_TRANSLATE_NOOP("AnalysisFigures", ...), as `texts` asks.
+QString figureText(const char* source, FigureTexts texts);
+
+QList<FigureLine> analysisFigureLines(const aero::FlightAnalysis& analysis, FigureTexts texts);
 
 // Speeds are shown in km/h.
 inline constexpr double kKmhPerMs = 3.6;

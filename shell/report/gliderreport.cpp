@@ -83,7 +83,7 @@ QString paneTable(const Glider& g, int slot, const QString& title) {
 QString analysisFigures(const aero::FlightAnalysis& a) {
     QString s = QStringLiteral("<h2>Analyse</h2>\n<p>Air calme au niveau de la mer; toutes "
                                "les traînées comptées.</p>\n<table>\n");
-    for (const FigureLine& line : analysisFigureLines(a))
+    for (const FigureLine& line : analysisFigureLines(a, FigureTexts::French))
         s += row({line.label.toHtmlEscaped(), line.value.toHtmlEscaped()});
     return s + QStringLiteral("</table>\n");
 }
@@ -125,7 +125,7 @@ bool writeGliderReport(const Glider& glider, const QString& path, QString& error
     const aero::FlightAnalysis analysis = aero::analyseGlider(glider);
     QImage polar;
     if (const aero::Performance* p = analysis.flight())
-        polar = polarChartsImage(*p, kPolarWidth, kPolarHeight);
+        polar = polarChartsImage(*p, kPolarWidth, kPolarHeight, FigureTexts::French);
     const QString html = gliderReportHtml(glider, analysis, drawGliderPictures(glider), polar);
     std::string why;
     if (replaceFileContents(QFile::encodeName(path).toStdString(), html.toUtf8().toStdString(),

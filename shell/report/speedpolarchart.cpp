@@ -34,7 +34,7 @@ const QColor kMinSinkColor(0x2e, 0x8b, 0x3e);
 
 std::unique_ptr<QChart> chartOf(const aero::Performance& p, const QString& title,
                                 const QString& valueTitle, double (*value)(const aero::SpeedPoint&),
-                                const QList<Mark>& marks, bool downwards) {
+                                const QList<Mark>& marks, bool downwards, FigureTexts texts) {
     auto chart = std::make_unique<QChart>();
     chart->setTitle(title);
     auto* curve = new QLineSeries;
@@ -56,7 +56,8 @@ std::unique_ptr<QChart> chartOf(const aero::Performance& p, const QString& title
         chart->addSeries(dot);
     }
     auto* speedAxis = new QValueAxis;
-    speedAxis->setTitleText(QStringLiteral("Vitesse (km/h)"));
+    speedAxis->setTitleText(
+        figureText(QT_TRANSLATE_NOOP("AnalysisFigures", "Vitesse (km/h)"), texts));
     speedAxis->setRange(0, std::ceil(p.polar.back().speed * kKmhPerMs / 10) * 10);
     speedAxis->setLabelFormat(QStringLiteral("%.0f"));
     auto* valueAxis = new QValueAxis;
@@ -78,10 +79,10 @@ std::unique_ptr<QChart> chartOf(const aero::Performance& p, const QString& title
 // The two charts laid out in a scene of their own, ready to be painted at any size.
 class ChartPage {
 public:
-    ChartPage(const aero::Performance& p, QSizeF size) : size_(size) {
+    ChartPage(const aero::Performance& p, QSizeF size, FigureTexts texts) : size_(size) {
         const qreal half = size.height() / 2;
-        QChart* sink = makeSinkChart(p).release();
-        QChart* glide = makeGlideChart(p).release();
+        QChart* sink = makeSinkChart(p, texts).release();
+        QChart* glide = makeGlideChart(p, texts).release();
         scene_.addItem(sink);
         scene_.addItem(glide);
         sink->setGeometry(0, 0, size.width(), half);
@@ -101,27 +102,34 @@ private:
 
 } // namespace
 
-std::unique_ptr<QChart> makeSinkChart(const aero::Performance& p) {
+std::unique_ptr<QChart> makeSinkChart(const aero::Performance& p, FigureTexts texts) {
+    const auto text = [texts](const char* source) { return figureText(source, texts); };
     return chartOf(
-        p, QStringLiteral("Polaire des vitesses"), QStringLiteral("Taux de chute (m/s)"),
+        p, text(QT_TRANSLATE_NOOP("AnalysisFigures", "Polaire des vitesses")),
+        text(QT_TRANSLATE_NOOP("AnalysisFigures", "Taux de chute (m/s)")),
         [](const aero::SpeedPoint& s) { return s.sink; },
-        {{QStringLiteral("Chute mini"), p.minSinkSpeed, p.minSink, kMinSinkColor},
-         {QStringLiteral("Finesse max"), p.bestGlideSpeed, p.bestGlideSpeed / p.bestGlide,
-          kBestGlideColor}},
-        true);
+        {{text(QT_TRANSLATE_NOOP("AnalysisFigures", "Chute mini")), p.minSinkSpeed, p.minSink,
+          kMinSinkColor},
+         {text(QT_TRANSLATE_NOOP("AnalysisFigures", "Finesse max")), p.bestGlideSpeed,
+          p.bestGlideSpeed / p.bestGlide, kBestGlideColor}},
+        true, texts);
 }
 
-std::unique_ptr<QChart> makeGlideChart(const aero::Performance& p) {
+std::unique_ptr<QChart> makeGlideChart(const aero::Performance& p, FigureTexts texts) {
+    const auto text = [texts](const char* source) { return figureText(source, texts); };
     return chartOf(
-        p, QStringLiteral("Finesse"), QStringLiteral("Finesse"),
+        p, text(QT_TRANSLATE_NOOP("AnalysisFigures", "Finesse")),
+        text(QT_TRANSLATE_NOOP("AnalysisFigures", "Finesse")),
         [](const aero::SpeedPoint& s) { return s.glide; },
-        {{QStringLiteral("Finesse max"), p.bestGlideSpeed, p.bestGlide, kBestGlideColor}}, false);
+        {{text(QT_TRANSLATE_NOOP("AnalysisFigures", "Finesse max")), p.bestGlideSpeed, p.bestGlide,
+          kBestGlideColor}},
+        false, texts);
 }
 
-QImage polarChartsImage(const aero::Performance& p, int width, int height) {
+QImage polarChartsImage(const aero::Performance& p, int width, int height, FigureTexts texts) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
-    ChartPage page(p, QSizeF(width, height));
+    ChartPage page(p, QSizeF(width, height), texts);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     page.paint(painter, QRectF(0, 0, width, height));
@@ -131,7 +139,9 @@ QImage polarChartsImage(const aero::Performance& p, int width, int height) {
 bool savePolarChartsPng(const aero::Performance& p, const QString& path) {
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) &&
-           polarChartsImage(p, kExportWidth, kExportHeight).save(&file, "PNG") && file.commit();
+           polarChartsImage(p, kExportWidth, kExportHeight, FigureTexts::Interface)
+               .save(&file, "PNG") &&
+           file.commit();
 }
 
 bool savePolarChartsSvg(const aero::Performance& p, const QString& path) {
@@ -143,8 +153,9 @@ bool savePolarChartsSvg(const aero::Performance& p, const QString& path) {
         svg.setOutputDevice(&file);
         svg.setSize(QSize(kExportWidth, kExportHeight));
         svg.setViewBox(QRect(0, 0, kExportWidth, kExportHeight));
-        svg.setTitle(QStringLiteral("Polaire des vitesses"));
-        ChartPage page(p, QSizeF(kExportWidth, kExportHeight));
+        svg.setTitle(figureText(QT_TRANSLATE_NOOP("AnalysisFigures", "Polaire des vitesses"),
+                                FigureTexts::Interface));
+        ChartPage page(p, QSizeF(kExportWidth, kExportHeight), FigureTexts::Interface);
         QPainter painter;
         if (!painter.begin(&svg))
             return false;

@@ -1,7 +1,9 @@
 #include "shell/aboutdialog.h"
+#include "shell/interfacelanguage.h"
 #include "shell/setupdialog.h"
 #include "tests/support/scriptedprompts.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,7 +22,7 @@ QPushButton* buttonNamed(QWidget& dialog, const QString& text) {
 
 TEST(SetupDialogTest, ShowsTheStoredPathAndTheBrowsedFileReplacesIt) {
     ScriptedPrompts prompts;
-    SetupDialog dialog(QStringLiteral("/sim/vantair.ini"), prompts);
+    SetupDialog dialog({QStringLiteral("/sim/vantair.ini"), language::kEnglish}, prompts);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Setup"));
     EXPECT_EQ(dialog.pathField()->text(), QStringLiteral("/sim/vantair.ini"));
     QStringList labels;
@@ -47,6 +49,26 @@ TEST(SetupDialogTest, ShowsTheStoredPathAndTheBrowsedFileReplacesIt) {
     buttonNamed(dialog, "OK")->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.iniPath(), QStringLiteral("not a path"));
+    EXPECT_EQ(dialog.choice().language, language::kEnglish);
+}
+
+TEST(SetupDialogTest, OffersFrenchAndEnglishAndSaysWhenTheChoiceApplies) {
+    ScriptedPrompts prompts;
+    SetupDialog dialog({QString(), QStringLiteral("xx")}, prompts);
+    QComboBox* box = dialog.languageBox();
+    ASSERT_EQ(box->count(), 2);
+    EXPECT_EQ(box->itemText(0), QString::fromUtf8("Français"));
+    EXPECT_EQ(box->itemText(1), QStringLiteral("English"));
+    // An unknown stored language shows as French.
+    EXPECT_EQ(dialog.choice().language, language::kFrench);
+    box->setCurrentIndex(1);
+    EXPECT_EQ(dialog.choice().language, language::kEnglish);
+    QStringList labels;
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        labels.append(label->text());
+    EXPECT_TRUE(labels.contains(QStringLiteral("Langue :")));
+    EXPECT_TRUE(
+        labels.contains(QString::fromUtf8("La langue choisie s'applique au prochain démarrage.")));
 }
 
 TEST(AboutDialogTest, NamesTheEditorAndItsVersion) {

@@ -44,6 +44,9 @@ public:
     std::deque<std::optional<QColor>> colorAnswers;
     std::deque<std::optional<float>> weightAnswers;
     std::deque<std::optional<QString>> setupAnswers;
+    // The language of each confirmed Setup; the shown one when the queue is empty.
+    std::deque<QString> setupLanguages;
+    QString setupLanguageShown;
     // Runs while a message is up, to see what the user sees behind it.
     std::function<void()> whileMessageShows;
     std::deque<std::optional<QList<bool>>> recoveryAnswers;
@@ -89,8 +92,9 @@ public:
         shown.append({Kind::Weight, {}, {}, PromptIcon::None, {}, {}});
         return take(weightAnswers, std::optional<float>());
     }
-    std::optional<QString> setup(QWidget*, const QString& iniPath) override {
-        shown.append({Kind::Setup, iniPath, {}, PromptIcon::None, {}, {}});
+    std::optional<SetupChoice> setup(QWidget*, const SetupChoice& current) override {
+        shown.append({Kind::Setup, current.iniPath, {}, PromptIcon::None, {}, {}});
+        setupLanguageShown = current.language;
         // Unpacked by hand: moving an optional QString out of the queue trips a false
         // "may be used uninitialized" in some optimisation levels.
         if (setupAnswers.empty())
@@ -100,7 +104,7 @@ public:
         setupAnswers.pop_front();
         if (!confirmed)
             return std::nullopt;
-        return path;
+        return SetupChoice{path, take(setupLanguages, current.language)};
     }
 
     void printSetup(QWidget*) override {

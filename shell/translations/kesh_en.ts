@@ -1,0 +1,1409 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="fr">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>A propos de kesh</source>
+        <translation>About kesh</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisFigures</name>
+    <message>
+        <source>Envergure</source>
+        <translation>Span</translation>
+    </message>
+    <message>
+        <source>Surface ailaire</source>
+        <translation>Wing area</translation>
+    </message>
+    <message>
+        <source>Allongement</source>
+        <translation>Aspect ratio</translation>
+    </message>
+    <message>
+        <source>Corde moyenne</source>
+        <translation>Mean chord</translation>
+    </message>
+    <message>
+        <source>%1 m, bord d&apos;attaque à x = %2 m</source>
+        <translation>%1 m, leading edge at x = %2 m</translation>
+    </message>
+    <message>
+        <source>Aile</source>
+        <translation>Wing</translation>
+    </message>
+    <message>
+        <source>Centre de gravité estimé</source>
+        <translation>Estimated centre of gravity</translation>
+    </message>
+    <message>
+        <source>Inerties estimées</source>
+        <translation>Estimated inertia</translation>
+    </message>
+    <message>
+        <source>Foyer</source>
+        <translation>Neutral point</translation>
+    </message>
+    <message>
+        <source>Marge statique</source>
+        <translation>Static margin</translation>
+    </message>
+    <message>
+        <source>%1 % de la corde moyenne</source>
+        <translation>%1 % of the mean chord</translation>
+    </message>
+    <message>
+        <source>Volume de stab</source>
+        <translation>Stabiliser volume</translation>
+    </message>
+    <message>
+        <source>Volume de dérive</source>
+        <translation>Fin volume</translation>
+    </message>
+    <message>
+        <source>Stabilité</source>
+        <translation>Stability</translation>
+    </message>
+    <message>
+        <source>Efficacité d&apos;envergure</source>
+        <translation>Span efficiency</translation>
+    </message>
+    <message>
+        <source>Vitesse de décrochage</source>
+        <translation>Stall speed</translation>
+    </message>
+    <message>
+        <source>Finesse max</source>
+        <translation>Best glide</translation>
+    </message>
+    <message>
+        <source>%1 à %2</source>
+        <translation>%1 at %2</translation>
+    </message>
+    <message>
+        <source>Taux de chute mini</source>
+        <translation>Minimum sink</translation>
+    </message>
+    <message>
+        <source>%1 m/s à %2</source>
+        <translation>%1 m/s at %2</translation>
+    </message>
+    <message>
+        <source>Performances</source>
+        <translation>Performance</translation>
+    </message>
+    <message>
+        <source>Vitesse (km/h)</source>
+        <translation>Speed (km/h)</translation>
+    </message>
+    <message>
+        <source>Polaire des vitesses</source>
+        <translation>Speed polar</translation>
+    </message>
+    <message>
+        <source>Taux de chute (m/s)</source>
+        <translation>Sink rate (m/s)</translation>
+    </message>
+    <message>
+        <source>Chute mini</source>
+        <translation>Minimum sink</translation>
+    </message>
+    <message>
+        <source>Finesse</source>
+        <translation>Glide ratio</translation>
+    </message>
+</context>
+<context>
+    <name>CBodyPage</name>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Supr</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Hauteur</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Largeur</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Fichier Texture : </source>
+        <translation>Texture file: </translation>
+    </message>
+    <message>
+        <source>Couleurs</source>
+        <translation>Colours</translation>
+    </message>
+    <message>
+        <source>Evaluation du poids</source>
+        <translation>Weight estimate</translation>
+    </message>
+    <message>
+        <source>Poids : </source>
+        <translation>Weight: </translation>
+    </message>
+    <message>
+        <source>Fichier Texture</source>
+        <translation>Texture file</translation>
+    </message>
+    <message>
+        <source>Ajouter une section</source>
+        <translation>Add a section</translation>
+    </message>
+    <message>
+        <source>Supprimer une section</source>
+        <translation>Delete a section</translation>
+    </message>
+</context>
+<context>
+    <name>CFoilWorkshop</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Airfoil Files (*.txt);;All Files (*.*)</source>
+        <translation>Airfoil Files (*.txt);;All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>Coordonnées (*.dat *.txt *.cor);;Tous les fichiers (*.*)</source>
+        <translation>Coordinates (*.dat *.txt *.cor);;All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>Atelier profils</source>
+        <translation>Airfoil workshop</translation>
+    </message>
+    <message>
+        <source>Profil</source>
+        <translation>Airfoil</translation>
+    </message>
+    <message>
+        <source>fichier de coordonnées ou NACA 2412</source>
+        <translation>coordinate file or NACA 2412</translation>
+    </message>
+    <message>
+        <source>Source :</source>
+        <translation>Source:</translation>
+    </message>
+    <message>
+        <source>Nom :</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Points :</source>
+        <translation>Points:</translation>
+    </message>
+    <message>
+        <source>Ouvrir un profil du simulateur...</source>
+        <translation>Open a simulator airfoil...</translation>
+    </message>
+    <message>
+        <source>Reynolds :</source>
+        <translation>Reynolds:</translation>
+    </message>
+    <message>
+        <source>Ncrit :</source>
+        <translation>Ncrit:</translation>
+    </message>
+    <message>
+        <source>Pas d&apos;angle (°) :</source>
+        <translation>Angle step (°):</translation>
+    </message>
+    <message>
+        <source>Extension à ±180°</source>
+        <translation>Extension to ±180°</translation>
+    </message>
+    <message>
+        <source>cd max :</source>
+        <translation>cd max:</translation>
+    </message>
+    <message>
+        <source>Calculer</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Enregistrer...</source>
+        <translation>Save...</translation>
+    </message>
+    <message>
+        <source>Portance</source>
+        <translation>Lift</translation>
+    </message>
+    <message>
+        <source>angle (°)</source>
+        <translation>angle (°)</translation>
+    </message>
+    <message>
+        <source>Polaire</source>
+        <translation>Polar</translation>
+    </message>
+    <message>
+        <source>Finesse</source>
+        <translation>Glide ratio</translation>
+    </message>
+    <message>
+        <source>Tout le cercle</source>
+        <translation>Whole circle</translation>
+    </message>
+    <message>
+        <source>points : XFOIL ; trait : polaire du fichier, extension comprise</source>
+        <translation>points: XFOIL; line: the file&apos;s polar, extension included</translation>
+    </message>
+    <message>
+        <source>Fichier de coordonnées</source>
+        <translation>Coordinate file</translation>
+    </message>
+    <message>
+        <source>Choisissez un fichier de coordonnées ou tapez un code NACA.</source>
+        <translation>Choose a coordinate file or type a NACA code.</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>%1 : %2 points, %3 polaires</source>
+        <translation>%1: %2 points, %3 polars</translation>
+    </message>
+    <message>
+        <source>Tapez un nombre.</source>
+        <translation>Type a number.</translation>
+    </message>
+    <message>
+        <source>Tapez un nombre compris entre %1 et %2.</source>
+        <translation>Type a number between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Tapez de 1 à %1 nombres de Reynolds entiers, de %2 à %3, séparés par des virgules.</source>
+        <translation>Type 1 to %1 whole Reynolds numbers, from %2 to %3, separated by commas.</translation>
+    </message>
+    <message>
+        <source>Tapez un nom de profil en caractères latins.</source>
+        <translation>Type an airfoil name in Latin characters.</translation>
+    </message>
+    <message>
+        <source>Calcul en cours...</source>
+        <translation>Computing...</translation>
+    </message>
+    <message>
+        <source>Re %1 : %2°</source>
+        <translation>Re %1: %2°</translation>
+    </message>
+    <message>
+        <source>Re %1 : %2 points</source>
+        <translation>Re %1: %2 points</translation>
+    </message>
+    <message>
+        <source>Re %1 : échec</source>
+        <translation>Re %1: failed</translation>
+    </message>
+    <message>
+        <source>Re %1 : annulé</source>
+        <translation>Re %1: cancelled</translation>
+    </message>
+    <message>
+        <source>Calcul annulé.</source>
+        <translation>Computation cancelled.</translation>
+    </message>
+    <message>
+        <source>Aucun résultat.</source>
+        <translation>No result.</translation>
+    </message>
+    <message>
+        <source>XFOIL n&apos;a donné aucun point convergé.
+</source>
+        <translation>XFOIL gave no converged point.
+</translation>
+    </message>
+    <message>
+        <source>Ces nombres de Reynolds sont laissés de côté :
+</source>
+        <translation>These Reynolds numbers are left out:
+</translation>
+    </message>
+    <message>
+        <source>%1 polaires calculées.</source>
+        <translation>%1 polars computed.</translation>
+    </message>
+    <message>
+        <source>Impossible de créer le répertoire %1.</source>
+        <translation>Cannot create the directory %1.</translation>
+    </message>
+    <message>
+        <source>Enregistrer le profil</source>
+        <translation>Save the airfoil</translation>
+    </message>
+    <message>
+        <source>Les profils du simulateur s&apos;enregistrent dans %1.</source>
+        <translation>The simulator&apos;s airfoils are saved in %1.</translation>
+    </message>
+    <message>
+        <source>%1 existe déjà.
+Voulez-vous le remplacer ?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Enregistré : %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CGeneralPage</name>
+    <message>
+        <source>Nom : </source>
+        <translation>Name: </translation>
+    </message>
+    <message>
+        <source>Fichier :</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>Profil :</source>
+        <translation>Airfoil:</translation>
+    </message>
+    <message>
+        <source>Poids : </source>
+        <translation>Weight: </translation>
+    </message>
+    <message>
+        <source>Kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>Envergure : </source>
+        <translation>Span: </translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Charge ailaire :</source>
+        <translation>Wing loading:</translation>
+    </message>
+    <message>
+        <source>g/dm ²</source>
+        <translation>g/dm ²</translation>
+    </message>
+    <message>
+        <source>Surface ailaire :</source>
+        <translation>Wing area:</translation>
+    </message>
+    <message>
+        <source>dm ²</source>
+        <translation>dm ²</translation>
+    </message>
+    <message>
+        <source>Nomenclature</source>
+        <translation>Specification</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Aucun planeurs en cours d&apos;edition</source>
+        <translation>No glider being edited</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire la nomenclature dans %1.</source>
+        <translation>Cannot write the specification sheet to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>LEFT</source>
+        <translation>LEFT</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Front</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>TOP</translation>
+    </message>
+    <message>
+        <source>FREE</source>
+        <translation>FREE</translation>
+    </message>
+    <message>
+        <source>glider (*.gli);;Tous les fichiers (*.*)</source>
+        <translation>glider (*.gli);;All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>%1
+Impossible de trouver ce fichier. Vérifiez que le chemin et le nom du fichier sont corrects.</source>
+        <translation>%1
+File not found. Check that the path and the file name are correct.</translation>
+    </message>
+    <message>
+        <source>L&apos;ouverture du document a échoué.</source>
+        <translation>The document could not be opened.</translation>
+    </message>
+    <message>
+        <source>Enregistrer sous</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Sauver sous</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>%1 existe déjà.
+Voulez-vous le remplacer ?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Enregistrer les modifications de %1 ?</source>
+        <translation>Save the changes to %1?</translation>
+    </message>
+    <message>
+        <source>La copie de secours de %1 n&apos;a pas pu être relue ; elle est gardée pour le prochain démarrage.
+
+%2</source>
+        <translation>The recovery copy of %1 could not be read back; it is kept for the next start.
+
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;Nouveau	Ctrl+N</source>
+        <translation>&amp;New	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Crée un nouveau document</source>
+        <translation>Creates a new document</translation>
+    </message>
+    <message>
+        <source>Nouveau</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir...	Ctrl+O</source>
+        <translation>&amp;Open...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Ouvre un document existant</source>
+        <translation>Opens an existing document</translation>
+    </message>
+    <message>
+        <source>&amp;Sauver	Ctrl+S</source>
+        <translation>&amp;Save	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Enregistre le planeur actif dans le répertoire du simulateur</source>
+        <translation>Saves the active glider into the simulator&apos;s directory</translation>
+    </message>
+    <message>
+        <source>Sauver</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Sauver sous ...</source>
+        <translation>Save as ...</translation>
+    </message>
+    <message>
+        <source>Enregistre une copie du planeur actif sous un autre nom</source>
+        <translation>Saves a copy of the active glider under another name</translation>
+    </message>
+    <message>
+        <source>Set&amp;up ...</source>
+        <translation>Set&amp;up ...</translation>
+    </message>
+    <message>
+        <source>Indique le fichier vantair.ini du simulateur</source>
+        <translation>Names the simulator&apos;s vantair.ini file</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>C&amp;onfiguration de l&apos;impression...</source>
+        <translation>P&amp;rint Setup...</translation>
+    </message>
+    <message>
+        <source>Modifie les options d&apos;impression</source>
+        <translation>Changes the printing options</translation>
+    </message>
+    <message>
+        <source>Configuration de l&apos;impression</source>
+        <translation>Print Setup</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Quitte l&apos;application</source>
+        <translation>Quits the application</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Barre d&apos;outils</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>Affiche ou masque la barre d&apos;outils</source>
+        <translation>Shows or hides the toolbar</translation>
+    </message>
+    <message>
+        <source>Barre d&apos;outils</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>Barre d&apos;é&amp;tat</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message>
+        <source>Affiche ou masque la barre d&apos;état</source>
+        <translation>Shows or hides the status bar</translation>
+    </message>
+    <message>
+        <source>Barre d&apos;état</source>
+        <translation>Status Bar</translation>
+    </message>
+    <message>
+        <source>Barre parametres</source>
+        <translation>Parameters bar</translation>
+    </message>
+    <message>
+        <source>Affiche ou masque la barre des paramètres du planeur</source>
+        <translation>Shows or hides the glider&apos;s parameters bar</translation>
+    </message>
+    <message>
+        <source>Affiche ou masque la barre d&apos;outils du planeur</source>
+        <translation>Shows or hides the glider&apos;s tools bar</translation>
+    </message>
+    <message>
+        <source>Vue de gauche</source>
+        <translation>Left view</translation>
+    </message>
+    <message>
+        <source>Ouvre une fenêtre de plus, vue de gauche</source>
+        <translation>Opens one more window, left view</translation>
+    </message>
+    <message>
+        <source>Vue de haut</source>
+        <translation>Top view</translation>
+    </message>
+    <message>
+        <source>Ouvre une fenêtre de plus, vue de haut</source>
+        <translation>Opens one more window, top view</translation>
+    </message>
+    <message>
+        <source>Vue de face</source>
+        <translation>Front view</translation>
+    </message>
+    <message>
+        <source>Ouvre une fenêtre de plus, vue de face</source>
+        <translation>Opens one more window, front view</translation>
+    </message>
+    <message>
+        <source>Vue libre</source>
+        <translation>Free view</translation>
+    </message>
+    <message>
+        <source>Ouvre une fenêtre de plus, vue libre</source>
+        <translation>Opens one more window, free view</translation>
+    </message>
+    <message>
+        <source>&amp;A propos de kesh...</source>
+        <translation>&amp;About kesh...</translation>
+    </message>
+    <message>
+        <source>Affiche le nom et la version du programme</source>
+        <translation>Shows the program&apos;s name and version</translation>
+    </message>
+    <message>
+        <source>A propos</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>&amp;Annuler	Ctrl+Z</source>
+        <translation>&amp;Undo	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Annule la dernière action</source>
+        <translation>Undoes the last action</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Rétablir	Ctrl+Y</source>
+        <translation>&amp;Redo	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Rétablit l&apos;action annulée</source>
+        <translation>Redoes the undone action</translation>
+    </message>
+    <message>
+        <source>Rétablir</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Couper	Ctrl+X</source>
+        <translation>Cu&amp;t	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>Coupe la sélection et la place dans le Presse-papiers</source>
+        <translation>Cuts the selection and puts it on the Clipboard</translation>
+    </message>
+    <message>
+        <source>Couper</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>&amp;Copier	Ctrl+C</source>
+        <translation>&amp;Copy	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Copie la sélection et la place dans le Presse-papiers</source>
+        <translation>Copies the selection and puts it on the Clipboard</translation>
+    </message>
+    <message>
+        <source>Copier</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>C&amp;oller	Ctrl+V</source>
+        <translation>&amp;Paste	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Insère le contenu du Presse-papiers</source>
+        <translation>Inserts the Clipboard contents</translation>
+    </message>
+    <message>
+        <source>Coller</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer...	Ctrl+P</source>
+        <translation>&amp;Print...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Imprime le document actif</source>
+        <translation>Prints the active document</translation>
+    </message>
+    <message>
+        <source>Imprimer</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Volet suivant</source>
+        <translation>Next pane</translation>
+    </message>
+    <message>
+        <source>Passe au volet suivant de la fenêtre</source>
+        <translation>Switches to the next window pane</translation>
+    </message>
+    <message>
+        <source>Volet précédent</source>
+        <translation>Previous pane</translation>
+    </message>
+    <message>
+        <source>Revient au volet précédent de la fenêtre</source>
+        <translation>Switches back to the previous window pane</translation>
+    </message>
+    <message>
+        <source>Cadrer	F</source>
+        <translation>Frame	F</translation>
+    </message>
+    <message>
+        <source>Montre tout le planeur dans la vue active</source>
+        <translation>Shows the whole glider in the active view</translation>
+    </message>
+    <message>
+        <source>Cadrer</source>
+        <translation>Frame</translation>
+    </message>
+    <message>
+        <source>Atelier profils...</source>
+        <translation>Airfoil workshop...</translation>
+    </message>
+    <message>
+        <source>Calcule les polaires d&apos;un profil avec XFOIL et écrit son fichier</source>
+        <translation>Computes an airfoil&apos;s polars with XFOIL and writes its file</translation>
+    </message>
+    <message>
+        <source>Atelier profils</source>
+        <translation>Airfoil workshop</translation>
+    </message>
+    <message>
+        <source>Rapport...</source>
+        <translation>Report...</translation>
+    </message>
+    <message>
+        <source>Écrit le rapport du planeur actif et l&apos;ouvre</source>
+        <translation>Writes the active glider&apos;s report and opens it</translation>
+    </message>
+    <message>
+        <source>Rapport</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Ouvre ce document</source>
+        <translation>Opens this document</translation>
+    </message>
+    <message>
+        <source>Fichier récent</source>
+        <translation>Recent file</translation>
+    </message>
+    <message>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Rétablir</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Fichier</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Edition</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Affichage</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Outils</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Prêt</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>MAJ</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>DEF</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>Params glider bar</source>
+        <translation>Params glider bar</translation>
+    </message>
+    <message>
+        <source>Tools glider bar</source>
+        <translation>Tools glider bar</translation>
+    </message>
+    <message>
+        <source>Aucun planeurs en cours d&apos;edition</source>
+        <translation>No glider being edited</translation>
+    </message>
+    <message>
+        <source> - rapport.html</source>
+        <translation> - report.html</translation>
+    </message>
+    <message>
+        <source>Page HTML (*.html *.htm);;Tous les fichiers (*.*)</source>
+        <translation>HTML page (*.html *.htm);;All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le rapport dans %1.
+%2</source>
+        <translation>Cannot write the report to %1.
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>CMiscPage</name>
+    <message>
+        <source>Aucun planeurs en cours d&apos;edition</source>
+        <translation>No glider being edited</translation>
+    </message>
+    <message>
+        <source>Copier l&apos;estimation</source>
+        <translation>Copy the estimate</translation>
+    </message>
+    <message>
+        <source>Reprend le centre de gravité estimé</source>
+        <translation>Takes the estimated centre of gravity</translation>
+    </message>
+    <message>
+        <source>Reprend les moments d&apos;inertie estimés</source>
+        <translation>Takes the estimated moments of inertia</translation>
+    </message>
+    <message>
+        <source>Centre de gravité</source>
+        <translation>Centre of gravity</translation>
+    </message>
+    <message>
+        <source>X :</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>Y :</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>Z :</source>
+        <translation>Z:</translation>
+    </message>
+    <message>
+        <source>Moments d&apos;inertie</source>
+        <translation>Moments of inertia</translation>
+    </message>
+    <message>
+        <source>XX :</source>
+        <translation>XX:</translation>
+    </message>
+    <message>
+        <source>YY : </source>
+        <translation>YY: </translation>
+    </message>
+    <message>
+        <source>ZZ : </source>
+        <translation>ZZ: </translation>
+    </message>
+    <message>
+        <source>XZ : </source>
+        <translation>XZ: </translation>
+    </message>
+    <message>
+        <source>Trainées</source>
+        <translation>Drag</translation>
+    </message>
+    <message>
+        <source>Trainée induite des ailes</source>
+        <translation>Induced drag of the wings</translation>
+    </message>
+    <message>
+        <source>Trainée induite du stab</source>
+        <translation>Induced drag of the stabiliser</translation>
+    </message>
+    <message>
+        <source>Trainée du fuselage</source>
+        <translation>Fuselage drag</translation>
+    </message>
+    <message>
+        <source>Calcul</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>Graphique</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Pas de polaire des vitesses : %1.</source>
+        <translation>No speed polar: %1.</translation>
+    </message>
+    <message>
+        <source>Pas de centre de gravité estimé : %1.</source>
+        <translation>No estimated centre of gravity: %1.</translation>
+    </message>
+    <message>
+        <source>Pas de moments d&apos;inertie estimés : %1.</source>
+        <translation>No estimated moments of inertia: %1.</translation>
+    </message>
+    <message>
+        <source>&lt;div&gt;%1 : &lt;b&gt;%2&lt;/b&gt;&lt;/div&gt;</source>
+        <translation>&lt;div&gt;%1: &lt;b&gt;%2&lt;/b&gt;&lt;/div&gt;</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>CMyglView</name>
+    <message>
+        <source>Cant create openGL MS rendering context</source>
+        <translation>Cant create openGL MS rendering context</translation>
+    </message>
+    <message>
+        <source>Unsupported Pixel Format</source>
+        <translation>Unsupported Pixel Format</translation>
+    </message>
+</context>
+<context>
+    <name>CParamBarDlg</name>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Aile</source>
+        <translation>Wing</translation>
+    </message>
+    <message>
+        <source>Fuselage</source>
+        <translation>Fuselage</translation>
+    </message>
+    <message>
+        <source>Stab</source>
+        <translation>Stab</translation>
+    </message>
+    <message>
+        <source>Derive</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Divers</source>
+        <translation>Misc</translation>
+    </message>
+    <message>
+        <source>Appliquer</source>
+        <translation>Apply</translation>
+    </message>
+</context>
+<context>
+    <name>CParamPage</name>
+    <message>
+        <source>Tapez un nombre.</source>
+        <translation>Type a number.</translation>
+    </message>
+    <message>
+        <source>Tapez un nombre compris entre %1 et %2.</source>
+        <translation>Type a number between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Le caractère &apos;%1&apos; du champ &apos;%2&apos; ne peut pas être écrit dans un fichier planeur.</source>
+        <translation>The character &apos;%1&apos; of the field &apos;%2&apos; cannot be written into a glider file.</translation>
+    </message>
+    <message>
+        <source>Appliquer</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>CPolarWindow</name>
+    <message>
+        <source>Exporter en PNG...</source>
+        <translation>Export as PNG...</translation>
+    </message>
+    <message>
+        <source>Exporter en SVG...</source>
+        <translation>Export as SVG...</translation>
+    </message>
+    <message>
+        <source>Polaire des vitesses - %1</source>
+        <translation>Speed polar - %1</translation>
+    </message>
+    <message>
+        <source>Image SVG (*.svg);;Tous les fichiers (*.*)</source>
+        <translation>SVG image (*.svg);;All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>Image PNG (*.png);;Tous les fichiers (*.*)</source>
+        <translation>PNG image (*.png);;All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>Exporter la polaire</source>
+        <translation>Export the polar</translation>
+    </message>
+    <message>
+        <source>polaire.%1</source>
+        <translation>polar.%1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire %1.</source>
+        <translation>Cannot write %1.</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>CStabPage</name>
+    <message>
+        <source>Stab en V</source>
+        <translation>V-tail</translation>
+    </message>
+</context>
+<context>
+    <name>CSurfacePage</name>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Supr</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Section</translation>
+    </message>
+    <message>
+        <source>Ke</source>
+        <translation>Ke</translation>
+    </message>
+    <message>
+        <source>Ks</source>
+        <translation>Ks</translation>
+    </message>
+    <message>
+        <source>Longeur</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Fleche</source>
+        <translation>Sweep</translation>
+    </message>
+    <message>
+        <source>Diedre</source>
+        <translation>Dihedral</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>X :</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>Y :</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>Z :</source>
+        <translation>Z:</translation>
+    </message>
+    <message>
+        <source>Calage : </source>
+        <translation>Incidence: </translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>Deg</translation>
+    </message>
+    <message>
+        <source>Evaluation du poids</source>
+        <translation>Weight estimate</translation>
+    </message>
+    <message>
+        <source>Poids :</source>
+        <translation>Weight:</translation>
+    </message>
+    <message>
+        <source>Fichier Profil : </source>
+        <translation>Airfoil file: </translation>
+    </message>
+    <message>
+        <source>Fichier Texture : </source>
+        <translation>Texture file: </translation>
+    </message>
+    <message>
+        <source>Fichier Profil</source>
+        <translation>Airfoil file</translation>
+    </message>
+    <message>
+        <source>Fichier Texture</source>
+        <translation>Texture file</translation>
+    </message>
+    <message>
+        <source>Ajouter une section</source>
+        <translation>Add a section</translation>
+    </message>
+    <message>
+        <source>Nombre de sections maximum atteind</source>
+        <translation>Maximum number of sections reached</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Supprimer une section</source>
+        <translation>Delete a section</translation>
+    </message>
+    <message>
+        <source>Couleur du panneau</source>
+        <translation>Pane colour</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Airfoil Files (*.txt);;All Files (*.*)</source>
+        <translation>Airfoil Files (*.txt);;All Files (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>CToolsBarDlg</name>
+    <message>
+        <source>Fill</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation>Texture</translation>
+    </message>
+    <message>
+        <source>Screen cpy</source>
+        <translation>Screen cpy</translation>
+    </message>
+    <message>
+        <source>Aile</source>
+        <translation>Wing</translation>
+    </message>
+    <message>
+        <source>Fuselage</source>
+        <translation>Fuselage</translation>
+    </message>
+    <message>
+        <source>Stab</source>
+        <translation>Stab</translation>
+    </message>
+    <message>
+        <source>Derive</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Zoom : </source>
+        <translation>Zoom: </translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+</context>
+<context>
+    <name>GridRows</name>
+    <message>
+        <source>Aucune lignes n&apos;est selectionnées !</source>
+        <translation>No row is selected!</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Voulez-vous detruire la ligne %1 ?</source>
+        <translation>Do you want to delete row %1?</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Texture Files (*.raw);;All Files (*.*)</source>
+        <translation>Texture Files (*.raw);;All Files (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>PolarCurves</name>
+    <message>
+        <source>Re %1</source>
+        <translation>Re %1</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryDialog</name>
+    <message>
+        <source>jamais enregistré</source>
+        <translation>never saved</translation>
+    </message>
+    <message>
+        <source>%1 — %2 (copie du %3)</source>
+        <translation>%1 — %2 (copy of %3)</translation>
+    </message>
+    <message>
+        <source>fr</source>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>Récupération</source>
+        <translation>Recovery</translation>
+    </message>
+    <message>
+        <source>L&apos;éditeur s&apos;est arrêté sans fermer ces planeurs modifiés.
+Les planeurs cochés sont rouverts comme documents modifiés ; les autres sont supprimés.</source>
+        <translation>The editor stopped without closing these modified gliders.
+The checked gliders are reopened as modified documents; the others are deleted.</translation>
+    </message>
+    <message>
+        <source>Rouvrir</source>
+        <translation>Reopen</translation>
+    </message>
+    <message>
+        <source>Plus tard</source>
+        <translation>Later</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryKeeper</name>
+    <message>
+        <source>La copie de secours de %1 n&apos;a pas pu être écrite : %2</source>
+        <translation>The recovery copy of %1 could not be written: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SetupDialog</name>
+    <message>
+        <source>Setup</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>Vantair ini :</source>
+        <translation>Vantair ini:</translation>
+    </message>
+    <message>
+        <source>Langue :</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>La langue choisie s&apos;applique au prochain démarrage.</source>
+        <translation>The chosen language takes effect at the next start.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Vantair ini (vantair.ini);;All Files (*.*)</source>
+        <translation>Vantair ini (vantair.ini);;All Files (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>WeightEstimateDialog</name>
+    <message>
+        <source>Evaluation du poids</source>
+        <translation>Weight estimate</translation>
+    </message>
+    <message>
+        <source>Struture</source>
+        <translation>Structure</translation>
+    </message>
+    <message>
+        <source>Fibre</source>
+        <translation>Fibre</translation>
+    </message>
+    <message>
+        <source>Coffrage</source>
+        <translation>Sheeting</translation>
+    </message>
+    <message>
+        <source>Bois Plein</source>
+        <translation>Solid wood</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>aero</name>
+    <message>
+        <source>pas d&apos;aile</source>
+        <translation>no wing</translation>
+    </message>
+    <message>
+        <source>poids nul</source>
+        <translation>zero weight</translation>
+    </message>
+    <message>
+        <source>poids négatif</source>
+        <translation>negative weight</translation>
+    </message>
+    <message>
+        <source>un poids sans panneau ni section où le placer</source>
+        <translation>a weight without a pane or section to put it on</translation>
+    </message>
+    <message>
+        <source>pas de polaire pour le profil de l&apos;aile</source>
+        <translation>no polar for the wing&apos;s airfoil</translation>
+    </message>
+    <message>
+        <source>pas de polaire pour le profil du stab ou de la dérive</source>
+        <translation>no polar for the stabiliser&apos;s or the fin&apos;s airfoil</translation>
+    </message>
+    <message>
+        <source>le profil de l&apos;aile ne porte pas</source>
+        <translation>the wing&apos;s airfoil gives no lift</translation>
+    </message>
+</context>
+</TS>
