@@ -1,5 +1,6 @@
 #include "formats/atomicfile.h"
 
+#include "formats/messagetext.h"
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -39,14 +40,14 @@ bool replaceFileContents(const std::string& requestedPath, const std::string& by
                          std::string& error) {
     // A link is kept and the file it names replaced; a device or directory never is.
     if (requestedPath.find('\0') != std::string::npos) {
-        error = "le nom du fichier contient un octet nul";
+        error = MessageText("AtomicFile", "le nom du fichier contient un octet nul");
         return false;
     }
     std::string path = requestedPath;
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0) {
         if (!S_ISREG(info.st_mode)) {
-            error = "ce n'est pas un fichier ordinaire";
+            error = MessageText("AtomicFile", "ce n'est pas un fichier ordinaire");
             return false;
         }
         char resolved[PATH_MAX];

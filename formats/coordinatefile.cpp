@@ -1,6 +1,7 @@
 #include "formats/coordinatefile.h"
 
 #include "formats/keyedtext.h"
+#include "formats/messagetext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -61,17 +62,21 @@ RawFile readLines(std::string_view text) {
         if (tokens.size() == 2 && parseWholeNumber(tokens[0], x) &&
             parseWholeNumber(tokens[1], y)) {
             if (!std::isfinite(x) || !std::isfinite(y))
-                throw CoordinateError("Ligne " + std::to_string(lineNumber) +
-                                      " : coordonnée qui n'est pas un nombre fini.");
+                throw CoordinateError(
+                    MessageText("CoordinateFile",
+                                "Ligne %1 : coordonnée qui n'est pas un nombre fini.")
+                        .arg(lineNumber));
             if (file.pairs.size() > kMaxPoints)
-                throw CoordinateError("Le fichier a plus de " + std::to_string(kMaxPoints) +
-                                      " points : ce n'est pas un fichier de coordonnées.");
+                throw CoordinateError(MessageText("CoordinateFile",
+                                                  "Le fichier a plus de %1 points : ce n'est pas "
+                                                  "un fichier de coordonnées.")
+                                          .arg(kMaxPoints));
             file.pairs.push_back({x, y});
         } else if (file.pairs.empty() && file.name.empty()) {
             file.name = trimmed(line.substr(0, line.find('#')));
         } else {
-            throw CoordinateError("Ligne " + std::to_string(lineNumber) +
-                                  " : deux nombres attendus.");
+            throw CoordinateError(
+                MessageText("CoordinateFile", "Ligne %1 : deux nombres attendus.").arg(lineNumber));
         }
     }
     return file;
@@ -86,9 +91,11 @@ std::vector<OutlinePoint> fromLednicer(const std::vector<OutlinePoint>& pairs) {
     const auto upper = static_cast<std::size_t>(pairs[0].x);
     const auto lower = static_cast<std::size_t>(pairs[0].y);
     if (upper + lower != pairs.size() - 1)
-        throw CoordinateError("Le fichier annonce " + std::to_string(upper) + " et " +
-                              std::to_string(lower) + " points mais en contient " +
-                              std::to_string(pairs.size() - 1) + ".");
+        throw CoordinateError(
+            MessageText("CoordinateFile", "Le fichier annonce %1 et %2 points mais en contient %3.")
+                .arg(upper)
+                .arg(lower)
+                .arg(pairs.size() - 1));
     std::vector<OutlinePoint> points(pairs.begin() + 1, pairs.begin() + 1 + upper);
     std::reverse(points.begin(), points.end());
     points.insert(points.end(), pairs.begin() + 1 + upper, pairs.end());
@@ -114,7 +121,8 @@ void normalise(std::vector<OutlinePoint>& points) {
         [&](const OutlinePoint& a, const OutlinePoint& b) { return distance(a) < distance(b); });
     const double chord = distance(le);
     if (!(chord > 0) || !std::isfinite(chord))
-        throw CoordinateError("Le contour n'a pas de corde : ses points sont confondus.");
+        throw CoordinateError(MessageText(
+            "CoordinateFile", "Le contour n'a pas de corde : ses points sont confondus."));
     const double c = (te.x - le.x) / chord;
     const double s = (te.y - le.y) / chord;
     for (OutlinePoint& p : points) {
@@ -150,17 +158,21 @@ bool segmentsCross(const OutlinePoint& a, const OutlinePoint& b, const OutlinePo
 void checkOutline(const std::vector<OutlinePoint>& points) {
     for (std::size_t i = 0; i < points.size(); ++i) {
         if (points[i].x < -0.01 || points[i].x > 1.01)
-            throw CoordinateError("Le point " + std::to_string(i + 1) +
-                                  " sort de la corde une fois le profil ramené à la corde 1 : "
-                                  "ce n'est pas un contour de profil.");
+            throw CoordinateError(MessageText("CoordinateFile",
+                                              "Le point %1 sort de la corde une fois le profil "
+                                              "ramené à la corde 1 : ce n'est pas un contour de "
+                                              "profil.")
+                                      .arg(i + 1));
     }
     const std::size_t segments = points.size() - 1;
     for (std::size_t i = 0; i < segments; ++i) {
         for (std::size_t j = i + 2; j < segments; ++j) {
             if (segmentsCross(points[i], points[i + 1], points[j], points[j + 1]))
-                throw CoordinateError("Le contour se recoupe (entre les points " +
-                                      std::to_string(i + 1) + " et " + std::to_string(j + 2) +
-                                      ").");
+                throw CoordinateError(
+                    MessageText("CoordinateFile",
+                                "Le contour se recoupe (entre les points %1 et %2).")
+                        .arg(i + 1)
+                        .arg(j + 2));
         }
     }
 }
@@ -170,15 +182,18 @@ void checkOutline(const std::vector<OutlinePoint>& points) {
 Outline parseCoordinates(std::string_view text) {
     RawFile file = readLines(text);
     if (file.pairs.empty())
-        throw CoordinateError("Le fichier ne contient aucune coordonnée.");
+        throw CoordinateError(
+            MessageText("CoordinateFile", "Le fichier ne contient aucune coordonnée."));
     std::vector<OutlinePoint> points = file.pairs;
     if (isCount(points[0].x) && isCount(points[0].y))
         points = fromLednicer(points);
     points = withoutRepeats(points);
     if (points.size() < kMinPoints)
-        throw CoordinateError("Le profil n'a que " + std::to_string(points.size()) +
-                              " points différents : il en faut au moins " +
-                              std::to_string(kMinPoints) + ".");
+        throw CoordinateError(
+            MessageText("CoordinateFile",
+                        "Le profil n'a que %1 points différents : il en faut au moins %2.")
+                .arg(points.size())
+                .arg(kMinPoints));
     normalise(points);
     if (signedArea(points) < 0)
         std::reverse(points.begin(), points.end());
@@ -190,9 +205,12 @@ Outline readCoordinateFile(const std::string& path) {
     std::string text;
     switch (loadTextFile(path, text)) {
     case TextFileStatus::CannotOpen:
-        throw CoordinateError("Impossible de lire le fichier « " + path + " ».");
+        throw CoordinateError(
+            MessageText("CoordinateFile", "Impossible de lire le fichier « %1 ».").arg(path));
     case TextFileStatus::TooLarge:
-        throw CoordinateError("Le fichier « " + path + " » est trop gros pour des coordonnées.");
+        throw CoordinateError(
+            MessageText("CoordinateFile", "Le fichier « %1 » est trop gros pour des coordonnées.")
+                .arg(path));
     case TextFileStatus::Ok:
         break;
     }

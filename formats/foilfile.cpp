@@ -1,6 +1,7 @@
 #include "formats/foilfile.h"
 
 #include "formats/keyedtext.h"
+#include "formats/messagetext.h"
 #include "formats/simulatorpaths.h"
 #include "model/angles.h"
 #include "model/errors.h"
@@ -39,8 +40,10 @@ std::string readFoilText(const std::string& path) {
     case TextFileStatus::Ok:
         break;
     case TextFileStatus::TooLarge:
-        throw errLoadFoil("Le fichier profil '" + path + "' est trop gros (plus de 16 Mo).",
-                          kCaption);
+        throw errLoadFoil(
+            MessageText("FoilFile", "Le fichier profil '%1' est trop gros (plus de 16 Mo).")
+                .arg(path),
+            kCaption);
     case TextFileStatus::CannotOpen:
         notFound(path);
     }

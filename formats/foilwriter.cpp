@@ -2,6 +2,7 @@
 
 #include "formats/atomicfile.h"
 #include "formats/keyedtext.h"
+#include "formats/messagetext.h"
 #include "model/angles.h"
 
 #include <algorithm>
@@ -21,8 +22,10 @@ void checkName(const std::string& name) {
                         std::any_of(name.begin(), name.end(),
                                     [](char c) { return static_cast<unsigned char>(c) < 0x20; });
     if (unsafe)
-        throw std::runtime_error("Le nom du profil ne peut contenir ni guillemet, ni crochet, "
-                                 "ni « // », ni caractère de contrôle.");
+        throw std::runtime_error(MessageText("FoilWriter",
+                                             "Le nom du profil ne peut contenir ni guillemet, ni "
+                                             "crochet, ni « // », ni caractère de contrôle.")
+                                     .text());
 }
 
 std::string commentLine(std::string line) {
@@ -57,10 +60,13 @@ std::string foilFileText(const Foil& foil, const std::vector<std::string>& heade
         --last;
     }
     if (first == last)
-        throw std::runtime_error("Le profil n'a aucune polaire à écrire.");
+        throw std::runtime_error(
+            MessageText("FoilWriter", "Le profil n'a aucune polaire à écrire.").text());
     if (foil.points.empty() || foil.points.size() > static_cast<std::size_t>(Foil::kMaxPoints))
-        throw std::runtime_error("Un fichier profil porte de 1 à " +
-                                 std::to_string(Foil::kMaxPoints) + " points.");
+        throw std::runtime_error(
+            MessageText("FoilWriter", "Un fichier profil porte de 1 à %1 points.")
+                .arg(Foil::kMaxPoints)
+                .text());
 
     std::string text;
     for (const std::string& line : headerLines)
@@ -88,6 +94,10 @@ void writeFoilFile(const std::string& path, const Foil& foil,
     const std::string text = foilFileText(foil, headerLines);
     std::string error;
     if (!replaceFileContents(path, text, error))
-        throw std::runtime_error("Impossible d'écrire le fichier profil « " + path +
-                                 " » : " + error + ". Le fichier précédent n'a pas été modifié.");
+        throw std::runtime_error(MessageText("FoilWriter",
+                                             "Impossible d'écrire le fichier profil « %1 » : %2. "
+                                             "Le fichier précédent n'a pas été modifié.")
+                                     .arg(path)
+                                     .arg(error)
+                                     .text());
 }

@@ -4,6 +4,7 @@
 #include "formats/diskpath.h"
 #include "formats/foilfile.h"
 #include "formats/keyedtext.h"
+#include "formats/messagetext.h"
 #include "formats/simulatorpaths.h"
 #include "model/angles.h"
 #include "model/errors.h"
@@ -12,7 +13,9 @@
 
 namespace {
 
-const char* const kCaption = "Erreur";
+std::string errorCaption() {
+    return MessageText("GliderFile", "Erreur");
+}
 const char* const kSectionNames[Glider::kSlots] = {"wing", "wing", "hstab", "hstab", "vstab"};
 
 // Out-of-range or non-numeric text must not leave an infinity or NaN in the model.
@@ -26,10 +29,14 @@ std::string readGliderText(const std::string& path) {
     case TextFileStatus::Ok:
         break;
     case TextFileStatus::TooLarge:
-        throw errLoadGlider("Le fichier planeur '" + path + "' est trop gros (plus de 16 Mo).",
-                            kCaption);
+        throw errLoadGlider(
+            MessageText("GliderFile", "Le fichier planeur '%1' est trop gros (plus de 16 Mo).")
+                .arg(path),
+            errorCaption());
     case TextFileStatus::CannotOpen:
-        throw errLoadGlider("Impossible de lire le fichier planeur '" + path + "'.", kCaption);
+        throw errLoadGlider(
+            MessageText("GliderFile", "Impossible de lire le fichier planeur '%1'.").arg(path),
+            errorCaption());
     }
     stripComments(text);
     return text;
@@ -38,10 +45,11 @@ std::string readGliderText(const std::string& path) {
 void readMain(Glider& glider, const std::string& flat, const std::string& path) {
     const std::string main = findSection(flat, "main");
     if (main.empty())
-        throw errLoadGlider("Le fichier '" + path +
-                                "' n'est pas un fichier planeur : la section [main] est absente "
-                                "ou vide.",
-                            kCaption);
+        throw errLoadGlider(MessageText("GliderFile",
+                                        "Le fichier '%1' n'est pas un fichier planeur : la "
+                                        "section [main] est absente ou vide.")
+                                .arg(path),
+                            errorCaption());
     glider.name = findValue(main, "name");
     glider.weight = readFloat(main, "weight");
     glider.centrum = {-readFloat(main, "centrum.x"), readFloat(main, "centrum.y"),
@@ -55,9 +63,11 @@ int paneCount(const std::string& section, const char* sectionName) {
     const std::string value = findValue(section, "part");
     const int count = toInt(value);
     if (count < 0 || count > Surface::kMaxPanes)
-        throw errLoadGlider("La section [" + std::string(sectionName) + "] déclare " + value +
-                                " panneaux ; une surface en a de 0 à 10.",
-                            kCaption);
+        throw errLoadGlider(MessageText("GliderFile", "La section [%1] déclare %2 panneaux ; une "
+                                                      "surface en a de 0 à 10.")
+                                .arg(sectionName)
+                                .arg(value),
+                            errorCaption());
     return count;
 }
 
@@ -191,10 +201,11 @@ void writeMain(LineWriter& w, const Glider& glider) {
 std::string storedFileName(const std::string& diskName) {
     if (std::optional<std::string> stored = storedFromDiskPath(diskName))
         return *stored;
-    throw errSaveGlider("Le nom de fichier '" + diskName +
-                            "' contient un caractère que le fichier planeur ne peut pas "
-                            "contenir (Windows-1252).",
-                        kCaption);
+    throw errSaveGlider(MessageText("GliderFile",
+                                    "Le nom de fichier '%1' contient un caractère que le fichier "
+                                    "planeur ne peut pas contenir (Windows-1252).")
+                            .arg(diskName),
+                        errorCaption());
 }
 
 // The glider's own directory holds the texture, whatever directory it was picked from.
@@ -294,8 +305,11 @@ std::string writeGlider(const Glider& glider, const std::string& iniPath,
     const std::string target = gliderSavePath(iniPath, glider.name, requestedPath);
     std::string error;
     if (!replaceFileContents(target, gliderFileText(glider), error))
-        throw errSaveGlider("Impossible d'écrire le fichier planeur '" + target + "' : " + error +
-                                ".\n\nLe fichier précédent n'a pas été modifié.",
-                            kCaption);
+        throw errSaveGlider(MessageText("GliderFile",
+                                        "Impossible d'écrire le fichier planeur '%1' : %2.\n\nLe "
+                                        "fichier précédent n'a pas été modifié.")
+                                .arg(target)
+                                .arg(error),
+                            errorCaption());
     return target;
 }

@@ -2,6 +2,7 @@
 
 #include "formats/codepage.h"
 #include "formats/diskpath.h"
+#include "formats/messagetext.h"
 #include "model/errors.h"
 
 #include <algorithm>
@@ -16,11 +17,9 @@ std::string& storedSimulatorDirectory() {
     return dir;
 }
 
-const char* const kNoIniPath =
-    "Chemin pour Vantair n'est pas trouvé !\n\nAllez dans le  menu 'Fichier' 'Setup' avant de "
-    "sauver";
-const char* const kNoName = "Le planeur courant n'a pas de nom !";
-const char* const kCaption = "Erreur";
+std::string errorCaption() {
+    return MessageText("SimulatorPaths", "Erreur");
+}
 
 std::string trimmed(const std::string& text) {
     const char* const blanks = " \t\r\n";
@@ -57,10 +56,12 @@ void createLastLevel(const std::string& dir) {
     std::filesystem::create_directory(dir, error);
     if (std::filesystem::is_directory(dir, error))
         return;
-    throw errSaveGlider("Impossible de créer le répertoire '" + dir +
-                            "'.\n\nVérifiez que le répertoire 'gliders' existe à côté de "
-                            "vantair.ini et qu'il est accessible en écriture.",
-                        kCaption);
+    throw errSaveGlider(MessageText("SimulatorPaths",
+                                    "Impossible de créer le répertoire '%1'.\n\nVérifiez que le "
+                                    "répertoire 'gliders' existe à côté de vantair.ini et qu'il "
+                                    "est accessible en écriture.")
+                            .arg(dir),
+                        errorCaption());
 }
 
 } // namespace
@@ -83,17 +84,25 @@ const std::string& simulatorDirectory() {
 std::string gliderSaveTarget(const std::string& iniPath, const std::string& gliderName,
                              const std::string& chosenPath) {
     if (iniPath.empty())
-        throw errSaveGlider(kNoIniPath, kCaption);
+        throw errSaveGlider(MessageText("SimulatorPaths",
+                                        "Chemin pour Vantair n'est pas trouvé !\n\nAllez dans le  "
+                                        "menu 'Fichier' 'Setup' avant de sauver"),
+                            errorCaption());
     if (trimmed(gliderName).empty())
-        throw errSaveGlider(kNoName, kCaption);
+        throw errSaveGlider(MessageText("SimulatorPaths", "Le planeur courant n'a pas de nom !"),
+                            errorCaption());
     if (unusableName(gliderName))
-        throw errSaveGlider("Le nom du planeur '" + fromCodePage(gliderName).toStdString() +
-                                "' ne peut pas servir de nom de répertoire.\n\nIl ne doit "
-                                "contenir ni \\, ni /, ni \", ni [ et ne peut pas être . ou ..",
-                            kCaption);
+        throw errSaveGlider(MessageText("SimulatorPaths",
+                                        "Le nom du planeur '%1' ne peut pas servir de nom de "
+                                        "répertoire.\n\nIl ne doit contenir ni \\, ni /, ni \", "
+                                        "ni [ et ne peut pas être . ou ..")
+                                .arg(fromCodePage(gliderName).toStdString()),
+                            errorCaption());
     const std::string fileName = fileNamePart(chosenPath);
     if (trimmed(fileName).empty() || fileName == "." || fileName == "..")
-        throw errSaveGlider("Le nom de fichier '" + chosenPath + "' ne convient pas.", kCaption);
+        throw errSaveGlider(MessageText("SimulatorPaths", "Le nom de fichier '%1' ne convient pas.")
+                                .arg(chosenPath),
+                            errorCaption());
     return saveRoot(iniPath) + "gliders/" + diskPathFromStored(gliderName) + "/" + fileName;
 }
 

@@ -7,7 +7,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 ts="${1:-$root/shell/translations/kesh_en.ts}"
 lupdate="${LUPDATE:-$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)}"
 options=(-silent -locations none -source-language fr -target-language en
-         -tr-function-alias QT_TRANSLATE_NOOP+=KESH_TRANSLATABLE -extensions cpp,h)
+         -tr-function-alias QT_TRANSLATE_NOOP+=KESH_TRANSLATABLE,QT_TRANSLATE_NOOP+=MessageText -extensions cpp,h)
 [ $# -eq 0 ] && options+=(-no-obsolete)
 cd "$root"
 "$lupdate" "${options[@]}" -I "$root" shell render/myglview.cpp aero formats -ts "$ts"

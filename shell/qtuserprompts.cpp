@@ -5,6 +5,7 @@
 #include "shell/weightestimatedialog.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -31,15 +32,17 @@ QMessageBox::Icon boxIcon(PromptIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-// A question box with the buttons named in French.
+// A question box with the buttons named in the interface's language.
 QMessageBox::StandardButton ask(QWidget* owner, const QString& text, const QString& caption,
                                 QMessageBox::StandardButtons buttons) {
     QMessageBox box(QMessageBox::Question, caption, text, buttons, owner);
     const std::pair<QMessageBox::StandardButton, const char*> names[] = {
-        {QMessageBox::Yes, "&Oui"}, {QMessageBox::No, "&Non"}, {QMessageBox::Cancel, "Annuler"}};
+        {QMessageBox::Yes, QT_TRANSLATE_NOOP("QtUserPrompts", "&Oui")},
+        {QMessageBox::No, QT_TRANSLATE_NOOP("QtUserPrompts", "&Non")},
+        {QMessageBox::Cancel, QT_TRANSLATE_NOOP("QtUserPrompts", "Annuler")}};
     for (const auto& [button, name] : names)
         if (QAbstractButton* shown = box.button(button))
-            shown->setText(QString::fromUtf8(name));
+            shown->setText(QCoreApplication::translate("QtUserPrompts", name));
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -6,6 +6,7 @@
 #include "aero/xfoil/xfoilprocess.h"
 #include "formats/coordinatefile.h"
 #include "formats/keyedtext.h"
+#include "formats/messagetext.h"
 #include "model/angles.h"
 
 #include <QProcess>
@@ -96,18 +97,24 @@ Foil buildFoil(const Outline& normalised, const std::vector<XfoilRun>& runs,
                const FoilBuildOptions& options, const XfoilSettings& settings,
                std::vector<std::string>* headerLines) {
     if (options.points < kMinPoints || options.points > Foil::kMaxPoints)
-        throw std::runtime_error("Le nombre de points du profil doit aller de " +
-                                 std::to_string(kMinPoints) + " à " +
-                                 std::to_string(Foil::kMaxPoints) + ".");
+        throw std::runtime_error(
+            MessageText("FoilBuilder", "Le nombre de points du profil doit aller de %1 à %2.")
+                .arg(kMinPoints)
+                .arg(Foil::kMaxPoints)
+                .text());
     if (options.extend && !(options.cdMax > 0 && options.cdMax <= 10))
-        throw std::runtime_error("Le cd maximal de l'extension doit aller de 0 à 10.");
+        throw std::runtime_error(
+            MessageText("FoilBuilder", "Le cd maximal de l'extension doit aller de 0 à 10.")
+                .text());
     std::vector<const XfoilRun*> used;
     for (const XfoilRun& run : runs) {
         if (run.ok && !run.polar.rows.empty() && run.cm.size() == run.polar.rows.size())
             used.push_back(&run);
     }
     if (used.empty())
-        throw std::runtime_error("Aucun nombre de Reynolds n'a donné de point convergé.");
+        throw std::runtime_error(
+            MessageText("FoilBuilder", "Aucun nombre de Reynolds n'a donné de point convergé.")
+                .text());
     std::sort(used.begin(), used.end(),
               [](const XfoilRun* a, const XfoilRun* b) { return a->reynolds < b->reynolds; });
 

@@ -1,6 +1,7 @@
 #include "aero/xfoil/paccfile.h"
 
 #include "formats/keyedtext.h"
+#include "formats/messagetext.h"
 
 #include <cmath>
 
@@ -54,7 +55,7 @@ bool parsePaccFile(std::string_view text, std::vector<PaccPoint>& rows, bool& he
         for (std::size_t i = 0; numbers && i < kColumns; ++i)
             numbers = parseWholeNumber(columns[i], value[i]) && std::isfinite(value[i]);
         if (!numbers) {
-            error = "ligne " + std::to_string(lineNumber) + " illisible";
+            error = MessageText("PaccFile", "ligne %1 illisible").arg(lineNumber);
             return false;
         }
         rows.push_back({value[0], value[1], value[2], value[4]});

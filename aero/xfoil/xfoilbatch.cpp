@@ -23,8 +23,9 @@ constexpr int kPollMilliseconds = 100;
 constexpr qint64 kMaxPolarBytes = 4 * 1024 * 1024;
 
 QString missingProgram(const QString& program) {
-    return QStringLiteral("Le programme « %1 » est introuvable : installez le paquet Debian "
-                          "« xfoil » (apt-get install xfoil).")
+    return QCoreApplication::translate(
+               "XfoilBatch", "Le programme « %1 » est introuvable : installez le paquet Debian "
+                             "« xfoil » (apt-get install xfoil).")
         .arg(program);
 }
 
@@ -46,8 +47,9 @@ public:
         dir_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/kesh-xfoil-XXXXXX");
         if (!dir_->isValid() ||
             !writeFile(dir_->filePath(kXfoilOutlineFile), xfoilOutlineText(analysed))) {
-            finish(QStringLiteral("Reynolds %1 : impossible de préparer le dossier de travail "
-                                  "d'XFOIL.")
+            finish(QCoreApplication::translate(
+                       "XfoilBatch", "Reynolds %1 : impossible de préparer le dossier de travail "
+                                     "d'XFOIL.")
                        .arg(run.reynolds));
             return;
         }
@@ -84,7 +86,7 @@ public:
             process_->kill();
             process_->waitForFinished(1000);
         }
-        finish(QStringLiteral("Annulé."));
+        finish(QCoreApplication::translate("XfoilBatch", "Annulé."));
     }
 
     bool done() const { return done_; }
@@ -94,16 +96,19 @@ private:
     void exited(int code, QProcess::ExitStatus status) {
         const int re = batch_.runs_[index_].reynolds;
         if (cancelled_)
-            finish(QStringLiteral("Annulé."));
+            finish(QCoreApplication::translate("XfoilBatch", "Annulé."));
         else if (timedOut_)
-            finish(QStringLiteral("Reynolds %1 : XFOIL a dépassé %2 s et a été arrêté.")
+            finish(QCoreApplication::translate(
+                       "XfoilBatch", "Reynolds %1 : XFOIL a dépassé %2 s et a été arrêté.")
                        .arg(re)
                        .arg(timeout_));
         else if (status == QProcess::CrashExit)
-            finish(QStringLiteral("Reynolds %1 : XFOIL s'est arrêté anormalement (plantage).")
+            finish(QCoreApplication::translate(
+                       "XfoilBatch", "Reynolds %1 : XFOIL s'est arrêté anormalement (plantage).")
                        .arg(re));
         else if (code != 0)
-            finish(QStringLiteral("Reynolds %1 : XFOIL s'est arrêté anormalement (code %2).")
+            finish(QCoreApplication::translate(
+                       "XfoilBatch", "Reynolds %1 : XFOIL s'est arrêté anormalement (code %2).")
                        .arg(re)
                        .arg(code));
         else
@@ -115,18 +120,23 @@ private:
         const int re = batch_.runs_[index_].reynolds;
         QFile file(dir_->filePath(kXfoilPolarFile));
         if (!file.open(QIODevice::ReadOnly))
-            return final ? QStringLiteral("Reynolds %1 : XFOIL n'a pas écrit de polaire.").arg(re)
+            return final ? QCoreApplication::translate(
+                               "XfoilBatch", "Reynolds %1 : XFOIL n'a pas écrit de polaire.")
+                               .arg(re)
                          : QString();
         if (file.size() > kMaxPolarBytes)
-            return QStringLiteral("Reynolds %1 : la polaire écrite par XFOIL est illisible "
-                                  "(fichier trop gros).")
+            return QCoreApplication::translate(
+                       "XfoilBatch", "Reynolds %1 : la polaire écrite par XFOIL est illisible "
+                                     "(fichier trop gros).")
                 .arg(re);
         const QByteArray bytes = file.readAll();
         std::vector<PaccPoint> rows;
         bool header = false;
         std::string error;
         if (!parsePaccFile(std::string_view(bytes.constData(), bytes.size()), rows, header, error))
-            return QStringLiteral("Reynolds %1 : la polaire écrite par XFOIL est illisible (%2).")
+            return QCoreApplication::translate(
+                       "XfoilBatch",
+                       "Reynolds %1 : la polaire écrite par XFOIL est illisible (%2).")
                 .arg(re)
                 .arg(QString::fromStdString(error));
         if (rows.size() > reported_) {
@@ -136,10 +146,13 @@ private:
         if (!final)
             return {};
         if (!header)
-            return QStringLiteral("Reynolds %1 : la polaire écrite par XFOIL est illisible.")
+            return QCoreApplication::translate(
+                       "XfoilBatch", "Reynolds %1 : la polaire écrite par XFOIL est illisible.")
                 .arg(re);
         if (rows.empty())
-            return QStringLiteral("Reynolds %1 : aucun point n'a convergé.").arg(re);
+            return QCoreApplication::translate("XfoilBatch",
+                                               "Reynolds %1 : aucun point n'a convergé.")
+                .arg(re);
         store(rows);
         return {};
     }
@@ -263,7 +276,7 @@ void XfoilBatch::cancel() {
         return;
     cancelling_ = true;
     for (std::size_t i = nextIndex_; i < runs_.size(); ++i)
-        runs_[i].error = QStringLiteral("Annulé.");
+        runs_[i].error = QCoreApplication::translate("XfoilBatch", "Annulé.");
     nextIndex_ = runs_.size();
     bool waiting = false;
     for (const auto& job : jobs_) {

@@ -72,7 +72,7 @@ QWidget* CBodyPage::buildFields() {
     row->addSpacing(8);
     row->addWidget(new QLabel(tr("Poids : ")));
     row->addWidget(weight_);
-    row->addWidget(new QLabel(QStringLiteral("Kg")));
+    row->addWidget(new QLabel(tr("Kg")));
     row->addWidget(estimate_);
     row->addStretch(1);
     layout->addLayout(row, 1, 0, 1, 3);

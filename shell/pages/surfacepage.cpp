@@ -91,7 +91,7 @@ QWidget* CSurfacePage::buildFields() {
     estimate_->setToolTip(tr("Evaluation du poids"));
     values->addWidget(new QLabel(tr("Poids :")));
     values->addWidget(weight_);
-    values->addWidget(new QLabel(QStringLiteral("Kg")));
+    values->addWidget(new QLabel(tr("Kg")));
     values->addWidget(estimate_);
     values->addStretch(1);
     layout->addLayout(values, 1, 0, 1, 3);

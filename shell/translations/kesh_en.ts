@@ -120,6 +120,17 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>le nom du fichier contient un octet nul</source>
+        <translation>the file name holds a NUL byte</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire</source>
+        <translation>it is not a regular file</translation>
+    </message>
+</context>
+<context>
     <name>CBodyPage</name>
     <message>
         <source>Add</source>
@@ -172,6 +183,10 @@
     <message>
         <source>Supprimer une section</source>
         <translation>Delete a section</translation>
+    </message>
+    <message>
+        <source>Kg</source>
+        <translation>kg</translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1210,10 @@ Do you want to replace it?</translation>
         <source>Airfoil Files (*.txt);;All Files (*.*)</source>
         <translation>Airfoil Files (*.txt);;All Files (*.*)</translation>
     </message>
+    <message>
+        <source>Kg</source>
+        <translation>kg</translation>
+    </message>
 </context>
 <context>
     <name>CToolsBarDlg</name>
@@ -1240,6 +1259,129 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>CoordinateFile</name>
+    <message>
+        <source>Ligne %1 : coordonnée qui n&apos;est pas un nombre fini.</source>
+        <translation>Line %1: a coordinate that is not a finite number.</translation>
+    </message>
+    <message>
+        <source>Le fichier a plus de %1 points : ce n&apos;est pas un fichier de coordonnées.</source>
+        <translation>The file has more than %1 points: it is not a coordinate file.</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : deux nombres attendus.</source>
+        <translation>Line %1: two numbers expected.</translation>
+    </message>
+    <message>
+        <source>Le fichier annonce %1 et %2 points mais en contient %3.</source>
+        <translation>The file announces %1 and %2 points but holds %3.</translation>
+    </message>
+    <message>
+        <source>Le contour n&apos;a pas de corde : ses points sont confondus.</source>
+        <translation>The outline has no chord: its points coincide.</translation>
+    </message>
+    <message>
+        <source>Le point %1 sort de la corde une fois le profil ramené à la corde 1 : ce n&apos;est pas un contour de profil.</source>
+        <translation>Point %1 leaves the chord once the airfoil is scaled to chord 1: it is not an airfoil outline.</translation>
+    </message>
+    <message>
+        <source>Le contour se recoupe (entre les points %1 et %2).</source>
+        <translation>The outline crosses itself (between points %1 and %2).</translation>
+    </message>
+    <message>
+        <source>Le fichier ne contient aucune coordonnée.</source>
+        <translation>The file holds no coordinates.</translation>
+    </message>
+    <message>
+        <source>Le profil n&apos;a que %1 points différents : il en faut au moins %2.</source>
+        <translation>The airfoil has only %1 distinct points: it needs at least %2.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier « %1 ».</source>
+        <translation>Cannot read the file “%1”.</translation>
+    </message>
+    <message>
+        <source>Le fichier « %1 » est trop gros pour des coordonnées.</source>
+        <translation>The file “%1” is too large for coordinates.</translation>
+    </message>
+</context>
+<context>
+    <name>FoilBuilder</name>
+    <message>
+        <source>Le nombre de points du profil doit aller de %1 à %2.</source>
+        <translation>The airfoil&apos;s point count must be from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Le cd maximal de l&apos;extension doit aller de 0 à 10.</source>
+        <translation>The extension&apos;s maximum cd must be from 0 to 10.</translation>
+    </message>
+    <message>
+        <source>Aucun nombre de Reynolds n&apos;a donné de point convergé.</source>
+        <translation>No Reynolds number gave a converged point.</translation>
+    </message>
+</context>
+<context>
+    <name>FoilFile</name>
+    <message>
+        <source>Le fichier profil &apos;%1&apos; est trop gros (plus de 16 Mo).</source>
+        <translation>The airfoil file &apos;%1&apos; is too large (over 16 MB).</translation>
+    </message>
+</context>
+<context>
+    <name>FoilWriter</name>
+    <message>
+        <source>Le nom du profil ne peut contenir ni guillemet, ni crochet, ni « // », ni caractère de contrôle.</source>
+        <translation>The airfoil name cannot hold a quote, a bracket, “//” or a control character.</translation>
+    </message>
+    <message>
+        <source>Le profil n&apos;a aucune polaire à écrire.</source>
+        <translation>The airfoil has no polar to write.</translation>
+    </message>
+    <message>
+        <source>Un fichier profil porte de 1 à %1 points.</source>
+        <translation>An airfoil file holds 1 to %1 points.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier profil « %1 » : %2. Le fichier précédent n&apos;a pas été modifié.</source>
+        <translation>Cannot write the airfoil file “%1”: %2. The previous file was not changed.</translation>
+    </message>
+</context>
+<context>
+    <name>GliderFile</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Le fichier planeur &apos;%1&apos; est trop gros (plus de 16 Mo).</source>
+        <translation>The glider file &apos;%1&apos; is too large (over 16 MB).</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier planeur &apos;%1&apos;.</source>
+        <translation>Cannot read the glider file &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Le fichier &apos;%1&apos; n&apos;est pas un fichier planeur : la section [main] est absente ou vide.</source>
+        <translation>The file &apos;%1&apos; is not a glider file: the [main] section is missing or empty.</translation>
+    </message>
+    <message>
+        <source>La section [%1] déclare %2 panneaux ; une surface en a de 0 à 10.</source>
+        <translation>The [%1] section declares %2 panes; a surface has 0 to 10.</translation>
+    </message>
+    <message>
+        <source>Le nom de fichier &apos;%1&apos; contient un caractère que le fichier planeur ne peut pas contenir (Windows-1252).</source>
+        <translation>The file name &apos;%1&apos; holds a character that the glider file cannot hold (Windows-1252).</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier planeur &apos;%1&apos; : %2.
+
+Le fichier précédent n&apos;a pas été modifié.</source>
+        <translation>Cannot write the glider file &apos;%1&apos;: %2.
+
+The previous file was not changed.</translation>
+    </message>
+</context>
+<context>
     <name>GridRows</name>
     <message>
         <source>Aucune lignes n&apos;est selectionnées !</source>
@@ -1267,10 +1409,32 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>PaccFile</name>
+    <message>
+        <source>ligne %1 illisible</source>
+        <translation>line %1 unreadable</translation>
+    </message>
+</context>
+<context>
     <name>PolarCurves</name>
     <message>
         <source>Re %1</source>
         <translation>Re %1</translation>
+    </message>
+</context>
+<context>
+    <name>QtUserPrompts</name>
+    <message>
+        <source>&amp;Oui</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Non</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1509,45 @@ The checked gliders are reopened as modified documents; the others are deleted.<
     </message>
 </context>
 <context>
+    <name>SimulatorPaths</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Impossible de créer le répertoire &apos;%1&apos;.
+
+Vérifiez que le répertoire &apos;gliders&apos; existe à côté de vantair.ini et qu&apos;il est accessible en écriture.</source>
+        <translation>Cannot create the directory &apos;%1&apos;.
+
+Check that the &apos;gliders&apos; directory exists beside vantair.ini and can be written to.</translation>
+    </message>
+    <message>
+        <source>Chemin pour Vantair n&apos;est pas trouvé !
+
+Allez dans le  menu &apos;Fichier&apos; &apos;Setup&apos; avant de sauver</source>
+        <translation>Path for Vantair not found!
+
+Go to the &apos;File&apos; &apos;Setup&apos; menu before saving</translation>
+    </message>
+    <message>
+        <source>Le planeur courant n&apos;a pas de nom !</source>
+        <translation>The current glider has no name!</translation>
+    </message>
+    <message>
+        <source>Le nom du planeur &apos;%1&apos; ne peut pas servir de nom de répertoire.
+
+Il ne doit contenir ni \, ni /, ni &quot;, ni [ et ne peut pas être . ou ..</source>
+        <translation>The glider name &apos;%1&apos; cannot be used as a directory name.
+
+It must not contain \, /, &quot; or [ and cannot be . or ..</translation>
+    </message>
+    <message>
+        <source>Le nom de fichier &apos;%1&apos; ne convient pas.</source>
+        <translation>The file name &apos;%1&apos; is not suitable.</translation>
+    </message>
+</context>
+<context>
     <name>WeightEstimateDialog</name>
     <message>
         <source>Evaluation du poids</source>
@@ -1373,6 +1576,53 @@ The checked gliders are reopened as modified documents; the others are deleted.<
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>XfoilBatch</name>
+    <message>
+        <source>Le programme « %1 » est introuvable : installez le paquet Debian « xfoil » (apt-get install xfoil).</source>
+        <translation>The program “%1” cannot be found: install the Debian package “xfoil” (apt-get install xfoil).</translation>
+    </message>
+    <message>
+        <source>Reynolds %1 : impossible de préparer le dossier de travail d&apos;XFOIL.</source>
+        <translation>Reynolds %1: cannot prepare XFOIL&apos;s working directory.</translation>
+    </message>
+    <message>
+        <source>Annulé.</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message>
+        <source>Reynolds %1 : XFOIL a dépassé %2 s et a été arrêté.</source>
+        <translation>Reynolds %1: XFOIL went over %2 s and was stopped.</translation>
+    </message>
+    <message>
+        <source>Reynolds %1 : XFOIL s&apos;est arrêté anormalement (plantage).</source>
+        <translation>Reynolds %1: XFOIL stopped abnormally (crash).</translation>
+    </message>
+    <message>
+        <source>Reynolds %1 : XFOIL s&apos;est arrêté anormalement (code %2).</source>
+        <translation>Reynolds %1: XFOIL stopped abnormally (code %2).</translation>
+    </message>
+    <message>
+        <source>Reynolds %1 : XFOIL n&apos;a pas écrit de polaire.</source>
+        <translation>Reynolds %1: XFOIL wrote no polar.</translation>
+    </message>
+    <message>
+        <source>Reynolds %1 : la polaire écrite par XFOIL est illisible (fichier trop gros).</source>
+        <translation>Reynolds %1: the polar XFOIL wrote is unreadable (file too large).</translation>
+    </message>
+    <message>
+        <source>Reynolds %1 : la polaire écrite par XFOIL est illisible (%2).</source>
+        <translation>Reynolds %1: the polar XFOIL wrote is unreadable (%2).</translation>
+    </message>
+    <message>
+        <source>Reynolds %1 : la polaire écrite par XFOIL est illisible.</source>
+        <translation>Reynolds %1: the polar XFOIL wrote is unreadable.</translation>
+    </message>
+    <message>
+        <source>Reynolds %1 : aucun point n&apos;a convergé.</source>
+        <translation>Reynolds %1: no point converged.</translation>
     </message>
 </context>
 <context>

@@ -120,3 +120,22 @@ TEST(EnglishTranslationTest, EveryTextIsTranslatedKeepingItsPlaceholdersShortcut
         EXPECT_EQ(marks(m.translation), marks(m.source)) << where;
     }
 }
+
+TEST_F(LanguageTest, MessagesFromTheFileReadersAreShownInEnglishWithTheirPaths) {
+    const InterfaceLanguage english(language::kEnglish);
+    ASSERT_TRUE(english.translated());
+    const std::unique_ptr<CMainFrame> englishFrame = makeFrame();
+    const QString notAGlider = temp.filePath(QStringLiteral("été.gli"));
+    QFile file(notAGlider);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[wing]\r\n");
+    file.close();
+
+    EXPECT_EQ(englishFrame->openFile(notAGlider), nullptr);
+    const QList<ScriptedPrompts::Shown> shown = prompts.messages();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].text, QStringLiteral("The file '%1' is not a glider file: the [main] "
+                                            "section is missing or empty.")
+                                 .arg(notAGlider));
+    EXPECT_EQ(shown[0].caption, QStringLiteral("Error"));
+}
