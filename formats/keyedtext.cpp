@@ -238,6 +238,10 @@ std::string findValue(const std::string& text, const std::string& key) {
     return text.substr(open + 1, close - open - 1);
 }
 
+bool hasValue(const std::string& text, const std::string& key) {
+    return ValueMatcher(text, key).openingQuote() != std::string::npos;
+}
+
 TokenReader::TokenReader(const std::string& value) : value_(value) {}
 
 std::string TokenReader::next() {
