@@ -102,12 +102,13 @@ void drawFrame(QPainter& painter, const QRect& r, int width, QRgb top, QRgb bott
     painter.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), QColor(bottom));
 }
 
-// A dashed line along the boundary before texel column `column`, two pixels wide.
+// A dashed line along the boundary before texel column `column`, straddling it.
 void drawCentreLine(QPainter& painter, int column, int scale) {
-    const int x = column * scale - 1;
+    const int width = scale >= 2 ? 4 : 2;
+    const int x = column * scale - width / 2;
     const int dash = 6 * scale;
     for (int y = 0; y < kTextureSize * scale; y += 2 * dash)
-        painter.fillRect(QRect(x, y, 2, dash), QColor(kSkinCentreLine));
+        painter.fillRect(QRect(x, y, width, dash), QColor(kSkinCentreLine));
 }
 
 // The largest font from `largest` pixels down to 6 in which every line fits `room`.
@@ -171,7 +172,10 @@ void drawSurfaceNotes(QPainter& painter, const std::vector<SkinArea>& areas, int
         drawNote(painter, QPoint(x, band.bottom() - 2 * scale - 1), QStringLiteral("bord de fuite"),
                  kSkinTrailingEdge, scale, true);
     }
-    drawCentreLine(painter, kTextureSize / 2, scale);
+    const int centre = kTextureSize / 2;
+    drawCentreLine(painter, centre, scale);
+    drawNote(painter, QPoint(centre * scale + 3 * scale + 2, 8 * scale), QStringLiteral("axe"),
+             kSkinCentreLine, scale, false);
 }
 
 void drawBodyNotes(QPainter& painter, int scale) {
@@ -184,8 +188,8 @@ void drawBodyNotes(QPainter& painter, int scale) {
     for (const auto& [column, name] : lines)
         drawNote(painter, QPoint(column * scale + 3 * scale + 2, middle), QString::fromUtf8(name),
                  kSkinCentreLine, scale, false);
-    drawNote(painter, QPoint(3 * scale + 2, 2 * scale + 1), QStringLiteral("nez"),
-             kSkinLeadingEdge, scale, false);
+    drawNote(painter, QPoint(3 * scale + 2, 2 * scale + 1), QStringLiteral("nez"), kSkinLeadingEdge,
+             scale, false);
     drawNote(painter, QPoint(3 * scale + 2, kTextureSize * scale - 2 * scale - 1),
              QStringLiteral("queue"), kSkinTrailingEdge, scale, true);
 }

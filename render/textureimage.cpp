@@ -98,7 +98,7 @@ std::optional<QImage> readImageFile(const std::string& path, std::string& error)
 }
 
 std::optional<std::vector<unsigned char>> readTextureToConvert(const std::string& path,
-                                                                std::string& error) {
+                                                               std::string& error) {
     std::error_code ec;
     const bool regular = std::filesystem::is_regular_file(path, ec);
     const std::uintmax_t size = regular ? std::filesystem::file_size(path, ec) : 0;

@@ -33,7 +33,7 @@ std::optional<QImage> readImageFile(const std::string& path, std::string& error)
  * says why.
  */
 std::optional<std::vector<unsigned char>> readTextureToConvert(const std::string& path,
-                                                                std::string& error);
+                                                               std::string& error);
 
 // Writes the image as PNG through the atomic writer; false with the reason in `error`.
 bool writePngFile(const QImage& image, const std::string& path, std::string& error);
