@@ -58,16 +58,10 @@ QWidget* CBodyPage::buildFields() {
 
     texture_ = new QLineEdit;
     textureBrowse_ = smallButton(QStringLiteral("..."));
-    textureExport_ = skinExportButton();
-    skinTemplate_ = skinTemplateButton();
-    auto* texture = new QHBoxLayout;
-    texture->setSpacing(layout->horizontalSpacing());
-    for (QWidget* widget :
-         {static_cast<QWidget*>(texture_), static_cast<QWidget*>(textureBrowse_),
-          static_cast<QWidget*>(textureExport_), static_cast<QWidget*>(skinTemplate_)})
-        texture->addWidget(widget);
     layout->addWidget(new QLabel(QStringLiteral("Fichier Texture : ")), 0, 0);
-    layout->addLayout(texture, 0, 1, 1, 2);
+    layout->addWidget(texture_, 0, 1);
+    layout->addWidget(textureBrowse_, 0, 2);
+    layout->addLayout(skinButtonRow(textureExport_, skinTemplate_), 1, 1, 1, 2);
 
     auto* row = new QHBoxLayout;
     colorButton_ = new CColorButton(QStringLiteral("Couleurs"));
@@ -86,7 +80,7 @@ QWidget* CBodyPage::buildFields() {
     row->addWidget(new QLabel(QStringLiteral("Kg")));
     row->addWidget(estimate_);
     row->addStretch(1);
-    layout->addLayout(row, 1, 0, 1, 3);
+    layout->addLayout(row, 2, 0, 1, 3);
     return area;
 }
 

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QImageReader>
 #include <QPushButton>
 
@@ -200,11 +201,15 @@ void saveSkinTemplate(UserPrompts& prompts, QWidget* owner, const Glider& glider
              QDir(dir).filePath(QStringLiteral("gabarit-%1.png").arg(partName(part))));
 }
 
-QPushButton* skinExportButton() {
-    return pageButton(QStringLiteral("PNG..."), QStringLiteral("Exporter la texture en image PNG"));
-}
-
-QPushButton* skinTemplateButton() {
-    return pageButton(QStringLiteral("Gabarit..."),
-                      QString::fromUtf8("Gabarit de peinture : où chaque panneau prend l'image"));
+QHBoxLayout* skinButtonRow(QPushButton*& exportButton, QPushButton*& templateButton) {
+    exportButton = pageButton(QStringLiteral("Exporter en PNG..."),
+                              QStringLiteral("La texture en image, pour la retoucher"));
+    templateButton = pageButton(QStringLiteral("Gabarit..."),
+                                QString::fromUtf8("Gabarit de peinture : la place de chaque "
+                                                  "panneau sur la texture"));
+    auto* row = new QHBoxLayout;
+    row->addWidget(exportButton);
+    row->addWidget(templateButton);
+    row->addStretch(1);
+    return row;
 }

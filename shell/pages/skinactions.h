@@ -5,6 +5,7 @@
 #include <QString>
 
 class Glider;
+class QHBoxLayout;
 class QPushButton;
 class QWidget;
 class UserPrompts;
@@ -27,6 +28,6 @@ void exportSkin(UserPrompts& prompts, QWidget* owner, const QString& texturePath
 void saveSkinTemplate(UserPrompts& prompts, QWidget* owner, const Glider& glider, SkinPart part,
                       const QString& texturePath);
 
-// The buttons beside "...": the texture as an image, the painting template.
-QPushButton* skinExportButton();
-QPushButton* skinTemplateButton();
+// The row under a texture field with its two buttons: the texture as an image, the
+// painting template.
+QHBoxLayout* skinButtonRow(QPushButton*& exportButton, QPushButton*& templateButton);

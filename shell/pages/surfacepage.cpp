@@ -108,16 +108,10 @@ QWidget* CSurfacePage::buildFields() {
 
     texture_ = new QLineEdit;
     textureBrowse_ = smallButton(QStringLiteral("..."));
-    textureExport_ = skinExportButton();
-    skinTemplate_ = skinTemplateButton();
-    auto* texture = new QHBoxLayout;
-    texture->setSpacing(layout->horizontalSpacing());
-    for (QWidget* widget :
-         {static_cast<QWidget*>(texture_), static_cast<QWidget*>(textureBrowse_),
-          static_cast<QWidget*>(textureExport_), static_cast<QWidget*>(skinTemplate_)})
-        texture->addWidget(widget);
     layout->addWidget(new QLabel(QStringLiteral("Fichier Texture : ")), 3, 0);
-    layout->addLayout(texture, 3, 1, 1, 2);
+    layout->addWidget(texture_, 3, 1);
+    layout->addWidget(textureBrowse_, 3, 2);
+    layout->addLayout(skinButtonRow(textureExport_, skinTemplate_), 4, 1, 1, 2);
     return area;
 }
 
