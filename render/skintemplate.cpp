@@ -174,7 +174,7 @@ void drawSurfaceNotes(QPainter& painter, const std::vector<SkinArea>& areas, int
     }
     const int centre = kTextureSize / 2;
     drawCentreLine(painter, centre, scale);
-    drawNote(painter, QPoint(centre * scale + 3 * scale + 2, 8 * scale), QStringLiteral("axe"),
+    drawNote(painter, QPoint(centre * scale + 3 * scale + 2, 32 * scale), QStringLiteral("axe"),
              kSkinCentreLine, scale, false);
 }
 
