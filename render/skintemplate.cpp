@@ -9,7 +9,9 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include <QImageReader>
 #include <QPushButton>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -193,7 +194,8 @@ void saveSkinTemplate(UserPrompts& prompts, QWidget* owner, const Glider& glider
         return;
     const std::optional<std::vector<unsigned char>> texture =
         readTextureFile(toDiskPath(texturePath.trimmed()));
-    const QImage image = skinTemplate(glider, part, 1 << *size, texture ? &*texture : nullptr);
+    const QImage image =
+        skinTemplate(glider, part, 1 << std::clamp(*size, 0, 3), texture ? &*texture : nullptr);
     QString dir = gliderDirectory(&glider, false);
     if (dir.isEmpty())
         dir = QDir::currentPath();
