@@ -178,7 +178,8 @@ TEST(SkinTemplate, BodySegmentsRunDownTheTextureAndMissingPartsHaveNone) {
 TEST(SkinTemplate, PaintOnAPaneTemplateAreaLandsOnThatPaneInTheView) {
     Glider glider = twoPaneWing(0.225f, 0.075f);
     QImage painted = skinTemplate(glider, SkinPart::Wing, 2, nullptr);
-    const SkinArea* outerLeft = findArea(skinAreas(glider, SkinPart::Wing), 2, 1, false);
+    const std::vector<SkinArea> areas = skinAreas(glider, SkinPart::Wing);
+    const SkinArea* outerLeft = findArea(areas, 2, 1, false);
     ASSERT_NE(outerLeft, nullptr);
     const QRect& t = outerLeft->texels;
     QPainter(&painted).fillRect(QRect(2 * t.x(), 2 * t.y(), 2 * t.width(), 2 * t.height()),
