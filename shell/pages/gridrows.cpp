@@ -126,9 +126,3 @@ QPushButton* smallButton(const QString& text) {
     button->setFixedSize(24, 22);
     return button;
 }
-
-QString chooseTextureFile(UserPrompts& prompts, QWidget* owner) {
-    return prompts.openFile(owner, QStringLiteral("Ouvrir"),
-                            QStringLiteral("Texture Files (*.raw);;All Files (*.*)"),
-                            QStringLiteral("*.raw"));
-}
