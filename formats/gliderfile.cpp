@@ -105,8 +105,8 @@ void readSurface(Surface& surface, int slot, const std::string& flat,
     surface.position = {readFloat(section, "position.x"), readFloat(section, "position.y"),
                         readFloat(section, "position.z")};
     surface.weight = readFloat(section, "weight");
-    const std::string foilPath =
-        storedToDiskPath(simulatorDir, "airfoils", findValue(section, "foil.filename"));
+    const std::string storedFoil = findValue(section, "foil.filename");
+    const std::string foilPath = storedToDiskPath(simulatorDir, "airfoils", storedFoil);
     const int count = paneCount(section, kSectionNames[slot]);
     const std::string texture = findValue(section, "texture");
     if (!texture.empty())
@@ -114,6 +114,12 @@ void readSurface(Surface& surface, int slot, const std::string& flat,
     for (int n = 1; n <= count; ++n)
         surface.appendPane(readPane(section, n, slot));
     surface.chainRootPoints();
+    // The editor saves a surface whose airfoil is not chosen yet with an empty name; such a
+    // file must open again, the surface undrawn as it was.
+    if (storedFoil.empty() && hasValue(section, "foil.filename")) {
+        surface.foil = Foil{};
+        return;
+    }
     loadFoil(surface.foil, foilPath);
 }
 

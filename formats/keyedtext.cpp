@@ -1,9 +1,9 @@
 #include "formats/keyedtext.h"
 
+#include <cctype>
 #include <charconv>
 #include <climits>
 #include <clocale>
-#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -236,6 +236,10 @@ std::string findValue(const std::string& text, const std::string& key) {
         return {};
     const std::size_t close = text.find('"', open + 1);
     return text.substr(open + 1, close - open - 1);
+}
+
+bool hasValue(const std::string& text, const std::string& key) {
+    return ValueMatcher(text, key).openingQuote() != std::string::npos;
 }
 
 TokenReader::TokenReader(const std::string& value) : value_(value) {}

@@ -33,6 +33,8 @@ std::string findSection(const std::string& flat, const std::string& name);
  * character; blanks and tabs may stand around the '='.
  */
 std::string findValue(const std::string& text, const std::string& key);
+// Whether findValue finds the key, be its value empty or not.
+bool hasValue(const std::string& text, const std::string& key);
 
 // Successive tokens of a value separated by blanks, tabs and line ends; empty at the end.
 class TokenReader {

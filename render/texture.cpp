@@ -6,10 +6,6 @@
 
 #include <GL/gl.h>
 
-#include <filesystem>
-#include <fstream>
-#include <system_error>
-
 namespace {
 
 // Returns the new texture name, or -1 when the file gives no image.
@@ -39,22 +35,6 @@ void load(const std::string& path, PartGl& gl) {
 }
 
 } // namespace
-
-std::optional<std::vector<unsigned char>> readTextureFile(const std::string& path) {
-    // A NUL would cut the name short and open another file than the one named.
-    if (path.empty() || path.find('\0') != std::string::npos)
-        return std::nullopt;
-    // A device or a pipe could block the read for ever.
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
-        return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::vector<unsigned char> image(kTextureBytes, 0);
-    in.read(reinterpret_cast<char*>(image.data()), std::streamsize(image.size()));
-    return image;
-}
 
 void loadTexture(const Surface& surface, PartGl& gl) {
     releaseTexture(gl);

@@ -10,4 +10,4 @@ options=(-silent -locations none -source-language fr -target-language en
          -tr-function-alias QT_TRANSLATE_NOOP+=KESH_TRANSLATABLE,QT_TRANSLATE_NOOP+=MessageText -extensions cpp,h)
 [ $# -eq 0 ] && options+=(-no-obsolete)
 cd "$root"
-"$lupdate" "${options[@]}" -I "$root" shell render/myglview.cpp aero formats -ts "$ts"
+"$lupdate" "${options[@]}" -I "$root" shell render aero formats -ts "$ts"

@@ -391,18 +391,9 @@ void CMainFrame::offerRecovery() {
 // The copy is read like the glider file it is, then given back its document's path and
 // title; it goes only once this session holds a copy of its own.
 bool CMainFrame::reopenRecovered(const RecoveredGlider& copy) {
-    // A surface whose airfoil was not chosen yet is written without a name; it comes back
-    // without an airfoil, as in a new glider.
-    const FoilLoader loadChosenFoil = [](Foil& foil, const std::string& path) {
-        if (fileNamePart(path).empty())
-            foil = Foil{};
-        else
-            loadFoil(foil, path);
-    };
     auto document = std::make_unique<CKeshDoc>();
     try {
-        readGlider(document->glider(), toDiskPath(copy.gliderFile), simulatorDirectory(),
-                   loadChosenFoil);
+        readGlider(document->glider(), toDiskPath(copy.gliderFile), simulatorDirectory());
     } catch (const err& failure) {
         prompts_.message(this,
                          tr("La copie de secours de %1 n'a pas pu être relue ; "

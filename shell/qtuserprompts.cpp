@@ -103,6 +103,22 @@ std::optional<float> QtUserPrompts::estimateWeight(QWidget* owner, int kind, flo
 QtUserPrompts::QtUserPrompts() = default;
 QtUserPrompts::~QtUserPrompts() = default;
 
+std::optional<int> QtUserPrompts::chooseOne(QWidget* owner, const QString& text,
+                                            const QString& caption, const QStringList& choices) {
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, owner);
+    QList<QAbstractButton*> buttons;
+    for (const QString& choice : choices)
+        buttons.append(box.addButton(choice, QMessageBox::AcceptRole));
+    box.addButton(QCoreApplication::translate("QtUserPrompts", "Annuler"), QMessageBox::RejectRole);
+    if (!buttons.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons.front()));
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    if (chosen < 0)
+        return std::nullopt;
+    return int(chosen);
+}
+
 void QtUserPrompts::printSetup(QWidget* owner) {
     if (!printer_)
         printer_ = std::make_unique<QPrinter>();

@@ -21,6 +21,8 @@ public:
     QString saveFile(QWidget* owner, const QString& title, const QString& filter,
                      const QString& proposedName, const QString& defaultSuffix,
                      bool confirmOverwrite) override;
+    std::optional<int> chooseOne(QWidget* owner, const QString& text, const QString& caption,
+                                 const QStringList& choices) override;
     std::optional<QColor> chooseColor(QWidget* owner, std::optional<QColor> initial) override;
     std::optional<float> estimateWeight(QWidget* owner, int kind, float size) override;
     std::optional<SetupChoice> setup(QWidget* owner, const SetupChoice& current) override;

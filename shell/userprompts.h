@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -40,6 +41,10 @@ public:
     virtual QString saveFile(QWidget* owner, const QString& title, const QString& filter,
                              const QString& proposedName, const QString& defaultSuffix,
                              bool confirmOverwrite) = 0;
+    // A question answered by one of `choices`, each a button: the index chosen, or nullopt
+    // when cancelled.
+    virtual std::optional<int> chooseOne(QWidget* owner, const QString& text,
+                                         const QString& caption, const QStringList& choices) = 0;
     // Colour chooser, preset with `initial` when given; nullopt when cancelled.
     virtual std::optional<QColor> chooseColor(QWidget* owner, std::optional<QColor> initial) = 0;
     // The weight estimator for a component kind and size; the estimate in hundredths of

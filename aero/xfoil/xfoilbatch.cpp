@@ -290,6 +290,9 @@ void XfoilBatch::cancel() {
 }
 
 void XfoilBatch::finishAll(bool cancelled) {
+    // A cancel may queue an end while the batch is ending on its own.
+    if (!running_)
+        return;
     running_ = false;
     cancelling_ = false;
     emit finished(cancelled);

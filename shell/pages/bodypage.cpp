@@ -5,6 +5,7 @@
 #include "model/weightestimate.h"
 #include "shell/keshdoc.h"
 #include "shell/pages/gridrows.h"
+#include "shell/pages/skinactions.h"
 #include "shell/widgets/colorbutton.h"
 #include "shell/widgets/gridctrl.h"
 
@@ -36,6 +37,8 @@ CBodyPage::CBodyPage(ActiveDocumentSource& source, QWidget* parent) : CParamPage
     connect(add_, &QPushButton::clicked, this, &CBodyPage::addRow);
     connect(remove_, &QPushButton::clicked, this, &CBodyPage::deleteRow);
     connect(textureBrowse_, &QPushButton::clicked, this, &CBodyPage::browseTexture);
+    connect(textureExport_, &QPushButton::clicked, this, &CBodyPage::exportTexture);
+    connect(skinTemplate_, &QPushButton::clicked, this, &CBodyPage::saveTemplate);
     connect(colorButton_, &QPushButton::clicked, this, &CBodyPage::chooseColor);
     connect(estimate_, &QPushButton::clicked, this, &CBodyPage::estimateWeight);
     setMinimumSize(240, 200);
@@ -57,6 +60,7 @@ QWidget* CBodyPage::buildFields() {
     layout->addWidget(new QLabel(tr("Fichier Texture : ")), 0, 0);
     layout->addWidget(texture_, 0, 1);
     layout->addWidget(textureBrowse_, 0, 2);
+    layout->addLayout(skinButtonRow(textureExport_, skinTemplate_), 1, 1, 1, 2);
 
     auto* row = new QHBoxLayout;
     colorButton_ = new CColorButton(tr("Couleurs"));
@@ -75,7 +79,7 @@ QWidget* CBodyPage::buildFields() {
     row->addWidget(new QLabel(tr("Kg")));
     row->addWidget(estimate_);
     row->addStretch(1);
-    layout->addLayout(row, 1, 0, 1, 3);
+    layout->addLayout(row, 2, 0, 1, 3);
     return area;
 }
 
@@ -185,9 +189,19 @@ void CBodyPage::deleteRow() {
 }
 
 void CBodyPage::browseTexture() {
-    const QString path = chooseTextureFile(prompts(), this);
+    const CKeshDoc* doc = activeDocument();
+    const QString path = browseSkin(prompts(), this, doc ? &doc->glider() : nullptr);
     if (!path.isEmpty())
         texture_->setText(path);
+}
+
+void CBodyPage::exportTexture() {
+    exportSkin(prompts(), this, texture_->text());
+}
+
+void CBodyPage::saveTemplate() {
+    if (const CKeshDoc* doc = activeDocument())
+        saveSkinTemplate(prompts(), this, doc->glider(), SkinPart::Body, texture_->text());
 }
 
 void CBodyPage::chooseColor() {

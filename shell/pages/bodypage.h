@@ -27,6 +27,8 @@ public:
     void addRow();
     void deleteRow();
     void browseTexture();
+    void exportTexture();
+    void saveTemplate();
     void chooseColor();
     void estimateWeight();
 
@@ -40,6 +42,8 @@ public:
     QPushButton* deleteButton() const { return remove_; }
     QPushButton* estimateButton() const { return estimate_; }
     QPushButton* textureBrowseButton() const { return textureBrowse_; }
+    QPushButton* textureExportButton() const { return textureExport_; }
+    QPushButton* templateButton() const { return skinTemplate_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -52,6 +56,8 @@ private:
     QWidget* fields_ = nullptr;
     QLineEdit* texture_ = nullptr;
     QPushButton* textureBrowse_ = nullptr;
+    QPushButton* textureExport_ = nullptr;
+    QPushButton* skinTemplate_ = nullptr;
     CColorButton* colorButton_ = nullptr;
     QLineEdit* colorText_ = nullptr;
     QLineEdit* weight_ = nullptr;

@@ -132,10 +132,3 @@ QPushButton* smallButton(const QString& text) {
     button->setFixedSize(24, 22);
     return button;
 }
-
-QString chooseTextureFile(UserPrompts& prompts, QWidget* owner) {
-    return prompts.openFile(
-        owner, QCoreApplication::translate("GridRows", "Ouvrir"),
-        QCoreApplication::translate("GridRows", "Texture Files (*.raw);;All Files (*.*)"),
-        QStringLiteral("*.raw"));
-}

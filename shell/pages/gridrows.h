@@ -59,5 +59,3 @@ void layOutGridPage(QWidget* fields, int gridTop, const QSize& client, QGroupBox
 
 // The small square buttons of the pages ("...", "E").
 QPushButton* smallButton(const QString& text);
-// The texture file chooser of the pages; empty when cancelled.
-QString chooseTextureFile(UserPrompts& prompts, QWidget* owner);

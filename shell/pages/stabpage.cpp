@@ -8,8 +8,10 @@
 #include <algorithm>
 
 CStabPage::CStabPage(ActiveDocumentSource& source, QWidget* parent)
-    : CSurfacePage(source, {StabLeft, {StabLeft, StabRight}, true, true, ComponentStab, StabRight},
-                   parent),
+    : CSurfacePage(
+          source,
+          {StabLeft, {StabLeft, StabRight}, true, true, ComponentStab, StabRight, SkinPart::Stab},
+          parent),
       vTail_(new QCheckBox(tr("Stab en V"), this)) {
     // Not part of the glider file; kept for its place on the page.
     vTail_->setEnabled(false);

@@ -8,6 +8,7 @@
 #include "model/glider.h"
 #include "shell/keshdoc.h"
 #include "shell/pages/gridrows.h"
+#include "shell/pages/skinactions.h"
 #include "shell/widgets/gridctrl.h"
 
 #include <QGridLayout>
@@ -50,6 +51,8 @@ CSurfacePage::CSurfacePage(ActiveDocumentSource& source, Traits traits, QWidget*
     connect(estimate_, &QPushButton::clicked, this, &CSurfacePage::estimateWeight);
     connect(foilBrowse_, &QPushButton::clicked, this, &CSurfacePage::browseFoil);
     connect(textureBrowse_, &QPushButton::clicked, this, &CSurfacePage::browseTexture);
+    connect(textureExport_, &QPushButton::clicked, this, &CSurfacePage::exportTexture);
+    connect(skinTemplate_, &QPushButton::clicked, this, &CSurfacePage::saveTemplate);
     connect(grid_, &CGridCtrl::cellMoved, this, &CSurfacePage::chooseColor);
     setMinimumSize(240, 260);
 }
@@ -107,6 +110,7 @@ QWidget* CSurfacePage::buildFields() {
     layout->addWidget(new QLabel(tr("Fichier Texture : ")), 3, 0);
     layout->addWidget(texture_, 3, 1);
     layout->addWidget(textureBrowse_, 3, 2);
+    layout->addLayout(skinButtonRow(textureExport_, skinTemplate_), 4, 1, 1, 2);
     return area;
 }
 
@@ -315,9 +319,19 @@ void CSurfacePage::browseFoil() {
 }
 
 void CSurfacePage::browseTexture() {
-    const QString path = chooseTextureFile(prompts(), this);
+    const CKeshDoc* doc = activeDocument();
+    const QString path = browseSkin(prompts(), this, doc ? &doc->glider() : nullptr);
     if (!path.isEmpty())
         texture_->setText(path);
+}
+
+void CSurfacePage::exportTexture() {
+    exportSkin(prompts(), this, texture_->text());
+}
+
+void CSurfacePage::saveTemplate() {
+    if (const CKeshDoc* doc = activeDocument())
+        saveSkinTemplate(prompts(), this, doc->glider(), traits_.skinPart, texture_->text());
 }
 
 void CSurfacePage::estimateWeight() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/skintemplate.h"
 #include "shell/pages/parampage.h"
 
 #include <array>
@@ -29,6 +30,8 @@ public:
     void deleteRow();
     void browseFoil();
     void browseTexture();
+    void exportTexture();
+    void saveTemplate();
     void estimateWeight();
 
     CGridCtrl* grid() const { return grid_; }
@@ -42,6 +45,8 @@ public:
     QPushButton* estimateButton() const { return estimate_; }
     QPushButton* foilBrowseButton() const { return foilBrowse_; }
     QPushButton* textureBrowseButton() const { return textureBrowse_; }
+    QPushButton* textureExportButton() const { return textureExport_; }
+    QPushButton* templateButton() const { return skinTemplate_; }
     int colorColumn() const { return traits_.dihedral ? 6 : 5; }
 
 protected:
@@ -52,6 +57,7 @@ protected:
         bool dihedral;    // a "Diedre" column; without it the panes stand upright
         int estimateKind; // ComponentKind
         int estimateSlot; // whose area the estimator gets
+        SkinPart skinPart;
     };
 
     CSurfacePage(ActiveDocumentSource& source, Traits traits, QWidget* parent);
@@ -79,6 +85,8 @@ private:
     QPushButton* estimate_ = nullptr;
     QPushButton* foilBrowse_ = nullptr;
     QPushButton* textureBrowse_ = nullptr;
+    QPushButton* textureExport_ = nullptr;
+    QPushButton* skinTemplate_ = nullptr;
     QGroupBox* frame_ = nullptr;
     CGridCtrl* grid_ = nullptr;
     QPushButton* add_ = nullptr;

@@ -4,5 +4,7 @@
 #include "model/weightestimate.h"
 
 CWingPage::CWingPage(ActiveDocumentSource& source, QWidget* parent)
-    : CSurfacePage(source, {WingLeft, {WingLeft, WingRight}, true, true, ComponentWing, WingLeft},
-                   parent) {}
+    : CSurfacePage(
+          source,
+          {WingLeft, {WingLeft, WingRight}, true, true, ComponentWing, WingLeft, SkinPart::Wing},
+          parent) {}

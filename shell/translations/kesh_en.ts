@@ -1399,14 +1399,6 @@ The previous file was not changed.</translation>
         <source>Question</source>
         <translation>Question</translation>
     </message>
-    <message>
-        <source>Ouvrir</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Texture Files (*.raw);;All Files (*.*)</source>
-        <translation>Texture Files (*.raw);;All Files (*.*)</translation>
-    </message>
 </context>
 <context>
     <name>PaccFile</name>
@@ -1545,6 +1537,135 @@ It must not contain \, /, &quot; or [ and cannot be . or ..</translation>
     <message>
         <source>Le nom de fichier &apos;%1&apos; ne convient pas.</source>
         <translation>The file name &apos;%1&apos; is not suitable.</translation>
+    </message>
+</context>
+<context>
+    <name>SkinActions</name>
+    <message>
+        <source>Texture Files (*.raw);;Images (%1);;All Files (*.*)</source>
+        <translation>Texture Files (*.raw);;Images (%1);;All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>L&apos;image fait %1 x %2 pixels ; une texture fait 256 x 256. Mettre l&apos;image entière à l&apos;échelle ou recadrer son carré central ?</source>
+        <translation>The image is %1 x %2 pixels; a texture is 256 x 256. Scale the whole image or crop its central square?</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Mettre à l&apos;échelle</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>Recadrer</source>
+        <translation>Crop</translation>
+    </message>
+    <message>
+        <source>Enregistrer la texture</source>
+        <translation>Save the texture</translation>
+    </message>
+    <message>
+        <source>Texture Files (*.raw);;All Files (*.*)</source>
+        <translation>Texture Files (*.raw);;All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire la texture &apos;%1&apos; : %2.</source>
+        <translation>Cannot write the texture &apos;%1&apos;: %2.</translation>
+    </message>
+    <message>
+        <source>Images PNG (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire l&apos;image &apos;%1&apos; : %2.</source>
+        <translation>Cannot write the image &apos;%1&apos;: %2.</translation>
+    </message>
+    <message>
+        <source>Le planeur n&apos;a pas d&apos;aile à peindre.</source>
+        <translation>The glider has no wing to paint.</translation>
+    </message>
+    <message>
+        <source>Le planeur n&apos;a pas de stabilisateur à peindre.</source>
+        <translation>The glider has no stabiliser to paint.</translation>
+    </message>
+    <message>
+        <source>Le planeur n&apos;a pas de dérive à peindre.</source>
+        <translation>The glider has no fin to paint.</translation>
+    </message>
+    <message>
+        <source>Le planeur n&apos;a pas de fuselage à peindre.</source>
+        <translation>The glider has no fuselage to paint.</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Aucune texture n&apos;est nommée.</source>
+        <translation>No texture is named.</translation>
+    </message>
+    <message>
+        <source>Exporter la texture</source>
+        <translation>Export the texture</translation>
+    </message>
+    <message>
+        <source>Taille du gabarit :</source>
+        <translation>Template size:</translation>
+    </message>
+    <message>
+        <source>Enregistrer le gabarit</source>
+        <translation>Save the template</translation>
+    </message>
+    <message>
+        <source>Exporter en PNG...</source>
+        <translation>Export as PNG...</translation>
+    </message>
+    <message>
+        <source>La texture en image, pour la retoucher</source>
+        <translation>The texture as an image, to retouch it</translation>
+    </message>
+    <message>
+        <source>Gabarit...</source>
+        <translation>Template...</translation>
+    </message>
+    <message>
+        <source>Gabarit de peinture : la place de chaque panneau sur la texture</source>
+        <translation>Painting template: each pane&apos;s place on the texture</translation>
+    </message>
+</context>
+<context>
+    <name>TextureFile</name>
+    <message>
+        <source>une texture fait %1 octets, pas %2</source>
+        <translation>a texture is %1 bytes, not %2</translation>
+    </message>
+</context>
+<context>
+    <name>TextureImage</name>
+    <message>
+        <source>Le fichier %1 est introuvable.</source>
+        <translation>The file %1 cannot be found.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire l&apos;image %1 (%2).</source>
+        <translation>Cannot read the image %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;est pas une texture 256 x 256 : %2 octets au lieu de %3.</source>
+        <translation>The file %1 is not a 256 x 256 texture: %2 bytes instead of %3.</translation>
+    </message>
+    <message>
+        <source>Impossible de lire la texture %1.</source>
+        <translation>Cannot read the texture %1.</translation>
+    </message>
+    <message>
+        <source>impossible de coder l&apos;image en PNG</source>
+        <translation>cannot encode the image as PNG</translation>
     </message>
 </context>
 <context>

@@ -248,6 +248,20 @@ TEST(ReadGlider, AMissingSurfaceSectionAfterCommentsNamesTheAirfoilsDirectory) {
     EXPECT_EQ(readError(dir / "a.gli"), "Foilname '" + kSim + "/airfoils/' not found");
 }
 
+TEST(ReadGlider, ASurfaceSavedWithoutItsAirfoilOpensAgainWithoutOne) {
+    ScratchDir dir;
+    Glider original;
+    readGlider(original, kTiny, kSim);
+    original.surfaces[Fin].foil = Foil{};
+    writeBytes(dir / "a.gli", gliderFileText(original));
+    Glider back;
+    readGlider(back, dir / "a.gli", kSim);
+    EXPECT_TRUE(back.surfaces[Fin].foil.points.empty());
+    EXPECT_EQ(back.surfaces[Fin].npart(), original.surfaces[Fin].npart());
+    EXPECT_FALSE(back.surfaces[WingLeft].foil.points.empty());
+    EXPECT_EQ(gliderFileText(back), gliderFileText(original));
+}
+
 TEST(ReadGlider, UnreadableAndOversizedFilesAreRefusedWithAMessage) {
     ScratchDir dir;
     EXPECT_NE(readError(dir / "none.gli").find("Impossible de lire"), std::string::npos);

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -20,6 +21,7 @@ public:
         SaveChanges,
         OpenFile,
         SaveFile,
+        Choice,
         Color,
         Weight,
         Setup,
@@ -41,6 +43,8 @@ public:
     std::deque<SaveAnswer> saveAnswers;
     std::deque<QString> openAnswers;
     std::deque<QString> saveFileAnswers;
+    std::deque<std::optional<int>> choiceAnswers;
+    QStringList choicesShown; // the choices of the last question with choices
     std::deque<std::optional<QColor>> colorAnswers;
     std::deque<std::optional<float>> weightAnswers;
     std::deque<std::optional<QString>> setupAnswers;
@@ -83,6 +87,12 @@ public:
                      const QString& proposedName, const QString&, bool) override {
         shown.append({Kind::SaveFile, title, {}, PromptIcon::None, filter, proposedName});
         return take(saveFileAnswers, QString());
+    }
+    std::optional<int> chooseOne(QWidget*, const QString& text, const QString& caption,
+                                 const QStringList& choices) override {
+        shown.append({Kind::Choice, text, caption, PromptIcon::Question, {}, {}});
+        choicesShown = choices;
+        return take(choiceAnswers, std::optional<int>());
     }
     std::optional<QColor> chooseColor(QWidget*, std::optional<QColor>) override {
         shown.append({Kind::Color, {}, {}, PromptIcon::None, {}, {}});

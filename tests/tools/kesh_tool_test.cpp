@@ -415,3 +415,59 @@ TEST(KeshToolFoilImport, RefusesWithAClearMessageAndWritesNothing) {
     EXPECT_EQ(tool({"foil-import", "NACA 0012", "-o", dir / "f.txt", "--points", "x"}, dir).status,
               2);
 }
+
+TEST(KeshToolSkins, TextureGoesToPngAndBackByteForByteAndTheTemplateIsDrawn) {
+    ScratchDir dir;
+    std::string texels(256 * 256 * 3, '\0');
+    for (std::size_t i = 0; i < texels.size(); ++i)
+        texels[i] = char(i * 37 % 256);
+    writeBytes(dir / "skin.raw", texels);
+    ASSERT_EQ(tool({"texture-export", dir / "skin.raw", "-o", dir / "skin.png"}, dir).status, 0);
+    EXPECT_EQ(readBytes(dir / "skin.png").substr(1, 3), "PNG");
+    const ToolRun back =
+        tool({"texture-import", dir / "skin.png", "-o", dir / "back.raw", "--fit", "crop"}, dir);
+    ASSERT_EQ(back.status, 0) << back.err;
+    EXPECT_EQ(readBytes(dir / "back.raw"), texels);
+
+    const ToolRun drawn = tool({"skin-template", kTiny, "--sim", kSim, "--part", "wing", "-o",
+                                dir / "wing.png", "--size", "512"},
+                               dir);
+    ASSERT_EQ(drawn.status, 0) << drawn.err;
+    const ToolRun imported =
+        tool({"texture-import", dir / "wing.png", "-o", dir / "wing.raw"}, dir);
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(std::filesystem::file_size(dir / "wing.raw"), 256u * 256 * 3);
+}
+
+TEST(KeshToolSkins, BadInputIsRefusedAndWritesNothing) {
+    ScratchDir dir;
+    writeBytes(dir / "broken.jpg", "not an image");
+    writeBytes(dir / "long.raw", std::string(256 * 256 * 3 + 3, 'x'));
+    // Tiny without its fin.
+    std::string finless = readBytes(kTiny);
+    const std::size_t fin = finless.find("npart   = \"1\"", finless.find("[vstab]"));
+    ASSERT_NE(fin, std::string::npos);
+    finless.replace(fin, 13, "npart   = \"0\"");
+    writeBytes(dir / "finless.gli", finless);
+
+    const ToolRun image = tool({"texture-import", dir / "broken.jpg", "-o", dir / "out"}, dir);
+    EXPECT_EQ(image.status, 1);
+    EXPECT_NE(image.err.find("broken.jpg"), std::string::npos) << image.err;
+    const ToolRun texture = tool({"texture-export", dir / "long.raw", "-o", dir / "out"}, dir);
+    EXPECT_EQ(texture.status, 1);
+    EXPECT_NE(texture.err.find("196611"), std::string::npos) << texture.err;
+    const ToolRun part = tool(
+        {"skin-template", dir / "finless.gli", "--sim", kSim, "--part", "fin", "-o", dir / "out"},
+        dir);
+    EXPECT_EQ(part.status, 1);
+    EXPECT_EQ(part.err, "the glider has no fin to paint\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "out"));
+
+    EXPECT_EQ(tool({"skin-template", kTiny, "--part", "tail", "-o", dir / "out"}, dir).status, 2);
+    EXPECT_EQ(
+        tool({"skin-template", kTiny, "--part", "wing", "-o", dir / "o", "--size", "300"}, dir)
+            .status,
+        2);
+    EXPECT_EQ(tool({"texture-import", dir / "a.png", "-o", dir / "o", "--fit", "x"}, dir).status,
+              2);
+}

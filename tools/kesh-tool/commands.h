@@ -12,3 +12,6 @@ int runFoilImport(const std::vector<std::string>& args);
 int runReport(const std::vector<std::string>& args);
 int runSave(const std::vector<std::string>& args);
 int runSheet(const std::vector<std::string>& args);
+int runSkinTemplate(const std::vector<std::string>& args);
+int runTextureExport(const std::vector<std::string>& args);
+int runTextureImport(const std::vector<std::string>& args);

@@ -18,8 +18,16 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"analyse", runAnalyse},        {"check", runCheck}, {"dump", runDump},   {"foil", runFoil},
-    {"foil-import", runFoilImport}, {"save", runSave},   {"sheet", runSheet},
+    {"analyse", runAnalyse},
+    {"check", runCheck},
+    {"dump", runDump},
+    {"foil", runFoil},
+    {"foil-import", runFoilImport},
+    {"save", runSave},
+    {"sheet", runSheet},
+    {"skin-template", runSkinTemplate},
+    {"texture-export", runTextureExport},
+    {"texture-import", runTextureImport},
 #ifdef KESH_TOOL_RENDER
     {"render", runRenderCommand},
 #endif

@@ -55,7 +55,8 @@ void loadPreparedGlider(Glider& glider, const std::string& path, const std::stri
 
 int usageError(const std::string& message) {
     std::cerr << "kesh-tool: " << message << "\n"
-              << "usage: kesh-tool analyse|check|dump|foil|foil-import|save|sheet|render|report "
+              << "usage: kesh-tool analyse|check|dump|foil|foil-import|save|sheet|render|report|"
+                 "skin-template|texture-import|texture-export "
                  "FILE [options]\n";
     return ExitUsage;
 }

@@ -194,6 +194,23 @@ TEST(XfoilBatch, CancelStopsEveryProcessAtOnce) {
         EXPECT_FALSE(run.ok);
 }
 
+// A cancel that races the end of the batch (here a settings failure reported on the next
+// turn of the loop) must still end it only once.
+TEST(XfoilBatch, ACancelAtTheEndFinishesTheBatchOnce) {
+    ensureApp();
+    XfoilBatch batch;
+    int finishes = 0;
+    QObject::connect(&batch, &XfoilBatch::finished, [&] { ++finishes; });
+    batch.start(analysed(), fake("no-such-xfoil"));
+    batch.cancel();
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 200)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(finishes, 1);
+    EXPECT_FALSE(batch.isRunning());
+}
+
 TEST(XfoilBatch, RealXfoilGivesAPlausibleNaca2412Polar) {
     ensureApp();
     if (findXfoil("xfoil").isEmpty())

@@ -1,4 +1,4 @@
-#include "render/texture.h"
+#include "formats/texturefile.h"
 
 #include <gtest/gtest.h>
 
@@ -63,4 +63,20 @@ TEST(ReadTextureFile, ShortFileIsPaddedWithZeroAndLongFileIsCut) {
     const auto empty = readTextureFile(writeBytes("empty.raw", {}));
     ASSERT_TRUE(empty);
     EXPECT_EQ(empty->size(), kTextureBytes);
+}
+
+TEST(WriteTextureFile, WritesExactlyOneImageAndRefusesAnyOtherSize) {
+    std::vector<unsigned char> texels(kTextureBytes);
+    for (std::size_t i = 0; i < texels.size(); ++i)
+        texels[i] = static_cast<unsigned char>(i * 7 % 251);
+    const std::string path = (scratchDir() / "written.raw").string();
+    std::string error;
+    ASSERT_TRUE(writeTextureFile(path, texels, error)) << error;
+    EXPECT_EQ(std::filesystem::file_size(path), kTextureBytes);
+    EXPECT_EQ(readTextureFile(path), texels);
+
+    texels.pop_back();
+    EXPECT_FALSE(writeTextureFile(path, texels, error));
+    EXPECT_NE(error.find("196608"), std::string::npos) << error;
+    EXPECT_EQ(std::filesystem::file_size(path), kTextureBytes) << "the previous file stays";
 }
