@@ -22,8 +22,8 @@ void storeLanguage(SettingsStore& settings, const QString& language) {
     settings.setValue(kSection, kKey, language);
 }
 
-InterfaceLanguage::InterfaceLanguage(const QString& language) : language_(language) {
-    if (language_ == language::kEnglish) {
+InterfaceLanguage::InterfaceLanguage(const QString& language) {
+    if (language == language::kEnglish) {
         // Qt's own dialogs speak English without a translation.
         auto editor = std::make_unique<QTranslator>();
         if (editor->load(QStringLiteral(":/i18n/kesh_en.qm")))

@@ -27,14 +27,12 @@ public:
     InterfaceLanguage(const InterfaceLanguage&) = delete;
     InterfaceLanguage& operator=(const InterfaceLanguage&) = delete;
 
-    const QString& language() const { return language_; }
     // Whether the editor's own texts are translated (false for French, which needs none).
     bool translated() const { return editorTexts_ != nullptr; }
 
 private:
     QTranslator* install(std::unique_ptr<QTranslator> translator);
 
-    QString language_;
     std::vector<std::unique_ptr<QTranslator>> translators_;
     QTranslator* editorTexts_ = nullptr;
 };

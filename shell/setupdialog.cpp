@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 SetupDialog::SetupDialog(const SetupChoice& current, UserPrompts& prompts, QWidget* parent)
     : QDialog(parent), prompts_(prompts), path_(new QLineEdit(current.iniPath)),
       browse_(new QPushButton(QStringLiteral("..."))), language_(new QComboBox) {

@@ -32,7 +32,7 @@ QGroupBox* fieldGroup(const QString& title, const QStringList& labels, QLineEdit
 }
 
 QString missingText(aero::Unavailable why) {
-    return QString::fromStdString(aero::unavailableText(why));
+    return unavailableReason(why, FigureTexts::Interface);
 }
 
 } // namespace

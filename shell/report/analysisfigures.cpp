@@ -7,6 +7,12 @@ QString figureText(const char* source, FigureTexts texts) {
                                            : QString::fromUtf8(source);
 }
 
+QString unavailableReason(aero::Unavailable why, FigureTexts texts) {
+    const std::string reason = aero::unavailableText(why);
+    return texts == FigureTexts::Interface ? QCoreApplication::translate("aero", reason.c_str())
+                                           : QString::fromStdString(reason);
+}
+
 namespace {
 
 QString number(double value, int digits = 4) {
@@ -14,10 +20,7 @@ QString number(double value, int digits = 4) {
 }
 
 QString missing(aero::Unavailable why, FigureTexts texts) {
-    const std::string reason = aero::unavailableText(why);
-    return QString::fromUtf8("— (%1)").arg(texts == FigureTexts::Interface
-                                               ? QCoreApplication::translate("aero", reason.c_str())
-                                               : QString::fromStdString(reason));
+    return QString::fromUtf8("— (%1)").arg(unavailableReason(why, texts));
 }
 
 QString speed(double ms) {

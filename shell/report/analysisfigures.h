@@ -19,6 +19,9 @@ enum class FigureTexts { Interface, French };
 // A text marked QT_TRANSLATE_NOOP("AnalysisFigures", ...), as `texts` asks.
 QString figureText(const char* source, FigureTexts texts);
 
+// Why a figure cannot be computed, as `texts` asks.
+QString unavailableReason(aero::Unavailable why, FigureTexts texts);
+
 QList<FigureLine> analysisFigureLines(const aero::FlightAnalysis& analysis, FigureTexts texts);
 
 // Speeds are shown in km/h.
