@@ -438,7 +438,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Nomenclature</source>
-        <translation>Specification</translation>
+        <translation>Parts list</translation>
     </message>
     <message>
         <source>Nom</source>
@@ -454,7 +454,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Impossible d&apos;écrire la nomenclature dans %1.</source>
-        <translation>Cannot write the specification sheet to %1.</translation>
+        <translation>Cannot write the parts list to %1.</translation>
     </message>
 </context>
 <context>
