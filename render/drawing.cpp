@@ -51,10 +51,17 @@ void compileList(const Glider& glider, GliderGl& gl, const ListPlan& plan) {
     glEndList();
 }
 
-void deleteList(GliderGl& gl) {
-    if (gl.displayList != -1)
-        glDeleteLists(static_cast<GLuint>(gl.displayList), 1);
-    gl.displayList = -1;
+void deleteList(int& list) {
+    if (list != -1)
+        glDeleteLists(static_cast<GLuint>(list), 1);
+    list = -1;
+}
+
+// Before any compile but the edit's own: what the kept states say no longer holds.
+void dropSpare(GliderGl& gl) {
+    deleteList(gl.spareList);
+    gl.spareState.reset();
+    gl.listState.reset();
 }
 
 } // namespace
@@ -113,14 +120,34 @@ void prepareGlider(Glider& glider, GliderGl& gl) {
 }
 
 void buildDisplayList(const Glider& glider, GliderGl& gl) {
-    deleteList(gl);
+    dropSpare(gl);
+    deleteList(gl.displayList);
     compileList(glider, gl, fullListPlan(glider));
 }
 
 void rebuildDisplayList(Glider& glider, GliderGl& gl, int visibility, const FoilLoader& loadFoil) {
-    deleteList(gl);
+    dropSpare(gl);
+    deleteList(gl.displayList);
     const RederiveResult result = rederiveGlider(glider, loadFoil);
     compileList(glider, gl, maskedListPlan(glider, visibility, result));
+}
+
+void rebuildKeepingSpare(Glider& glider, GliderGl& gl, int visibility,
+                         std::shared_ptr<const void> replacedState) {
+    dropSpare(gl);
+    gl.spareList = gl.displayList;
+    gl.spareState = std::move(replacedState);
+    gl.displayList = -1;
+    const RederiveResult result = rederiveGlider(glider, FoilLoader(loadFoilOnce));
+    compileList(glider, gl, maskedListPlan(glider, visibility, result));
+}
+
+bool swapToSpare(GliderGl& gl, const void* state) {
+    if (gl.spareList == -1 || state == nullptr || gl.spareState.get() != state)
+        return false;
+    std::swap(gl.displayList, gl.spareList);
+    std::swap(gl.listState, gl.spareState);
+    return true;
 }
 
 void rebuildDisplayList(Glider& glider, GliderGl& gl, int visibility) {
@@ -137,7 +164,8 @@ bool isGliderPrepared(const GliderGl& gl) {
 }
 
 void releaseGliderGl(GliderGl& gl) {
-    deleteList(gl);
+    dropSpare(gl);
+    deleteList(gl.displayList);
     for (PartGl& part : gl.surfaces)
         releaseTexture(part);
     releaseTexture(gl.body);

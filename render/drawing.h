@@ -2,6 +2,8 @@
 
 #include "model/surface.h"
 
+#include <memory>
+
 class Glider;
 struct Body;
 struct Pane;
@@ -28,6 +30,12 @@ void buildDisplayList(const Glider& glider, GliderGl& gl);
 void rebuildDisplayList(Glider& glider, GliderGl& gl, int visibility, const FoilLoader& loadFoil);
 // As above, reading a foil's file only when the foil does not hold it yet.
 void rebuildDisplayList(Glider& glider, GliderGl& gl, int visibility);
+// rebuildDisplayList that keeps the list it replaces as the spare, drawing `replacedState`.
+void rebuildKeepingSpare(Glider& glider, GliderGl& gl, int visibility,
+                         std::shared_ptr<const void> replacedState);
+// Makes the spare the list when it draws `state`, the list becoming the spare; false, and
+// nothing changed, when it does not. Needs no context.
+bool swapToSpare(GliderGl& gl, const void* state);
 void callDisplayList(const GliderGl& gl);
 
 // Whether the glider's list exists in the current share group, i.e. it was prepared there.

@@ -3,6 +3,7 @@
 #include "model/glider.h"
 
 #include <array>
+#include <memory>
 
 // The texture object drawing one part, if it has one.
 struct PartGl {
@@ -16,4 +17,10 @@ struct GliderGl {
     int displayList = -1;
     std::array<PartGl, Glider::kSlots> surfaces;
     PartGl body;
+    // Undo and redo of the last step swap lists instead of compiling again: the list an
+    // edit replaced is kept as the spare, with the state it draws (an opaque token of the
+    // document's). Every other compile drops the spare and forgets the states.
+    std::shared_ptr<const void> listState;
+    int spareList = -1;
+    std::shared_ptr<const void> spareState;
 };

@@ -65,12 +65,12 @@ EditStep::EditStep(const QString& text, std::shared_ptr<const GliderSnapshot> be
       restore_(std::move(restore)) {}
 
 void EditStep::undo() {
-    restore_(*before_);
+    restore_(before_);
     done_ = false;
 }
 
 void EditStep::redo() {
     if (!done_)
-        restore_(*after_);
+        restore_(after_);
     done_ = true;
 }

@@ -28,7 +28,7 @@ private:
 // nothing since the action is done already.
 class EditStep : public QUndoCommand {
 public:
-    using Restore = std::function<void(const GliderSnapshot&)>;
+    using Restore = std::function<void(const std::shared_ptr<const GliderSnapshot>&)>;
 
     EditStep(const QString& text, std::shared_ptr<const GliderSnapshot> before,
              std::shared_ptr<const GliderSnapshot> after, Restore restore);

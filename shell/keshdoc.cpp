@@ -46,6 +46,7 @@ void CKeshDoc::beginEdit(const QString& text) {
     editText_ = text;
     editChanged_ = false;
     editBefore_ = std::make_shared<const GliderSnapshot>(glider_, lastSnapshot_.get());
+    listAtBegin_ = gl_.listState;
 }
 
 void CKeshDoc::endEdit() {
@@ -54,11 +55,18 @@ void CKeshDoc::endEdit() {
     std::shared_ptr<const GliderSnapshot> before = std::move(editBefore_);
     if (!editChanged_)
         return;
-    rebuildModel();
+    const bool listDrawsBefore = listAtBegin_ && gl_.listState == listAtBegin_;
+    listAtBegin_.reset();
+    if (listDrawsBefore)
+        rebuildKeepingSpare(before);
+    else
+        rebuildModel();
     updateAllViews(HintRedraw);
     lastSnapshot_ = std::make_shared<const GliderSnapshot>(glider_, before.get());
-    undo_.push(new EditStep(editText_, std::move(before), lastSnapshot_,
-                            [this](const GliderSnapshot& state) { restore(state); }));
+    gl_.listState = lastSnapshot_;
+    undo_.push(new EditStep(
+        editText_, std::move(before), lastSnapshot_,
+        [this](const std::shared_ptr<const GliderSnapshot>& state) { restore(state); }));
 }
 
 CKeshDoc::EditScope::EditScope(CKeshDoc* document, const QString& text) : document_(document) {
@@ -71,9 +79,15 @@ CKeshDoc::EditScope::~EditScope() {
         document_->endEdit();
 }
 
-void CKeshDoc::restore(const GliderSnapshot& snapshot) {
-    snapshot.restoreInto(glider_);
-    rebuildModel();
+void CKeshDoc::restore(const std::shared_ptr<const GliderSnapshot>& snapshot) {
+    const bool drawnAlready = swapToSpare(gl_, snapshot.get());
+    snapshot->restoreInto(glider_);
+    if (drawnAlready) {
+        deriveGlider();
+    } else {
+        rebuildKeepingSpare(gl_.listState);
+        gl_.listState = snapshot;
+    }
     updateAllViews(HintRedraw);
     emit restored();
 }
@@ -120,6 +134,20 @@ void CKeshDoc::rebuildModel(bool rereadFoils) {
         rebuildDisplayList(glider_, gl_, display_.visibility, loader);
     else
         rederiveGlider(glider_, loader);
+    view->doneCurrent();
+}
+
+void CKeshDoc::rebuildKeepingSpare(std::shared_ptr<const void> replacedState) {
+    CMyglView* view = viewWithContext();
+    if (!view || !replacedState) {
+        rebuildModel();
+        return;
+    }
+    view->makeCurrent();
+    if (isGliderPrepared(gl_))
+        ::rebuildKeepingSpare(glider_, gl_, display_.visibility, std::move(replacedState));
+    else
+        deriveGlider();
     view->doneCurrent();
 }
 

@@ -88,7 +88,10 @@ signals:
 
 private:
     CMyglView* viewWithContext() const;
-    void restore(const GliderSnapshot& snapshot);
+    void restore(const std::shared_ptr<const GliderSnapshot>& snapshot);
+    // rebuildModel for an edit or a restore: the list replaced stays as the spare, drawing
+    // `replacedState`, so that stepping back to it needs no compile.
+    void rebuildKeepingSpare(std::shared_ptr<const void> replacedState);
     void reportModified();
 
     Glider glider_;
@@ -103,6 +106,9 @@ private:
     bool editChanged_ = false;
     QString editText_;
     std::shared_ptr<const GliderSnapshot> editBefore_;
+    // What the display list drew when the edit began; a compile within the edit (a new
+    // airfoil read) forgets it, and the list then no longer draws the state before.
+    std::shared_ptr<const void> listAtBegin_;
     // The latest snapshot taken, whose airfoils the next one shares when unchanged.
     std::shared_ptr<const GliderSnapshot> lastSnapshot_;
     QList<QPointer<CMyglView>> views_;

@@ -1,6 +1,8 @@
 // Undo and redo of the page edits, the modified mark that follows the undo stack, and the
 // airfoils kept across rebuilds.
 #include "formats/gliderfile.h"
+#include "render/myglview.h"
+#include "shell/childframe.h"
 #include "shell/pages/bodypage.h"
 #include "shell/pages/generalpage.h"
 #include "shell/pages/miscpage.h"
@@ -79,6 +81,24 @@ TEST_F(UndoTest, everyKindOfEditUndoesAndRedoesToTheExactFile) {
     prompts.colorAnswers = {QColor(10, 200, 30)};
     checkUndoRedo(QStringLiteral("Couleur du panneau"),
                   [&] { emit wing.grid()->cellMoved(1, wing.colorColumn()); });
+}
+
+// Undo and redo of the last step may swap in the list drawn before instead of compiling
+// one: either way the views show exactly the state put back.
+TEST_F(UndoTest, theViewsShowTheStatePutBack) {
+    CMyglView* view = frame->childFrames().front()->view();
+    const QImage before = view->grabFramebuffer();
+    auto& wing = page<CSurfacePage>(CParamBarDlg::Wing);
+    prompts.colorAnswers = {QColor(10, 200, 30)};
+    emit wing.grid()->cellMoved(1, wing.colorColumn());
+    const QImage after = view->grabFramebuffer();
+    ASSERT_NE(after, before);
+    for (int round = 0; round < 2; ++round) {
+        frame->action(CMainFrame::Undo)->trigger();
+        EXPECT_EQ(view->grabFramebuffer(), before) << round;
+        frame->action(CMainFrame::Redo)->trigger();
+        EXPECT_EQ(view->grabFramebuffer(), after) << round;
+    }
 }
 
 TEST_F(UndoTest, anApplyThatChangesNothingRecordsNoStep) {
