@@ -135,11 +135,11 @@ void rebuildDisplayList(Glider& glider, GliderGl& gl, int visibility, const Foil
 void rebuildKeepingSpare(Glider& glider, GliderGl& gl, int visibility,
                          std::shared_ptr<const void> replacedState) {
     dropSpare(gl);
-    gl.spareList = gl.displayList;
-    gl.spareState = std::move(replacedState);
+    const int replaced = gl.displayList;
     gl.displayList = -1;
-    const RederiveResult result = rederiveGlider(glider, FoilLoader(loadFoilOnce));
-    compileList(glider, gl, maskedListPlan(glider, visibility, result));
+    rebuildDisplayList(glider, gl, visibility);
+    gl.spareList = replaced;
+    gl.spareState = std::move(replacedState);
 }
 
 bool swapToSpare(GliderGl& gl, const void* state) {

@@ -57,10 +57,7 @@ void CKeshDoc::endEdit() {
         return;
     const bool listDrawsBefore = listAtBegin_ && gl_.listState == listAtBegin_;
     listAtBegin_.reset();
-    if (listDrawsBefore)
-        rebuildKeepingSpare(before);
-    else
-        rebuildModel();
+    rebuild(listDrawsBefore ? before : nullptr);
     updateAllViews(HintRedraw);
     lastSnapshot_ = std::make_shared<const GliderSnapshot>(glider_, before.get());
     gl_.listState = lastSnapshot_;
@@ -85,7 +82,7 @@ void CKeshDoc::restore(const std::shared_ptr<const GliderSnapshot>& snapshot) {
     if (drawnAlready) {
         deriveGlider();
     } else {
-        rebuildKeepingSpare(gl_.listState);
+        rebuild(gl_.listState);
         gl_.listState = snapshot;
     }
     updateAllViews(HintRedraw);
@@ -122,6 +119,10 @@ CMyglView* CKeshDoc::viewWithContext() const {
 }
 
 void CKeshDoc::rebuildModel(bool rereadFoils) {
+    rebuild(nullptr, rereadFoils);
+}
+
+void CKeshDoc::rebuild(std::shared_ptr<const void> replacedState, bool rereadFoils) {
     const FoilLoader loader = rereadFoils ? FoilLoader(loadFoil) : FoilLoader(loadFoilOnce);
     CMyglView* view = viewWithContext();
     if (!view) {
@@ -130,24 +131,12 @@ void CKeshDoc::rebuildModel(bool rereadFoils) {
         return;
     }
     view->makeCurrent();
-    if (isGliderPrepared(gl_))
-        rebuildDisplayList(glider_, gl_, display_.visibility, loader);
-    else
+    if (!isGliderPrepared(gl_))
         rederiveGlider(glider_, loader);
-    view->doneCurrent();
-}
-
-void CKeshDoc::rebuildKeepingSpare(std::shared_ptr<const void> replacedState) {
-    CMyglView* view = viewWithContext();
-    if (!view || !replacedState) {
-        rebuildModel();
-        return;
-    }
-    view->makeCurrent();
-    if (isGliderPrepared(gl_))
-        ::rebuildKeepingSpare(glider_, gl_, display_.visibility, std::move(replacedState));
+    else if (replacedState)
+        rebuildKeepingSpare(glider_, gl_, display_.visibility, std::move(replacedState));
     else
-        deriveGlider();
+        rebuildDisplayList(glider_, gl_, display_.visibility, loader);
     view->doneCurrent();
 }
 

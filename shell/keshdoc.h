@@ -89,9 +89,9 @@ signals:
 private:
     CMyglView* viewWithContext() const;
     void restore(const std::shared_ptr<const GliderSnapshot>& snapshot);
-    // rebuildModel for an edit or a restore: the list replaced stays as the spare, drawing
-    // `replacedState`, so that stepping back to it needs no compile.
-    void rebuildKeepingSpare(std::shared_ptr<const void> replacedState);
+    // rebuildModel that, given the state the present list draws, keeps that list as the
+    // spare, so that stepping back to the state needs no compile.
+    void rebuild(std::shared_ptr<const void> replacedState, bool rereadFoils = false);
     void reportModified();
 
     Glider glider_;
