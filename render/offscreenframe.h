@@ -4,14 +4,24 @@
 #include <QSize>
 #include <memory>
 
-class QOffscreenSurface;
-class QOpenGLContext;
-class QOpenGLFramebufferObject;
-
-// A window-less place to draw: a context sharing with the application's global one, an
-// offscreen surface and a framebuffer with a depth buffer. Needs a QGuiApplication.
+/**
+ * A window-less place to draw with a depth buffer. Where the Qt platform offers OpenGL (the
+ * editor, or any process with a display) the context is Qt's and shares with the application's
+ * global one; elsewhere it is an EGL context of its own, so drawing needs no display. Needs a
+ * QGuiApplication.
+ */
 class OffscreenFrame {
 public:
+    // What holds the context and the framebuffer.
+    class Target {
+    public:
+        virtual ~Target() = default;
+        virtual bool makeCurrent() = 0;
+        virtual void doneCurrent() = 0;
+        // The framebuffer's picture, top row first.
+        virtual QImage image() = 0;
+    };
+
     OffscreenFrame();
     ~OffscreenFrame();
     OffscreenFrame(const OffscreenFrame&) = delete;
@@ -28,7 +38,5 @@ public:
 
 private:
     QSize size_;
-    std::unique_ptr<QOffscreenSurface> surface_;
-    std::unique_ptr<QOpenGLContext> context_;
-    std::unique_ptr<QOpenGLFramebufferObject> fbo_;
+    std::unique_ptr<Target> target_;
 };

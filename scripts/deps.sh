@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev libqt6opengl6-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
-  libgl-dev libglu1-mesa-dev libgl1-mesa-dri
+  libgl-dev libglu1-mesa-dev libgl1-mesa-dri libegl-dev libegl-mesa0
   libgtest-dev libbenchmark-dev
   xvfb xauth
   qt6-charts-dev qt6-svg-dev xfoil

@@ -17,7 +17,7 @@ deb="$(ls "$work"/*.deb)"
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "Depends: $depends"
 for dependency in libqt6core6 libqt6widgets6 libqt6opengl6 libqt6charts6 libopengl0 libglu1-mesa \
-    libgl1-mesa-dri xfoil; do
+    libgl1-mesa-dri libegl-mesa0 libegl1 xfoil; do
     grep -qE "(^|, )$dependency( |,|$)" <<<"$depends" || fail "no dependency on $dependency"
 done
 

@@ -11,6 +11,7 @@
 #include "render/glidergl.h"
 #include "render/gliderrenderer.h"
 #include "render/offscreenframe.h"
+#include "toolapplication.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -258,16 +259,5 @@ int runRenderCommand(const std::vector<std::string>& args) {
         std::cerr << error << "\n" << kUsage;
         return 2;
     }
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
-        return render(*options);
-    if (QCoreApplication::instance() != nullptr) {
-        std::cerr << "render needs a GUI application\n";
-        return 1;
-    }
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    int argc = 1;
-    char name[] = "kesh-tool";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
-    return render(*options);
+    return withApplication<QGuiApplication>([&] { return render(*options); });
 }

@@ -1,8 +1,8 @@
 #include "commands.h"
 #include "model/errors.h"
 #include "shell/report/gliderreport.h"
+#include "toolapplication.h"
 #include "toolargs.h"
-#include "tools/keeplibrariesloaded.h"
 
 #include <QApplication>
 #include <QFile>
@@ -32,13 +32,7 @@ int runReport(const std::vector<std::string>& args) {
     Glider glider;
     if (const int status = loadNamedGlider(parsed, glider); status != ExitOk)
         return status;
-    // The charts need widgets and the pictures a context sharing the global one.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    int argc = 1;
-    char name[] = "kesh-tool";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
-    const int status = writeReport(glider, parsed.option("-o"));
-    keepLibrariesLoaded();
-    return status;
+    // The charts are laid out by widgets.
+    return withApplication<QApplication>(
+        [&] { return writeReport(glider, parsed.option("-o")); });
 }

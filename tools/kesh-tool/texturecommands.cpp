@@ -4,37 +4,17 @@
 #include "formats/texturefile.h"
 #include "render/skintemplate.h"
 #include "render/textureimage.h"
+#include "toolapplication.h"
 #include "toolargs.h"
-#include "tools/keeplibrariesloaded.h"
 
 #include <QGuiApplication>
 
-#include <functional>
 #include <iostream>
 #include <optional>
 
 namespace {
 
 constexpr int kMaxTemplateScale = 16;
-
-// Images and lettering need no display: the offscreen platform serves them anywhere.
-int withGuiApplication(const std::function<int()>& run) {
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
-        return run();
-    if (QCoreApplication::instance() != nullptr) {
-        std::cerr << "this command needs a GUI application\n";
-        return ExitRefused;
-    }
-    int argc = 3;
-    char name[] = "kesh-tool";
-    char platform[] = "-platform";
-    char offscreen[] = "offscreen";
-    char* argv[] = {name, platform, offscreen, nullptr};
-    const QGuiApplication app(argc, argv);
-    const int status = run();
-    keepLibrariesLoaded();
-    return status;
-}
 
 int refusedWith(const std::string& message) {
     std::cerr << message << "\n";
@@ -103,7 +83,7 @@ int runTextureImport(const std::vector<std::string>& args) {
     const std::optional<ImageFit> fit = parseFit(parsed.option("--fit"));
     if (!fit)
         return usageError("--fit takes scale or crop");
-    return withGuiApplication([&] {
+    return withApplication<QGuiApplication>([&] {
         std::string why;
         const std::optional<QImage> image = readImageFile(parsed.files[0], why);
         if (!image)
@@ -122,7 +102,7 @@ int runTextureExport(const std::vector<std::string>& args) {
         return usageError(error);
     if (parsed.files.size() != 1 || !parsed.has("-o"))
         return usageError("texture-export takes one texture file and -o OUT.png");
-    return withGuiApplication([&] {
+    return withApplication<QGuiApplication>([&] {
         std::string why;
         const auto texels = readTextureToConvert(parsed.files[0], why);
         if (!texels)
@@ -152,7 +132,7 @@ int runSkinTemplate(const std::vector<std::string>& args) {
         return status;
     if (skinAreas(glider, *part).empty())
         return refusedWith("the glider has no " + parsed.option("--part") + " to paint");
-    return withGuiApplication([&] {
+    return withApplication<QGuiApplication>([&] {
         const std::optional<std::vector<unsigned char>> texture =
             parsed.switches.count("--blank") ? std::nullopt
                                              : readTextureFile(partTexture(glider, *part));
