@@ -128,8 +128,7 @@ public:
     QImage image() override {
         QImage image(size_, QImage::Format_RGBA8888_Premultiplied);
         glPixelStorei(GL_PACK_ALIGNMENT, 4);
-        glReadPixels(0, 0, size_.width(), size_.height(), GL_RGBA, GL_UNSIGNED_BYTE,
-                     image.bits());
+        glReadPixels(0, 0, size_.width(), size_.height(), GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
         return image.mirrored();
     }
 

@@ -2,6 +2,8 @@
 #include "formats/gliderfile.h"
 #include "scratchdir.h"
 
+#include <QImage>
+
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -28,11 +30,13 @@ std::string quoted(const std::string& word) {
     return out + "'";
 }
 
-// Runs kesh-tool in `dir` with a private configuration directory.
-ToolRun tool(const std::vector<std::string>& args, const ScratchDir& dir,
-             const std::string& workingDir = {}) {
+// Runs kesh-tool in `dir` with a private configuration directory, after `env` (words for
+// env(1)) when given.
+ToolRun toolWith(const std::string& env, const std::vector<std::string>& args,
+                 const ScratchDir& dir, const std::string& workingDir = {}) {
     std::string command = "cd " + quoted(workingDir.empty() ? dir.path() : workingDir) +
-                          " && XDG_CONFIG_HOME=" + quoted(dir / "config") + " " + quoted(KESH_TOOL);
+                          " && XDG_CONFIG_HOME=" + quoted(dir / "config") + " " +
+                          (env.empty() ? "" : "env " + env + " ") + quoted(KESH_TOOL);
     for (const std::string& a : args)
         command += " " + quoted(a);
     command += " >" + quoted(dir / "out.txt") + " 2>" + quoted(dir / "err.txt");
@@ -42,6 +46,16 @@ ToolRun tool(const std::vector<std::string>& args, const ScratchDir& dir,
     run.out = readBytes(dir / "out.txt");
     run.err = readBytes(dir / "err.txt");
     return run;
+}
+
+ToolRun tool(const std::vector<std::string>& args, const ScratchDir& dir,
+             const std::string& workingDir = {}) {
+    return toolWith({}, args, dir, workingDir);
+}
+
+// As on a server with no display at all.
+ToolRun headless(const std::vector<std::string>& args, const ScratchDir& dir) {
+    return toolWith("-u DISPLAY -u WAYLAND_DISPLAY", args, dir);
 }
 
 std::vector<std::filesystem::path> sampleGliders() {
@@ -470,4 +484,107 @@ TEST(KeshToolSkins, BadInputIsRefusedAndWritesNothing) {
         2);
     EXPECT_EQ(tool({"texture-import", dir / "a.png", "-o", dir / "o", "--fit", "x"}, dir).status,
               2);
+}
+
+TEST(KeshToolHelp, EveryCommandHasItsUsageFromTheReadme) {
+    ScratchDir dir;
+    const ToolRun help = tool({"--help"}, dir);
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.err, "");
+    EXPECT_EQ(help.out.rfind("usage: kesh-tool COMMAND", 0), 0u) << help.out;
+    EXPECT_EQ(tool({"-h"}, dir).out, help.out);
+    const std::string readme = readBytes(std::string(KESH_SOURCE_DIR) + "/README.md");
+    for (const std::string name :
+         {"analyse", "check", "dump", "foil", "foil-import", "render", "report", "save", "sheet",
+          "skin-template", "texture-export", "texture-import"}) {
+        EXPECT_NE(readme.find("| `kesh-tool " + name + " "), std::string::npos) << name;
+        for (const char* asking : {"--help", "-h"}) {
+            const ToolRun one = tool({name, asking}, dir);
+            EXPECT_EQ(one.status, 0) << name << " " << asking;
+            const std::string synopsis = "kesh-tool " + name + " ";
+            EXPECT_EQ(one.out.rfind("usage: " + synopsis, 0), 0u) << one.out;
+            EXPECT_NE(help.out.find(one.out.substr(7)), std::string::npos) << name;
+        }
+    }
+    // The options as the README writes them, markdown taken out.
+    EXPECT_NE(help.out.find("[--view free|top|left|front]"), std::string::npos);
+    EXPECT_NE(help.out.find("--part wing|stab|fin|body"), std::string::npos);
+    EXPECT_EQ(help.out.find('`'), std::string::npos);
+}
+
+TEST(KeshToolHelp, HelpWinsOverTheCommandAndUnknownCommandsStayErrors) {
+    ScratchDir dir;
+    const ToolRun run =
+        tool({"render", kTiny, "--sim", kSim, "-o", dir / "out.png", "--help"}, dir);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.png"));
+    const ToolRun unknown = tool({"frobnicate", "--help"}, dir);
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("kesh-tool --help"), std::string::npos) << unknown.err;
+}
+
+namespace {
+
+struct PictureDifference {
+    int differing = 0; // pixels with a channel more than 2 apart
+    int drawn = 0;     // pixels of the first picture that are not white
+};
+
+PictureDifference difference(const QImage& a, const QImage& b) {
+    PictureDifference d;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            d.drawn += (p & 0xffffff) != 0xffffff ? 1 : 0;
+            d.differing += std::abs(qRed(p) - qRed(q)) > 2 || std::abs(qGreen(p) - qGreen(q)) > 2 ||
+                                   std::abs(qBlue(p) - qBlue(q)) > 2
+                               ? 1
+                               : 0;
+        }
+    return d;
+}
+
+} // namespace
+
+TEST(KeshToolHeadless, RenderWithoutADisplayDrawsWhatTheDisplayDraws) {
+    if (std::getenv("DISPLAY") == nullptr)
+        GTEST_SKIP() << "no display to compare with";
+    ScratchDir dir;
+    const std::string harle = kSample + "/gliders/Harle/Harle.gli";
+    for (const std::vector<std::string>& view :
+         {std::vector<std::string>{},
+          {"--rot", "-60,30", "--zoom", "6.5", "--size", "500x400"},
+          {"--view", "front", "--lines", "--zoom", "4"}}) {
+        std::vector<std::string> args = {"render", harle, "--sim", kSample, "-o"};
+        std::vector<std::string> onDisplay = args;
+        onDisplay.push_back(dir / "display.png");
+        args.push_back(dir / "none.png");
+        onDisplay.insert(onDisplay.end(), view.begin(), view.end());
+        args.insert(args.end(), view.begin(), view.end());
+        ASSERT_EQ(tool(onDisplay, dir).status, 0);
+        const ToolRun run = headless(args, dir);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const QImage shown(QString::fromStdString(dir / "display.png"));
+        const QImage drawn(QString::fromStdString(dir / "none.png"));
+        ASSERT_EQ(drawn.size(), shown.size());
+        const PictureDifference d = difference(shown, drawn);
+        EXPECT_GT(d.drawn, 1000) << view.size();
+        EXPECT_LE(d.differing, shown.width() * shown.height() / 2000) << view.size();
+    }
+}
+
+TEST(KeshToolHeadless, ReportAndSkinTemplateNeedNoDisplay) {
+    ScratchDir dir;
+    const ToolRun report = headless({"report", kTiny, "--sim", kSim, "-o", dir / "r.html"}, dir);
+    ASSERT_EQ(report.status, 0) << report.err;
+    const std::string html = readBytes(dir / "r.html");
+    EXPECT_EQ(html.find("Images indisponibles"), std::string::npos);
+    EXPECT_NE(html.find("<img alt=\"Vue de haut\" src=\"data:image/png;base64,"),
+              std::string::npos);
+
+    const ToolRun skin = headless(
+        {"skin-template", kTiny, "--sim", kSim, "--part", "wing", "-o", dir / "wing.png"}, dir);
+    ASSERT_EQ(skin.status, 0) << skin.err;
+    EXPECT_EQ(QImage(QString::fromStdString(dir / "wing.png")).size(), QSize(256, 256));
 }

@@ -114,10 +114,7 @@ void printJson(const aero::FlightAnalysis& a) {
         if (!figure.numbers) {
             json.null(figure.jsonKey);
         } else if (figure.numbers->size() > 1) {
-            json.beginArray(figure.jsonKey);
-            for (double n : *figure.numbers)
-                json.element(n);
-            json.endArray();
+            json.numbers(figure.jsonKey, *figure.numbers);
         } else {
             json.value(figure.jsonKey, figure.numbers->front());
         }

@@ -6,13 +6,6 @@
 
 namespace {
 
-template <typename Array> void numbers(JsonWriter& json, const std::string& key, const Array& a) {
-    json.beginArray(key);
-    for (const auto n : a)
-        json.element(n);
-    json.endArray();
-}
-
 void dumpFoil(JsonWriter& json, const Foil& foil) {
     json.beginObject("foil");
     json.value("name", foil.name);
@@ -61,8 +54,8 @@ void dumpPane(JsonWriter& json, const Pane& pane) {
     json.value("throwUp", pane.throwUp);
     json.value("throwDown", pane.throwDown);
     json.value("foil", pane.foil ? pane.foil->foilFilename : std::string());
-    numbers(json, "color", pane.color);
-    numbers(json, "rootPoint", pane.rootPoint);
+    json.numbers("color", pane.color);
+    json.numbers("rootPoint", pane.rootPoint);
     json.value("area", pane.area);
     json.endObject();
 }
@@ -72,7 +65,7 @@ void dumpSurface(JsonWriter& json, const Surface& s) {
     json.value("slot", s.slot);
     json.value("side", s.side);
     json.value("texturePath", s.texturePath);
-    numbers(json, "position", s.position);
+    json.numbers("position", s.position);
     json.value("calage", s.calage);
     json.value("areaSum", s.areaSum);
     json.value("spanSum", s.spanSum);
@@ -88,7 +81,7 @@ void dumpSurface(JsonWriter& json, const Surface& s) {
 
 void dumpBody(JsonWriter& json, const Body& body) {
     json.beginObject("body");
-    numbers(json, "color", body.color);
+    json.numbers("color", body.color);
     json.beginArray("sections");
     for (const BodySection& s : body.sections) {
         json.beginObject();
@@ -112,8 +105,8 @@ std::string gliderJson(const Glider& g) {
     json.value("name", g.name);
     json.value("path", g.path);
     json.value("weight", g.weight);
-    numbers(json, "centrum", g.centrum);
-    numbers(json, "inertia", g.inertia);
+    json.numbers("centrum", g.centrum);
+    json.numbers("inertia", g.inertia);
     json.beginArray("surfaces");
     for (const Surface& s : g.surfaces)
         dumpSurface(json, s);

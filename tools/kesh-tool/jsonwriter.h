@@ -23,6 +23,13 @@ public:
     // Array elements.
     void element(float number) { value({}, number); }
     void element(double number) { value({}, number); }
+    // An array of the numbers, each with the digits of its type.
+    template <typename Numbers> void numbers(const std::string& key, const Numbers& list) {
+        beginArray(key);
+        for (const auto n : list)
+            element(n);
+        endArray();
+    }
 
     const std::string& text() const { return out_; }
 

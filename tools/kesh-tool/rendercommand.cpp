@@ -43,10 +43,7 @@ struct RenderOptions {
     int visibility = 255;
 };
 
-const char* const kUsage =
-    "usage: kesh-tool render FILE.gli -o OUT.png|OUT.bmp [--sim DIR] "
-    "[--view free|top|left|front] [--size WxH] [--zoom Z] [--rot X,Z] [--lines] [--colors] "
-    "[--hide wing,body,stab,fin]\n";
+const char* const kUsage = "kesh-tool render --help lists the options\n";
 
 std::string lowered(std::string text) {
     for (char& c : text)
@@ -256,7 +253,7 @@ int runRenderCommand(const std::vector<std::string>& args) {
     std::string error;
     const std::optional<RenderOptions> options = parseOptions(args, error);
     if (!options) {
-        std::cerr << error << "\n" << kUsage;
+        std::cerr << "kesh-tool: " << error << "\n" << kUsage;
         return 2;
     }
     return withApplication<QGuiApplication>([&] { return render(*options); });

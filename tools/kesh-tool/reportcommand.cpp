@@ -33,6 +33,5 @@ int runReport(const std::vector<std::string>& args) {
     if (const int status = loadNamedGlider(parsed, glider); status != ExitOk)
         return status;
     // The charts are laid out by widgets.
-    return withApplication<QApplication>(
-        [&] { return writeReport(glider, parsed.option("-o")); });
+    return withApplication<QApplication>([&] { return writeReport(glider, parsed.option("-o")); });
 }

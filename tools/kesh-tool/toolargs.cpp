@@ -55,9 +55,7 @@ void loadPreparedGlider(Glider& glider, const std::string& path, const std::stri
 
 int usageError(const std::string& message) {
     std::cerr << "kesh-tool: " << message << "\n"
-              << "usage: kesh-tool analyse|check|dump|foil|foil-import|save|sheet|render|report|"
-                 "skin-template|texture-import|texture-export "
-                 "FILE [options]\n";
+              << "kesh-tool --help lists the commands and their options\n";
     return ExitUsage;
 }
 

@@ -45,7 +45,7 @@ int loadGliderArgument(const std::vector<std::string>& args, const std::string& 
 // ExitRefused after saying why.
 int loadNamedGlider(const ToolArgs& parsed, Glider& glider);
 
-// Prints "kesh-tool: <message>" and the usage line; returns ExitUsage.
+// Prints "kesh-tool: <message>" and where the usage is; returns ExitUsage.
 int usageError(const std::string& message);
 // Prints the error's text; returns ExitRefused.
 int refused(const err& error);
