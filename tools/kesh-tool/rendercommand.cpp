@@ -236,7 +236,9 @@ int render(const RenderOptions& o) {
 
     OffscreenFrame frame;
     if (!frame.create(QSize(o.width, o.height))) {
-        std::cerr << "no OpenGL context for drawing\n";
+        std::cerr << "cannot draw: neither a display nor EGL (Debian package libegl-mesa0) gave an "
+                     "OpenGL context with a "
+                  << o.width << "x" << o.height << " framebuffer\n";
         return 1;
     }
     const QImage image = draw(glider, o, frame);
