@@ -1,10 +1,19 @@
 #include "usage.h"
 
 #include <sstream>
+#include <string_view>
+#include <vector>
 
 extern const char* const kReadmeToolSection;
 
 namespace {
+
+// One row of the table of commands, markdown taken out.
+struct CommandHelp {
+    std::string name;
+    std::string synopsis; // from "kesh-tool" to the last option
+    std::string description;
+};
 
 constexpr std::size_t kLineWidth = 79;
 
@@ -100,8 +109,7 @@ std::string entry(const CommandHelp& row, const std::string& prefix = {}) {
            wrapped(row.description, "    ", "    ");
 }
 
-} // namespace
-
+// The rows of the table in the section, in their order.
 std::vector<CommandHelp> commandHelpRows(std::string_view section) {
     static const std::string_view kRowStart = "| `kesh-tool ";
     std::vector<CommandHelp> rows;
@@ -122,6 +130,8 @@ std::vector<CommandHelp> commandHelpRows(std::string_view section) {
     }
     return rows;
 }
+
+} // namespace
 
 std::string toolHelp() {
     std::string out = "usage: kesh-tool COMMAND ARGUMENTS\n"
