@@ -6,6 +6,7 @@
 #include <QDirIterator>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QStatusBar>
 
 #include <csignal>
 
@@ -78,6 +79,30 @@ TEST_F(RecoveryTest, AModifiedDocumentIsCopiedUntilSavedClosedOrQuit) {
     EXPECT_TRUE(frame->close());
     frame.reset();
     EXPECT_TRUE(filesUnder(recoveryDir).isEmpty());
+}
+
+// The writer's refusal of a glider reaches the status bar instead of ending the editor, and
+// the next change that it accepts is copied again.
+TEST_F(RecoveryTest, AGliderTheWriterRefusesIsReportedAndTheEditorGoesOn) {
+    CKeshDoc* document = frame->fileNew();
+    Foil& foil = document->glider().surfaces[WingLeft].foil;
+    foil.foilFilename = "profil\xce\xa9.txt"; // no Windows-1252 spelling
+    document->setModified(true);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return frame->statusBar()->currentMessage().contains(QStringLiteral("1252")); },
+        5000));
+    EXPECT_TRUE(frame->statusBar()->currentMessage().contains(QStringLiteral("Kesh1")));
+    EXPECT_TRUE(filesUnder(recoveryDir, QStringLiteral("*.gli")).isEmpty());
+
+    foil.foilFilename = "profil.txt";
+    editAndWait(*document, "Kesh1");
+
+    std::string error;
+    RecoveryStore store(temp.filePath(QStringLiteral("direct")));
+    Glider refused;
+    refused.surfaces[Fin].foil.foilFilename = "\xe2\x82\xac\xce\xa9.txt";
+    EXPECT_FALSE(store.write(1, refused, QStringLiteral("x"), QString(), error));
+    EXPECT_NE(error.find("1252"), std::string::npos) << error;
 }
 
 TEST_F(RecoveryTest, ARunningEditorsCopiesAreNeverOffered) {
