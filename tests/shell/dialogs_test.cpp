@@ -60,7 +60,6 @@ TEST(SetupDialogTest, OkRefusesAPathThatIsNotAnExistingIniFile) {
         QString typed;
         const char* refusal; // null when accepted
     } cases[] = {
-        {QStringLiteral("not a path"), "n'existe pas"},
         {dir.filePath(QStringLiteral("vantair.ini")), "n'existe pas"},
         {other, "n'est pas un fichier .ini"},
         {dir.path(), "n'est pas un fichier .ini"},

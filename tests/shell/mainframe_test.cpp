@@ -86,6 +86,7 @@ TEST_F(MainFrameTest, NewNumbersDocumentsAndSwitchesToTheLongMenus) {
     ASSERT_TRUE(first && second);
     EXPECT_EQ(first->title(), QStringLiteral("Kesh1"));
     EXPECT_EQ(second->title(), QStringLiteral("Kesh2"));
+    EXPECT_EQ(second->glider().name, "Kesh2"); // named as its window, so it saves as it is
     EXPECT_EQ(first->glider().valid, 1);
     EXPECT_EQ(frame->activeDocument(), second);
     EXPECT_EQ(frame->activeView()->viewMode(), 3);
@@ -194,6 +195,7 @@ TEST_F(MainFrameTest, TheFirstSaveUsesTheWorkingSimulatorsIniOnceAccepted) {
     prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("Kesh1.gli")));
     prompts.yesNoAnswers.push_back(true);
     ASSERT_TRUE(frame->fileSave());
+    EXPECT_EQ(prompts.shown[0].proposedName, QStringLiteral("Kesh1.gli"));
     EXPECT_TRUE(QFile::exists(temp.filePath(QStringLiteral("sim/gliders/Kesh1/Kesh1.gli"))));
     EXPECT_EQ(settings->value("General", "gliderPath"), ini);
     EXPECT_EQ(settings->value("General", "GliderPath"), ini);
@@ -214,20 +216,6 @@ TEST_F(MainFrameTest, SaveOfAnUnnamedGliderShowsTheNameMessageAndKeepsTheTitle) 
     EXPECT_EQ(prompts.messages()[0].caption, QStringLiteral("Erreur"));
     EXPECT_EQ(document->title(), QStringLiteral("Kesh1"));
     EXPECT_TRUE(QDir(temp.filePath(QStringLiteral("sim/gliders"))).isEmpty());
-}
-
-// A new glider is named as its window, so it saves under that name without more ado.
-TEST_F(MainFrameTest, ANewGliderTakesTheNameOfItsWindowAndSavesUnderIt) {
-    makeSaveTree();
-    CKeshDoc* first = frame->fileNew();
-    CKeshDoc* second = frame->fileNew();
-    EXPECT_EQ(first->glider().name, "Kesh1");
-    EXPECT_EQ(second->glider().name, "Kesh2");
-    prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("Kesh2.gli")));
-    ASSERT_TRUE(frame->fileSaveAs());
-    EXPECT_TRUE(prompts.messages().isEmpty());
-    EXPECT_EQ(prompts.shown[0].proposedName, QStringLiteral("Kesh2.gli"));
-    EXPECT_EQ(second->path(), temp.filePath(QStringLiteral("sim/gliders/Kesh2/Kesh2.gli")));
 }
 
 TEST_F(MainFrameTest, SaveThroughTheDialogAdoptsTheFileActuallyWritten) {

@@ -96,13 +96,6 @@ TEST_F(RecoveryTest, AGliderTheWriterRefusesIsReportedAndTheEditorGoesOn) {
 
     foil.foilFilename = "profil.txt";
     editAndWait(*document, "Kesh1");
-
-    std::string error;
-    RecoveryStore store(temp.filePath(QStringLiteral("direct")));
-    Glider refused;
-    refused.surfaces[Fin].foil.foilFilename = "\xe2\x82\xac\xce\xa9.txt";
-    EXPECT_FALSE(store.write(1, refused, QStringLiteral("x"), QString(), error));
-    EXPECT_NE(error.find("1252"), std::string::npos) << error;
 }
 
 TEST_F(RecoveryTest, ARunningEditorsCopiesAreNeverOffered) {
