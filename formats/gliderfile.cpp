@@ -86,21 +86,22 @@ void readMain(Glider& glider, const GliderText& text) {
         glider.inertia[i] = finiteDouble(toDouble(findValue(main, inertiaKeys[i])));
 }
 
-// A surface section that names no airfoil at all: cut short, or not there.
-[[noreturn]] void refuseSurfaceSection(const GliderText& text, const char* name) {
-    if (hasSection(text.flat, name))
+// A section cut short or not there, said with the line where the reader saw it.
+[[noreturn]] void refuseIncomplete(const GliderText& text, const char* section, const char* key) {
+    if (hasSection(text.flat, section))
         throw errLoadGlider(MessageText("GliderFile",
                                         "Le fichier planeur '%1' est incomplet : la section [%2] "
-                                        "de la ligne %3 n'a pas de clé foil.filename.")
+                                        "de la ligne %3 n'a pas de clé %4.")
                                 .arg(text.path)
-                                .arg(name)
-                                .arg(static_cast<long long>(headerLine(text.lines, name))),
+                                .arg(section)
+                                .arg(static_cast<long long>(headerLine(text.lines, section)))
+                                .arg(key),
                             errorCaption());
     throw errLoadGlider(MessageText("GliderFile",
                                     "Le fichier planeur '%1' est incomplet : la section [%2] "
                                     "manque (le fichier s'arrête à la ligne %3).")
                             .arg(text.path)
-                            .arg(name)
+                            .arg(section)
                             .arg(static_cast<long long>(lineCount(text.lines))),
                         errorCaption());
 }
@@ -148,7 +149,7 @@ void readSurface(Surface& surface, int slot, const GliderText& text,
         return;
     }
     if (!hasValue(section, "foil.filename"))
-        refuseSurfaceSection(text, kSectionNames[slot]);
+        refuseIncomplete(text, kSectionNames[slot], "foil.filename");
     surface.calage = finiteFloat(toDouble(findValue(section, "calage")) * kDegreesToRadians);
     surface.position = {readFloat(section, "position.x"), readFloat(section, "position.y"),
                         readFloat(section, "position.z")};
@@ -171,8 +172,12 @@ void readSurface(Surface& surface, int slot, const GliderText& text,
     loadFoil(surface.foil, foilPath);
 }
 
-void readBody(Body& body, const std::string& flat, const std::string& simulatorDir) {
+void readBody(Body& body, const GliderText& text, const std::string& simulatorDir) {
     body.clear();
+    const std::string& flat = text.flat;
+    // The sections end the file: a file cut there would lose the whole body unnoticed.
+    if (hasSection(flat, "body") && !hasValue(flat, "coord"))
+        refuseIncomplete(text, "body", "coord");
     const std::string section = findSection(flat, "body");
     if (!section.empty()) {
         body.color = {readFloat(section, "color.r"), readFloat(section, "color.g"),
@@ -339,7 +344,7 @@ void readGlider(Glider& glider, const std::string& path, const std::string& simu
     readMain(glider, text);
     for (int slot = 0; slot < Glider::kSlots; ++slot)
         readSurface(glider.surfaces[slot], slot, text, simulatorDir, loadFoil);
-    readBody(glider.body, text.flat, simulatorDir);
+    readBody(glider.body, text, simulatorDir);
     glider.valid = 1;
 }
 

@@ -1411,12 +1411,12 @@ The previous file was not changed.</translation>
         <translation>The file &apos;%1&apos; is not a glider file: the [main] section is missing or empty (line %2).</translation>
     </message>
     <message>
-        <source>Le fichier planeur &apos;%1&apos; est incomplet : la section [%2] de la ligne %3 n&apos;a pas de clé foil.filename.</source>
-        <translation>The glider file &apos;%1&apos; is incomplete: the [%2] section at line %3 has no foil.filename key.</translation>
-    </message>
-    <message>
         <source>Le fichier planeur &apos;%1&apos; est incomplet : la section [%2] manque (le fichier s&apos;arrête à la ligne %3).</source>
         <translation>The glider file &apos;%1&apos; is incomplete: the [%2] section is missing (the file ends at line %3).</translation>
+    </message>
+    <message>
+        <source>Le fichier planeur &apos;%1&apos; est incomplet : la section [%2] de la ligne %3 n&apos;a pas de clé %4.</source>
+        <translation>The glider file &apos;%1&apos; is incomplete: the [%2] section at line %3 has no %4 key.</translation>
     </message>
 </context>
 <context>

@@ -271,6 +271,9 @@ TEST(ReadGlider, BrokenFilesNameTheMissingSectionOrKeyAndTheLine) {
          "la section [wing] de la ligne 5 n'a pas de clé foil.filename"},
         {"junk", junk, "n'est pas un fichier planeur : aucune de ses"},
         {"text", "hello\nworld\n", "aucune de ses 2 lignes n'ouvre une section [main]"},
+        {"cut-in-body", whole.substr(0, whole.find("coord")),
+         "la section [body] de la ligne " + linesIn(whole.substr(0, whole.find("[body]"))) +
+             " n'a pas de clé coord"},
         {"empty-main", "// c\n\n[main]\n[wing]\nfoil.filename = \"tiny.txt\"\n",
          "la section [main] est absente ou vide (ligne 3)"},
     };
