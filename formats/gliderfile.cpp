@@ -9,6 +9,7 @@
 #include "model/angles.h"
 #include "model/errors.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -23,9 +24,16 @@ double finiteDouble(double value) {
     return std::isfinite(value) ? value : 0.0;
 }
 
-std::string readGliderText(const std::string& path) {
-    std::string text;
-    switch (loadTextFile(path, text)) {
+// A glider file as read, and made one line for the key lookups.
+struct GliderText {
+    std::string path;
+    std::string lines;
+    std::string flat;
+};
+
+GliderText readGliderText(const std::string& path) {
+    GliderText text{path, {}, {}};
+    switch (loadTextFile(path, text.lines)) {
     case TextFileStatus::Ok:
         break;
     case TextFileStatus::TooLarge:
@@ -38,17 +46,36 @@ std::string readGliderText(const std::string& path) {
             MessageText("GliderFile", "Impossible de lire le fichier planeur '%1'.").arg(path),
             errorCaption());
     }
-    stripComments(text);
+    text.flat = text.lines;
+    stripComments(text.flat);
     return text;
 }
 
-void readMain(Glider& glider, const std::string& flat, const std::string& path) {
-    const std::string main = findSection(flat, "main");
+bool hasAnyGliderSection(const std::string& flat) {
+    for (const char* name : {"main", "wing", "hstab", "vstab", "body"})
+        if (hasSection(flat, name))
+            return true;
+    return false;
+}
+
+void readMain(Glider& glider, const GliderText& text) {
+    const std::string main = findSection(text.flat, "main");
+    // Without its header the text before the first section stands for [main].
+    if (!hasAnyGliderSection(text.flat) && !hasValue(main, "name"))
+        throw errLoadGlider(MessageText("GliderFile",
+                                        "Le fichier '%1' n'est pas un fichier planeur : aucune "
+                                        "de ses %2 lignes n'ouvre une section [main], [wing], "
+                                        "[hstab], [vstab] ou [body].")
+                                .arg(text.path)
+                                .arg(static_cast<long long>(lineCount(text.lines))),
+                            errorCaption());
     if (main.empty())
         throw errLoadGlider(MessageText("GliderFile",
                                         "Le fichier '%1' n'est pas un fichier planeur : la "
-                                        "section [main] est absente ou vide.")
-                                .arg(path),
+                                        "section [main] est absente ou vide (ligne %2).")
+                                .arg(text.path)
+                                .arg(static_cast<long long>(
+                                    std::max<std::size_t>(1, headerLine(text.lines, "main")))),
                             errorCaption());
     glider.name = findValue(main, "name");
     glider.weight = readFloat(main, "weight");
@@ -57,6 +84,26 @@ void readMain(Glider& glider, const std::string& flat, const std::string& path) 
     const char* const inertiaKeys[] = {"I.xx", "I.yy", "I.zz", "I.xz"};
     for (int i = 0; i < 4; ++i)
         glider.inertia[i] = finiteDouble(toDouble(findValue(main, inertiaKeys[i])));
+}
+
+// A section cut short or not there, said with the line where the reader saw it.
+[[noreturn]] void refuseIncomplete(const GliderText& text, const char* section, const char* key) {
+    if (hasSection(text.flat, section))
+        throw errLoadGlider(MessageText("GliderFile",
+                                        "Le fichier planeur '%1' est incomplet : la section [%2] "
+                                        "de la ligne %3 n'a pas de clé %4.")
+                                .arg(text.path)
+                                .arg(section)
+                                .arg(static_cast<long long>(headerLine(text.lines, section)))
+                                .arg(key),
+                            errorCaption());
+    throw errLoadGlider(MessageText("GliderFile",
+                                    "Le fichier planeur '%1' est incomplet : la section [%2] "
+                                    "manque (le fichier s'arrête à la ligne %3).")
+                            .arg(text.path)
+                            .arg(section)
+                            .arg(static_cast<long long>(lineCount(text.lines))),
+                        errorCaption());
 }
 
 int paneCount(const std::string& section, const char* sectionName) {
@@ -91,16 +138,18 @@ Pane readPane(const std::string& section, int number, int slot) {
     return pane;
 }
 
-void readSurface(Surface& surface, int slot, const std::string& flat,
+void readSurface(Surface& surface, int slot, const GliderText& text,
                  const std::string& simulatorDir, const FoilLoader& loadFoil) {
     surface.clear();
     surface.slot = slot;
     surface.side = Surface::sideOfSlot(slot);
-    const std::string section = findSection(flat, kSectionNames[slot]);
+    const std::string section = findSection(text.flat, kSectionNames[slot]);
     if (section.empty()) {
         surface.foil = Foil{};
         return;
     }
+    if (!hasValue(section, "foil.filename"))
+        refuseIncomplete(text, kSectionNames[slot], "foil.filename");
     surface.calage = finiteFloat(toDouble(findValue(section, "calage")) * kDegreesToRadians);
     surface.position = {readFloat(section, "position.x"), readFloat(section, "position.y"),
                         readFloat(section, "position.z")};
@@ -123,8 +172,12 @@ void readSurface(Surface& surface, int slot, const std::string& flat,
     loadFoil(surface.foil, foilPath);
 }
 
-void readBody(Body& body, const std::string& flat, const std::string& simulatorDir) {
+void readBody(Body& body, const GliderText& text, const std::string& simulatorDir) {
     body.clear();
+    const std::string& flat = text.flat;
+    // The sections end the file: a file cut there would lose the whole body unnoticed.
+    if (hasSection(flat, "body") && !hasValue(flat, "coord"))
+        refuseIncomplete(text, "body", "coord");
     const std::string section = findSection(flat, "body");
     if (!section.empty()) {
         body.color = {readFloat(section, "color.r"), readFloat(section, "color.g"),
@@ -286,12 +339,12 @@ void readGlider(Glider& glider, const std::string& path, const std::string& simu
 
 void readGlider(Glider& glider, const std::string& path, const std::string& simulatorDir,
                 const FoilLoader& loadFoil) {
-    const std::string flat = readGliderText(path);
+    const GliderText text = readGliderText(path);
     glider.path = path;
-    readMain(glider, flat, path);
+    readMain(glider, text);
     for (int slot = 0; slot < Glider::kSlots; ++slot)
-        readSurface(glider.surfaces[slot], slot, flat, simulatorDir, loadFoil);
-    readBody(glider.body, flat, simulatorDir);
+        readSurface(glider.surfaces[slot], slot, text, simulatorDir, loadFoil);
+    readBody(glider.body, text, simulatorDir);
     glider.valid = 1;
 }
 

@@ -1,5 +1,6 @@
 #include "formats/keyedtext.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <climits>
@@ -228,6 +229,35 @@ std::string findSection(const std::string& flat, const std::string& name) {
         rest.erase(bracket, lineEnd == std::string::npos ? std::string::npos : lineEnd - bracket);
     }
     return rest;
+}
+
+bool hasSection(const std::string& flat, const std::string& name) {
+    return flat.find("[" + name + "] ") != std::string::npos;
+}
+
+std::size_t headerLine(const std::string& text, const std::string& name) {
+    const std::string header = "[" + name + "]";
+    std::size_t found = 0;
+    std::size_t line = 1;
+    for (std::size_t start = 0; start < text.size(); ++line) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::size_t first = start;
+        while (first < end && isBlank(text[first]))
+            ++first;
+        const std::size_t after = first + header.size();
+        if (text.compare(first, header.size(), header) == 0 &&
+            (after >= end || isBlank(text[after]) || text[after] == '/'))
+            found = line;
+        start = end + 1;
+    }
+    return found;
+}
+
+std::size_t lineCount(const std::string& text) {
+    const auto breaks = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    return breaks + (!text.empty() && text.back() != '\n' ? 1 : 0);
 }
 
 std::string findValue(const std::string& text, const std::string& key) {

@@ -27,6 +27,15 @@ void stripComments(std::string& text);
  */
 std::string findSection(const std::string& flat, const std::string& name);
 
+// Whether the text made one line by stripComments holds the "[name]" header findSection
+// looks for; without it findSection gives the text before the first header.
+bool hasSection(const std::string& flat, const std::string& name);
+
+// For messages, in the text as read (before stripComments): the line, from 1, of the last
+// "[name]" header that begins a line (0 when none does), and the number of lines.
+std::size_t headerLine(const std::string& text, const std::string& name);
+std::size_t lineCount(const std::string& text);
+
 /**
  * The quoted value of the leftmost `key = "value"` in the text, empty when there is none.
  * The key is not anchored (it may end a longer key) and each '.' in it matches any

@@ -6,7 +6,6 @@
 #include "model/errors.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -36,22 +35,17 @@ bool unusableName(const std::string& name) {
     return name.find_first_of(std::string("\\/\"[\0", 5)) != std::string::npos;
 }
 
-bool equalsIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
+// The directory the gliders directory stands in: the ini file's own directory, or the
+// path itself when it names a directory (as settings of older versions may hold).
+std::filesystem::path saveRoot(const std::string& iniPath) {
+    const std::filesystem::path ini(iniPath);
+    std::error_code error;
+    if (std::filesystem::is_directory(ini, error) || !ini.has_filename())
+        return ini;
+    return ini.parent_path();
 }
 
-// The ini path without its file name "vantair.ini"; any other path is kept whole.
-std::string saveRoot(const std::string& iniPath) {
-    const std::string name = fileNamePart(iniPath);
-    if (equalsIgnoringCase(name, "vantair.ini"))
-        return iniPath.substr(0, iniPath.size() - name.size());
-    return iniPath;
-}
-
-void createLastLevel(const std::string& dir) {
+void createLastLevel(const std::filesystem::path& dir) {
     std::error_code error;
     std::filesystem::create_directory(dir, error);
     if (std::filesystem::is_directory(dir, error))
@@ -60,7 +54,7 @@ void createLastLevel(const std::string& dir) {
                                     "Impossible de créer le répertoire '%1'.\n\nVérifiez que le "
                                     "répertoire 'gliders' existe à côté de vantair.ini et qu'il "
                                     "est accessible en écriture.")
-                            .arg(dir),
+                            .arg(dir.string()),
                         errorCaption());
 }
 
@@ -103,13 +97,13 @@ std::string gliderSaveTarget(const std::string& iniPath, const std::string& glid
         throw errSaveGlider(MessageText("SimulatorPaths", "Le nom de fichier '%1' ne convient pas.")
                                 .arg(chosenPath),
                             errorCaption());
-    return saveRoot(iniPath) + "gliders/" + diskPathFromStored(gliderName) + "/" + fileName;
+    return (saveRoot(iniPath) / "gliders" / diskPathFromStored(gliderName) / fileName).string();
 }
 
 std::string gliderSavePath(const std::string& iniPath, const std::string& gliderName,
                            const std::string& chosenPath) {
     const std::string target = gliderSaveTarget(iniPath, gliderName, chosenPath);
-    createLastLevel(target.substr(0, target.size() - fileNamePart(target).size()));
+    createLastLevel(std::filesystem::path(target).parent_path());
     return target;
 }
 

@@ -11,8 +11,9 @@ void setSimulatorDirectory(const std::string& dir);
 const std::string& simulatorDirectory();
 
 /**
- * The file a save writes: the ini path's directory, "gliders/", the glider name (as stored
- * in the file, spelt as the file system spells it), "/", then the file name of chosenPath.
+ * The file a save writes: in the ini file's directory (the ini path itself when it names a
+ * directory), "gliders", the glider name (as stored in the file, spelt as the file system
+ * spells it), then the file name of chosenPath.
  * Creates nothing. Throws errSaveGlider when no ini path is set or the name is empty or
  * unusable.
  */

@@ -2,6 +2,7 @@
 // and the reopening of what a crash left.
 #include "shell/mainframe.h"
 
+#include "formats/codepage.h"
 #include "formats/diskpath.h"
 #include "formats/foilfile.h"
 #include "formats/gliderfile.h"
@@ -17,6 +18,7 @@
 #include "shell/pages/parambardlg.h"
 #include "shell/recoverykeeper.h"
 #include "shell/recoverystore.h"
+#include "shell/setupdialog.h"
 #include "shell/toolsbardlg.h"
 #include "shell/userprompts.h"
 
@@ -61,6 +63,17 @@ QString proposedFileName(const QString& title) {
     if (!name.endsWith(QStringLiteral(".gli"), Qt::CaseInsensitive))
         name += QStringLiteral(".gli");
     return name;
+}
+
+// The vantair.ini of the simulator directory the editor works in, when there is one.
+QString workingIniPath() {
+    const QString ini =
+        QDir::cleanPath(QDir(fromDiskPath(simulatorDirectory())).absoluteFilePath("vantair.ini"));
+    return QFileInfo(ini).isFile() ? ini : QString();
+}
+
+bool sameDirectory(const QString& a, const QString& b) {
+    return sameFile(QFileInfo(a).absolutePath(), QFileInfo(b).absolutePath());
 }
 
 } // namespace
@@ -142,6 +155,8 @@ void CMainFrame::refreshBars() {
 CKeshDoc* CMainFrame::fileNew() {
     auto document = std::make_unique<CKeshDoc>();
     document->setTitle(QStringLiteral("Kesh%1").arg(++untitledCount_));
+    // Named as its window, so that a save needs no name typed first.
+    document->glider().name = toCodePage(document->title()).value_or(std::string());
     document->glider().markNew();
     CKeshDoc* adopted = adoptDocument(std::move(document));
     openWindow(*adopted, adopted->title() + QStringLiteral("[*]"));
@@ -210,13 +225,31 @@ bool CMainFrame::saveDocument(CKeshDoc& document) {
         if (chosen.isEmpty())
             return false;
     }
+    return saveTo(document, chosen);
+}
+
+bool CMainFrame::fileSaveAs() {
+    CKeshDoc* document = activeDocument();
+    if (!document)
+        return false;
+    const QString chosen =
+        prompts_.saveFile(this, tr("Sauver sous"), QString(), proposedFileName(document->title()),
+                          kGliderSuffix, false);
+    return !chosen.isEmpty() && saveTo(*document, chosen);
+}
+
+// The document becomes the file written, which the simulator's rule may put elsewhere
+// than where the user chose: the status bar then says where.
+bool CMainFrame::saveTo(CKeshDoc& document, const QString& chosen) {
     const std::optional<QString> written = writeDocument(document, chosen);
     if (!written)
         return false;
-    // The file lands under the simulator's gliders directory, whatever folder was chosen.
     if (!sameFile(*written, document.path()))
         adoptSavedPath(document, *written);
     document.setModified(false);
+    if (!sameDirectory(*written, chosen))
+        statusBar()->showMessage(
+            tr("Planeur enregistré dans %1").arg(QDir::toNativeSeparators(*written)));
     return true;
 }
 
@@ -230,21 +263,9 @@ void CMainFrame::adoptSavedPath(CKeshDoc& document, const QString& written) {
     updateTitle();
 }
 
-bool CMainFrame::fileSaveAs() {
-    CKeshDoc* document = activeDocument();
-    if (!document)
-        return false;
-    const QString chosen =
-        prompts_.saveFile(this, tr("Sauver sous"), QString(), QString(), kGliderSuffix, false);
-    if (chosen.isEmpty())
-        return false;
-    return writeDocument(*document, chosen).has_value();
-}
-
 std::optional<QString> CMainFrame::writeDocument(const CKeshDoc& document, const QString& path) {
     // Read afresh: a new path chosen in Setup applies to the next save.
-    const std::string iniPath =
-        toDiskPath(settings_.value(QStringLiteral("General"), QStringLiteral("gliderPath")));
+    const std::string iniPath = toDiskPath(storedIniPath(true));
     const std::string chosen = toDiskPath(path);
     try {
         const std::string target = gliderSaveTarget(iniPath, document.glider().name, chosen);
@@ -275,15 +296,42 @@ void CMainFrame::rememberFile(const QString& path) {
     updateRecentFileActions();
 }
 
+// The stored vantair.ini; with none stored and `offerWorking`, the working simulator
+// directory's, once the user agrees to it (it is then stored).
+QString CMainFrame::storedIniPath(bool offerWorking) {
+    const QString stored = settings_.value(QStringLiteral("General"), QStringLiteral("gliderPath"));
+    if (!stored.isEmpty() || !offerWorking)
+        return stored;
+    const QString working = workingIniPath();
+    if (working.isEmpty() ||
+        !prompts_.askYesNo(this,
+                           tr("Aucun fichier vantair.ini n'est choisi dans 'Fichier' 'Setup'.\n\n"
+                              "Enregistrer dans le simulateur du répertoire de travail, avec "
+                              "%1 ?\n(Ce choix est gardé ; Setup le change.)")
+                               .arg(QDir::toNativeSeparators(working)),
+                           tr("Question")))
+        return stored;
+    storeIniPath(working);
+    return working;
+}
+
+void CMainFrame::storeIniPath(const QString& path) {
+    settings_.setValue(QStringLiteral("General"), QStringLiteral("gliderPath"), path);
+    settings_.setValue(QStringLiteral("General"), QStringLiteral("GliderPath"), path);
+}
+
 void CMainFrame::setup() {
-    const SetupChoice current{
-        settings_.value(QStringLiteral("General"), QStringLiteral("gliderPath")),
-        storedLanguage(settings_)};
+    QString ini = storedIniPath(false);
+    if (ini.isEmpty())
+        ini = workingIniPath();
+    const SetupChoice current{ini, storedLanguage(settings_)};
     const std::optional<SetupChoice> chosen = prompts_.setup(this, current);
     if (!chosen)
         return;
-    settings_.setValue(QStringLiteral("General"), QStringLiteral("gliderPath"), chosen->iniPath);
-    settings_.setValue(QStringLiteral("General"), QStringLiteral("GliderPath"), chosen->iniPath);
+    if (const QString problem = iniPathProblem(chosen->iniPath); !problem.isEmpty())
+        prompts_.message(this, problem, errorCaption(), PromptIcon::Exclamation);
+    else
+        storeIniPath(chosen->iniPath.trimmed());
     if (chosen->language != current.language)
         storeLanguage(settings_, chosen->language);
 }
@@ -318,16 +366,8 @@ void CMainFrame::openFoilWorkshop() {
 }
 
 void CMainFrame::reloadFoilUsers(const QString& path) {
-    for (CKeshDoc* document : documents_) {
-        const auto& surfaces = document->glider().surfaces;
-        const bool uses = std::any_of(surfaces.begin(), surfaces.end(), [&](const Surface& s) {
-            return !s.foil.foilPath.empty() && sameFile(fromDiskPath(s.foil.foilPath), path);
-        });
-        if (!uses)
-            continue;
-        document->rebuildModel(true);
-        document->updateAllViews(HintRedraw);
-    }
+    for (CKeshDoc* document : documents_)
+        document->foilFileReplaced(path);
 }
 
 bool CMainFrame::confirmFrameClose(CChildFrame& frame) {

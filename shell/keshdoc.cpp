@@ -1,10 +1,16 @@
 #include "shell/keshdoc.h"
 
+#include "formats/diskpath.h"
 #include "formats/foilfile.h"
+#include "model/errors.h"
 #include "render/drawing.h"
 #include "render/listplan.h"
 #include "render/myglview.h"
 #include "shell/editstep.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
 
 CKeshDoc::CKeshDoc(QObject* parent) : QObject(parent) {
     connect(&undo_, &QUndoStack::cleanChanged, this, &CKeshDoc::reportModified);
@@ -41,16 +47,26 @@ void CKeshDoc::reportModified() {
 }
 
 void CKeshDoc::beginEdit(const QString& text) {
-    if (editDepth_++ > 0)
+    editNames_.append(text);
+    if (editNames_.size() > 1)
         return;
-    editText_ = text;
     editChanged_ = false;
+    changedNames_.clear();
     editBefore_ = std::make_shared<const GliderSnapshot>(glider_, lastSnapshot_.get());
     listAtBegin_ = gl_.listState;
 }
 
+void CKeshDoc::noteChange() {
+    editChanged_ = true;
+    if (!editNames_.isEmpty() && !changedNames_.contains(editNames_.constLast()))
+        changedNames_.append(editNames_.constLast());
+}
+
 void CKeshDoc::endEdit() {
-    if (editDepth_ == 0 || --editDepth_ > 0)
+    if (editNames_.isEmpty())
+        return;
+    const QString outerName = editNames_.takeLast();
+    if (!editNames_.isEmpty())
         return;
     std::shared_ptr<const GliderSnapshot> before = std::move(editBefore_);
     if (!editChanged_)
@@ -61,8 +77,10 @@ void CKeshDoc::endEdit() {
     updateAllViews(HintRedraw);
     lastSnapshot_ = std::make_shared<const GliderSnapshot>(glider_, before.get());
     gl_.listState = lastSnapshot_;
+    const QString name =
+        changedNames_.isEmpty() ? outerName : changedNames_.join(QStringLiteral(", "));
     undo_.push(new EditStep(
-        editText_, std::move(before), lastSnapshot_,
+        name, std::move(before), lastSnapshot_,
         [this](const std::shared_ptr<const GliderSnapshot>& state) { restore(state); }));
 }
 
@@ -79,6 +97,7 @@ CKeshDoc::EditScope::~EditScope() {
 void CKeshDoc::restore(const std::shared_ptr<const GliderSnapshot>& snapshot) {
     const bool drawnAlready = swapToSpare(gl_, snapshot.get());
     snapshot->restoreInto(glider_);
+    takeReplacedFoils();
     if (drawnAlready) {
         deriveGlider();
     } else {
@@ -150,4 +169,50 @@ void CKeshDoc::releaseGl(CMyglView* lastView) {
     lastView->makeCurrent();
     releaseGliderGl(gl_);
     lastView->doneCurrent();
+}
+
+namespace {
+
+QString canonicalFoilPath(const std::string& path) {
+    return path.empty() ? QString() : QFileInfo(fromDiskPath(path)).canonicalFilePath();
+}
+
+} // namespace
+
+void CKeshDoc::foilFileReplaced(const QString& path) {
+    const QString replaced = QFileInfo(path).canonicalFilePath();
+    if (replaced.isEmpty())
+        return;
+    replacedFoils_[replaced] = nullptr;
+    const auto drawing = [&](const Surface& s) {
+        return canonicalFoilPath(s.foil.foilPath) == replaced;
+    };
+    if (std::none_of(glider_.surfaces.begin(), glider_.surfaces.end(), drawing))
+        return;
+    rebuildModel(true);
+    updateAllViews(HintRedraw);
+    for (const Surface& surface : glider_.surfaces)
+        if (drawing(surface) && !surface.foil.polars.empty())
+            replacedFoils_[replaced] = std::make_shared<const Foil>(surface.foil);
+}
+
+void CKeshDoc::takeReplacedFoils() {
+    if (replacedFoils_.empty())
+        return;
+    for (Surface& surface : glider_.surfaces) {
+        const auto found = replacedFoils_.find(canonicalFoilPath(surface.foil.foilPath));
+        if (found == replacedFoils_.end())
+            continue;
+        if (!found->second) {
+            auto fresh = std::make_shared<Foil>();
+            try {
+                loadFoil(*fresh, surface.foil.foilPath);
+            } catch (const err&) {
+                continue; // the state's own copy is all there is
+            }
+            found->second = std::move(fresh);
+        }
+        if (!(surface.foil == *found->second))
+            surface.foil = *found->second;
+    }
 }

@@ -8,8 +8,10 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QUndoStack>
 
+#include <map>
 #include <memory>
 
 class CMyglView;
@@ -45,10 +47,11 @@ public:
     QUndoStack* undoStack() { return &undo_; }
 
     // One user action. Edits the pages make to the glider between the outermost begin and
-    // its end are one undo step named `text`, recorded when one of them noted a change;
-    // the glider is then re-derived and redrawn once.
+    // its end are one undo step, recorded when one of them noted a change; the glider is
+    // then re-derived and redrawn once. The step is named after the innermost edits that
+    // noted a change ("Aile, Divers" for two pages of one "Appliquer").
     void beginEdit(const QString& text);
-    void noteChange() { editChanged_ = true; }
+    void noteChange();
     void endEdit();
     // Opens an edit for a scope; a null document makes it do nothing.
     class EditScope {
@@ -77,6 +80,9 @@ public:
     void deriveGlider();
     // Frees the glider's display list and textures in the context of its last view.
     void releaseGl(CMyglView* lastView);
+    // After the airfoil file at `path` was replaced: the surfaces drawing it read it again,
+    // and no undo or redo brings the old one back, airfoils being shared data on disk.
+    void foilFileReplaced(const QString& path);
 
 signals:
     void modifiedChanged(bool modified);
@@ -89,6 +95,7 @@ signals:
 private:
     CMyglView* viewWithContext() const;
     void restore(const std::shared_ptr<const GliderSnapshot>& snapshot);
+    void takeReplacedFoils();
     // rebuildModel that, given the state the present list draws, keeps that list as the
     // spare, so that stepping back to the state needs no compile.
     void rebuild(std::shared_ptr<const void> replacedState, bool rereadFoils = false);
@@ -102,9 +109,9 @@ private:
     bool marked_ = false;
     bool reportedModified_ = false;
     QUndoStack undo_;
-    int editDepth_ = 0;
     bool editChanged_ = false;
-    QString editText_;
+    QStringList editNames_;    // of the open edits, outermost first
+    QStringList changedNames_; // of the innermost edits that noted a change
     std::shared_ptr<const GliderSnapshot> editBefore_;
     // What the display list drew when the edit began; a compile within the edit (a new
     // airfoil read) forgets it, and the list then no longer draws the state before.
@@ -112,4 +119,8 @@ private:
     // The latest snapshot taken, whose airfoils the next one shares when unchanged.
     std::shared_ptr<const GliderSnapshot> lastSnapshot_;
     QList<QPointer<CMyglView>> views_;
+    // The airfoils read again after their files were replaced, by canonical path; a state
+    // put back takes these instead of its own copies
+    // (null until a state needs one no surface drew when its file was replaced).
+    std::map<QString, std::shared_ptr<const Foil>> replacedFoils_;
 };

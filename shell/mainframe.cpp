@@ -309,7 +309,7 @@ void CMainFrame::createEditCommands() {
     updateEditCommands();
 }
 
-// "Annuler Appliquer", "Rétablir Ajouter une section": the command names its step.
+// "Annuler Aile", "Rétablir ajout de panneau": the command names its step.
 void CMainFrame::updateEditCommands() {
     const auto show = [](QAction* command, const QString& verb, const QString& step, bool can) {
         const QString keys = command->shortcut().toString(QKeySequence::NativeText);

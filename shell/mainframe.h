@@ -155,12 +155,15 @@ private:
     void frameClosing(CChildFrame* frame);
     bool askToSave(CKeshDoc& document);
     bool saveDocument(CKeshDoc& document);
+    bool saveTo(CKeshDoc& document, const QString& chosen);
     // Writes where the glider's name sends it, after asking before it replaces a file other
     // than the document's own; the path written, or nullopt.
     std::optional<QString> writeDocument(const CKeshDoc& document, const QString& path);
     bool confirmReplace(const CKeshDoc& document, const QString& target);
     void adoptSavedPath(CKeshDoc& document, const QString& written);
     void rememberFile(const QString& path);
+    QString storedIniPath(bool offerWorking);
+    void storeIniPath(const QString& path);
     bool reopenRecovered(const RecoveredGlider& copy);
 
     SettingsStore& settings_;

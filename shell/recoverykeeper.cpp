@@ -1,6 +1,5 @@
 #include "shell/recoverykeeper.h"
 
-#include "formats/gliderfile.h"
 #include "shell/keshdoc.h"
 #include "shell/recoverystore.h"
 
@@ -47,8 +46,8 @@ bool RecoveryKeeper::writeNow(CKeshDoc& document) {
     if (!document.isModified() || !watched_.contains(&document))
         return false;
     std::string error;
-    if (store_->write(watched_.value(&document).id, gliderFileText(document.glider()),
-                      document.title(), document.path(), error))
+    if (store_->write(watched_.value(&document).id, document.glider(), document.title(),
+                      document.path(), error))
         return true;
     emit writeFailed(tr("La copie de secours de %1 n'a pas pu être écrite : %2")
                          .arg(document.title(), QString::fromStdString(error)));

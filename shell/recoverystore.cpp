@@ -2,6 +2,7 @@
 
 #include "formats/atomicfile.h"
 #include "formats/diskpath.h"
+#include "formats/gliderfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QUuid>
 
 #include <algorithm>
+#include <exception>
 
 namespace {
 
@@ -73,10 +75,18 @@ QString RecoveryStore::base(int id) const {
     return QDir(session_).filePath(QString::number(id));
 }
 
-bool RecoveryStore::write(int id, const std::string& gliderText, const QString& title,
-                          const QString& path, std::string& error) {
+bool RecoveryStore::write(int id, const Glider& glider, const QString& title, const QString& path,
+                          std::string& error) {
     if (!lock_) {
         error = "pas de dossier de secours";
+        return false;
+    }
+    // Called from a timer: nothing the writer throws may reach the event loop.
+    std::string gliderText;
+    try {
+        gliderText = gliderFileText(glider);
+    } catch (const std::exception& failure) { // the writer's own errors among them
+        error = failure.what();
         return false;
     }
     const QJsonObject description{{QStringLiteral("title"), title}, {QStringLiteral("path"), path}};

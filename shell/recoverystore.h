@@ -9,6 +9,7 @@
 #include <vector>
 
 class QLockFile;
+struct Glider;
 
 // A copy of a modified glider left by an editor that stopped without closing it.
 struct RecoveredGlider {
@@ -36,8 +37,9 @@ public:
     bool isOpen() const { return lock_ != nullptr; }
     QString sessionDirectory() const { return session_; }
 
-    // Writes or replaces the copy `id` through the atomic writer; false with the reason.
-    bool write(int id, const std::string& gliderText, const QString& title, const QString& path,
+    // Writes or replaces the copy `id` through the atomic writer; false with the reason,
+    // also when the glider cannot be put into a glider file.
+    bool write(int id, const Glider& glider, const QString& title, const QString& path,
                std::string& error);
     void remove(int id);
 

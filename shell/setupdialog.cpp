@@ -3,6 +3,8 @@
 #include "shell/interfacelanguage.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +12,23 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+QString iniPathProblem(const QString& path) {
+    const QString trimmed = path.trimmed();
+    if (trimmed.isEmpty())
+        return {};
+    const QFileInfo file(trimmed);
+    const QString shown = QDir::toNativeSeparators(trimmed);
+    if (!file.exists())
+        return SetupDialog::tr("Le fichier '%1' n'existe pas.\n\nChoisissez le fichier "
+                               "vantair.ini du simulateur.")
+            .arg(shown);
+    if (!file.isFile() || file.suffix().compare(QStringLiteral("ini"), Qt::CaseInsensitive) != 0)
+        return SetupDialog::tr("'%1' n'est pas un fichier .ini.\n\nChoisissez le fichier "
+                               "vantair.ini du simulateur.")
+            .arg(shown);
+    return {};
+}
 
 SetupDialog::SetupDialog(const SetupChoice& current, UserPrompts& prompts, QWidget* parent)
     : QDialog(parent), prompts_(prompts), path_(new QLineEdit(current.iniPath)),
@@ -53,11 +72,21 @@ SetupDialog::SetupDialog(const SetupChoice& current, UserPrompts& prompts, QWidg
 }
 
 QString SetupDialog::iniPath() const {
-    return path_->text();
+    return path_->text().trimmed();
 }
 
 SetupChoice SetupDialog::choice() const {
-    return {path_->text(), language_->currentData().toString()};
+    return {iniPath(), language_->currentData().toString()};
+}
+
+void SetupDialog::accept() {
+    if (const QString problem = iniPathProblem(iniPath()); !problem.isEmpty()) {
+        prompts_.message(this, problem, tr("Setup"), PromptIcon::Exclamation);
+        path_->setFocus();
+        path_->selectAll();
+        return;
+    }
+    QDialog::accept();
 }
 
 void SetupDialog::browse() {

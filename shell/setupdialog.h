@@ -8,6 +8,10 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
+// Why a path typed in Setup cannot be the simulator's ini file; empty when it can (an
+// empty path leaves the simulator unset).
+QString iniPathProblem(const QString& path);
+
 // "Setup": the path of the simulator's vantair.ini, typed or chosen with "...", and the
 // interface language, taken at the next start.
 class SetupDialog : public QDialog {
@@ -23,6 +27,8 @@ public:
 
     // The "..." button: a file chooser whose answer, if any, replaces the field.
     void browse();
+    // OK: kept open, with a message, while the path is not an existing .ini file.
+    void accept() override;
 
 private:
     UserPrompts& prompts_;

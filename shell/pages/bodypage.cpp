@@ -159,7 +159,7 @@ void CBodyPage::addRow() {
     CKeshDoc* doc = activeDocument();
     if (!doc)
         return;
-    const CKeshDoc::EditScope edit(doc, tr("Ajouter une section"));
+    const CKeshDoc::EditScope edit(doc, tr("ajout de section"));
     Body& body = doc->glider().body;
     const int row = addGridRow(*grid_, QString::number(body.sections.size() + 1));
     if (row < 1)
@@ -177,7 +177,7 @@ void CBodyPage::deleteRow() {
     CKeshDoc* doc = activeDocument();
     if (!doc)
         return;
-    const CKeshDoc::EditScope edit(doc, tr("Supprimer une section"));
+    const CKeshDoc::EditScope edit(doc, tr("suppression de section"));
     const int row = rowToDelete(*grid_, prompts(), this);
     if (row < 1)
         return;

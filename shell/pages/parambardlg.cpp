@@ -19,6 +19,14 @@ const char* const kTabLabels[CParamBarDlg::TabCount] = {
     QT_TRANSLATE_NOOP("CParamBarDlg", "General"),  QT_TRANSLATE_NOOP("CParamBarDlg", "Aile"),
     QT_TRANSLATE_NOOP("CParamBarDlg", "Fuselage"), QT_TRANSLATE_NOOP("CParamBarDlg", "Stab"),
     QT_TRANSLATE_NOOP("CParamBarDlg", "Derive"),   QT_TRANSLATE_NOOP("CParamBarDlg", "Divers")};
+// The undo step of each page's changes.
+const char* const kStepNames[CParamBarDlg::TabCount] = {
+    QT_TRANSLATE_NOOP("CParamBarDlg", "Général"),
+    QT_TRANSLATE_NOOP("CParamBarDlg", "Aile"),
+    QT_TRANSLATE_NOOP("CParamBarDlg", "Fuselage"),
+    QT_TRANSLATE_NOOP("CParamBarDlg", "Stabilisateur"),
+    QT_TRANSLATE_NOOP("CParamBarDlg", "Dérive"),
+    QT_TRANSLATE_NOOP("CParamBarDlg", "Divers")};
 // Room around the tab control for the button row, as the resize layout places them.
 constexpr int kRightMargin = 5;
 constexpr int kBottomMargin = 30;
@@ -38,8 +46,10 @@ CParamBarDlg::CParamBarDlg(ActiveDocumentSource& source, QWidget* parent)
     pages_[Stab] = new CStabPage(source);
     pages_[Fin] = new CFinPage(source);
     pages_[Misc] = new CMiscPage(source);
-    for (int tab = 0; tab < TabCount; ++tab)
+    for (int tab = 0; tab < TabCount; ++tab) {
         tabs_->addTab(pages_[tab], tabIcon(tab), tr(kTabLabels[tab]));
+        pages_[tab]->setStepName(tr(kStepNames[tab]));
+    }
     tabs_->setCurrentIndex(General);
 
     connect(apply_, &QPushButton::clicked, this, &CParamBarDlg::ApplyAll);

@@ -105,7 +105,7 @@ bool CParamPage::refuseUnencodable(QLineEdit* field, const QString& label, const
 }
 
 bool CParamPage::Apply() {
-    const CKeshDoc::EditScope edit(activeDocument(), applyStepName());
+    const CKeshDoc::EditScope edit(activeDocument(), stepName());
     return applyFields();
 }
 

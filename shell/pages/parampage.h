@@ -26,11 +26,14 @@ public:
 
     // Fills the page from the active document; without one the page is left untouched.
     virtual void Load() {}
-    // Writes the page into the active document's glider, as one undo step "Appliquer" or
-    // as part of the one its caller opened. False when a field could not be read (the
-    // model is then unchanged); true otherwise, also without a document.
+    // Writes the page into the active document's glider, as one undo step named after the
+    // page or as part of the one its caller opened. False when a field could not be read
+    // (the model is then unchanged); true otherwise, also without a document.
     bool Apply();
     static QString applyStepName();
+    // What the undo command calls this page's changes ("Annuler Aile").
+    void setStepName(const QString& name) { stepName_ = name; }
+    QString stepName() const { return stepName_.isEmpty() ? applyStepName() : stepName_; }
 
 protected:
     // Apply's work, inside the document's edit.
@@ -85,4 +88,5 @@ private:
 
     ActiveDocumentSource& source_;
     QPointer<CKeshDoc> document_;
+    QString stepName_;
 };

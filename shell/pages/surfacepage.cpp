@@ -249,7 +249,7 @@ void CSurfacePage::addRow() {
     CKeshDoc* doc = activeDocument();
     if (!doc)
         return;
-    const CKeshDoc::EditScope edit(doc, tr("Ajouter une section"));
+    const CKeshDoc::EditScope edit(doc, tr("ajout de panneau"));
     Glider& glider = doc->glider();
     if (glider.surfaces[traits_.shownSlot].npart() >= Surface::kMaxPanes) {
         prompts().message(this, tr("Nombre de sections maximum atteind"), tr("Erreur"),
@@ -280,7 +280,7 @@ void CSurfacePage::deleteRow() {
     CKeshDoc* doc = activeDocument();
     if (!doc)
         return;
-    const CKeshDoc::EditScope edit(doc, tr("Supprimer une section"));
+    const CKeshDoc::EditScope edit(doc, tr("suppression de panneau"));
     const int row = rowToDelete(*grid_, prompts(), this);
     if (row < 1)
         return;
@@ -303,7 +303,7 @@ void CSurfacePage::chooseColor(int row, int col) {
         return;
     const std::uint32_t color = colorRef(*chosen);
     showColorCell(row, color);
-    const CKeshDoc::EditScope edit(doc, tr("Couleur du panneau"));
+    const CKeshDoc::EditScope edit(doc, tr("couleur"));
     for (int slot : traits_.writtenSlots) {
         Surface& surface = doc->glider().surfaces[slot];
         if (row - 1 < surface.npart() && assign(surface.pane(row - 1).color, colorFromRef(color)))

@@ -177,16 +177,16 @@
         <translation>Texture file</translation>
     </message>
     <message>
-        <source>Ajouter une section</source>
-        <translation>Add a section</translation>
-    </message>
-    <message>
-        <source>Supprimer une section</source>
-        <translation>Delete a section</translation>
-    </message>
-    <message>
         <source>Kg</source>
         <translation>kg</translation>
+    </message>
+    <message>
+        <source>ajout de section</source>
+        <translation>adding a section</translation>
+    </message>
+    <message>
+        <source>suppression de section</source>
+        <translation>deleting a section</translation>
     </message>
 </context>
 <context>
@@ -885,6 +885,20 @@ Do you want to replace it?</translation>
         <translation>Cannot write the report to %1.
 %2</translation>
     </message>
+    <message>
+        <source>Planeur enregistré dans %1</source>
+        <translation>Glider saved in %1</translation>
+    </message>
+    <message>
+        <source>Aucun fichier vantair.ini n&apos;est choisi dans &apos;Fichier&apos; &apos;Setup&apos;.
+
+Enregistrer dans le simulateur du répertoire de travail, avec %1 ?
+(Ce choix est gardé ; Setup le change.)</source>
+        <translation>No vantair.ini file is chosen in &apos;File&apos; &apos;Setup&apos;.
+
+Save into the simulator of the working directory, with %1?
+(This choice is kept; Setup changes it.)</translation>
+    </message>
 </context>
 <context>
     <name>CMiscPage</name>
@@ -1025,6 +1039,18 @@ Do you want to replace it?</translation>
     <message>
         <source>Appliquer</source>
         <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Général</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Stabilisateur</source>
+        <translation>Stabiliser</translation>
+    </message>
+    <message>
+        <source>Dérive</source>
+        <translation>Fin</translation>
     </message>
 </context>
 <context>
@@ -1183,24 +1209,12 @@ Do you want to replace it?</translation>
         <translation>Texture file</translation>
     </message>
     <message>
-        <source>Ajouter une section</source>
-        <translation>Add a section</translation>
-    </message>
-    <message>
         <source>Nombre de sections maximum atteind</source>
         <translation>Maximum number of sections reached</translation>
     </message>
     <message>
         <source>Erreur</source>
         <translation>Error</translation>
-    </message>
-    <message>
-        <source>Supprimer une section</source>
-        <translation>Delete a section</translation>
-    </message>
-    <message>
-        <source>Couleur du panneau</source>
-        <translation>Pane colour</translation>
     </message>
     <message>
         <source>Ouvrir</source>
@@ -1213,6 +1227,18 @@ Do you want to replace it?</translation>
     <message>
         <source>Kg</source>
         <translation>kg</translation>
+    </message>
+    <message>
+        <source>ajout de panneau</source>
+        <translation>adding a pane</translation>
+    </message>
+    <message>
+        <source>suppression de panneau</source>
+        <translation>deleting a pane</translation>
+    </message>
+    <message>
+        <source>couleur</source>
+        <translation>colour</translation>
     </message>
 </context>
 <context>
@@ -1361,10 +1387,6 @@ Do you want to replace it?</translation>
         <translation>Cannot read the glider file &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Le fichier &apos;%1&apos; n&apos;est pas un fichier planeur : la section [main] est absente ou vide.</source>
-        <translation>The file &apos;%1&apos; is not a glider file: the [main] section is missing or empty.</translation>
-    </message>
-    <message>
         <source>La section [%1] déclare %2 panneaux ; une surface en a de 0 à 10.</source>
         <translation>The [%1] section declares %2 panes; a surface has 0 to 10.</translation>
     </message>
@@ -1379,6 +1401,22 @@ Le fichier précédent n&apos;a pas été modifié.</source>
         <translation>Cannot write the glider file &apos;%1&apos;: %2.
 
 The previous file was not changed.</translation>
+    </message>
+    <message>
+        <source>Le fichier &apos;%1&apos; n&apos;est pas un fichier planeur : aucune de ses %2 lignes n&apos;ouvre une section [main], [wing], [hstab], [vstab] ou [body].</source>
+        <translation>The file &apos;%1&apos; is not a glider file: none of its %2 lines opens a [main], [wing], [hstab], [vstab] or [body] section.</translation>
+    </message>
+    <message>
+        <source>Le fichier &apos;%1&apos; n&apos;est pas un fichier planeur : la section [main] est absente ou vide (ligne %2).</source>
+        <translation>The file &apos;%1&apos; is not a glider file: the [main] section is missing or empty (line %2).</translation>
+    </message>
+    <message>
+        <source>Le fichier planeur &apos;%1&apos; est incomplet : la section [%2] manque (le fichier s&apos;arrête à la ligne %3).</source>
+        <translation>The glider file &apos;%1&apos; is incomplete: the [%2] section is missing (the file ends at line %3).</translation>
+    </message>
+    <message>
+        <source>Le fichier planeur &apos;%1&apos; est incomplet : la section [%2] de la ligne %3 n&apos;a pas de clé %4.</source>
+        <translation>The glider file &apos;%1&apos; is incomplete: the [%2] section at line %3 has no %4 key.</translation>
     </message>
 </context>
 <context>
@@ -1498,6 +1536,22 @@ The checked gliders are reopened as modified documents; the others are deleted.<
     <message>
         <source>Vantair ini (vantair.ini);;All Files (*.*)</source>
         <translation>Vantair ini (vantair.ini);;All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>Le fichier &apos;%1&apos; n&apos;existe pas.
+
+Choisissez le fichier vantair.ini du simulateur.</source>
+        <translation>The file &apos;%1&apos; does not exist.
+
+Choose the simulator&apos;s vantair.ini file.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un fichier .ini.
+
+Choisissez le fichier vantair.ini du simulateur.</source>
+        <translation>&apos;%1&apos; is not an .ini file.
+
+Choose the simulator&apos;s vantair.ini file.</translation>
     </message>
 </context>
 <context>

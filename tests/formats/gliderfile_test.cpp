@@ -4,6 +4,7 @@
 #include "model/errors.h"
 #include "scratchdir.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -241,11 +242,47 @@ TEST(ReadGlider, MalformedFilesGiveClearErrors) {
     EXPECT_NE(readError(dir / "absent.gli"), "");
 }
 
-TEST(ReadGlider, AMissingSurfaceSectionAfterCommentsNamesTheAirfoilsDirectory) {
+// A damaged file says what is wrong with it and where, instead of naming the airfoils
+// directory as a missing airfoil.
+TEST(ReadGlider, BrokenFilesNameTheMissingSectionOrKeyAndTheLine) {
     ScratchDir dir;
-    writeBytes(dir / "a.gli", "// c\n[main]\nname = \"T\"\n[wing]\nfoil.filename = \"tiny.txt\"\n"
-                              "[vstab]\nfoil.filename = \"tiny.txt\"\n");
-    EXPECT_EQ(readError(dir / "a.gli"), "Foilname '" + kSim + "/airfoils/' not found");
+    const std::string whole = readBytes(kTiny);
+    std::string junk;
+    for (int i = 0; i < 20000; ++i)
+        junk += char((i * 2654435761u) >> 24);
+    const std::size_t hstab = whole.find("[hstab]");
+    ASSERT_NE(hstab, std::string::npos);
+    const auto linesIn = [](const std::string& text) {
+        return std::to_string(std::count(text.begin(), text.end(), '\n') + 1);
+    };
+    const struct {
+        const char* name;
+        std::string text;
+        std::string expected;
+    } cases[] = {
+        {"missing-section",
+         "// c\n[main]\nname = \"T\"\n[wing]\nfoil.filename = \"tiny.txt\"\n"
+         "[vstab]\nfoil.filename = \"tiny.txt\"\n",
+         "la section [hstab] manque (le fichier s'arrête à la ligne 7)"},
+        {"cut-before-hstab", whole.substr(0, hstab),
+         "la section [hstab] manque (le fichier s'arrête à la ligne " +
+             linesIn(whole.substr(0, hstab - 1)) + ")"},
+        {"cut-in-key", "// c\n[main]\nname = \"T\"\n\n[wing]\nnpart = \"1\"\nfoil.filen",
+         "la section [wing] de la ligne 5 n'a pas de clé foil.filename"},
+        {"junk", junk, "n'est pas un fichier planeur : aucune de ses"},
+        {"text", "hello\nworld\n", "aucune de ses 2 lignes n'ouvre une section [main]"},
+        {"cut-in-body", whole.substr(0, whole.find("coord")),
+         "la section [body] de la ligne " + linesIn(whole.substr(0, whole.find("[body]"))) +
+             " n'a pas de clé coord"},
+        {"empty-main", "// c\n\n[main]\n[wing]\nfoil.filename = \"tiny.txt\"\n",
+         "la section [main] est absente ou vide (ligne 3)"},
+    };
+    for (const auto& c : cases) {
+        writeBytes(dir / c.name, c.text);
+        const std::string message = readError(dir / c.name);
+        EXPECT_NE(message.find(c.expected), std::string::npos) << c.name << ": " << message;
+        EXPECT_EQ(message.find("not found"), std::string::npos) << c.name << ": " << message;
+    }
 }
 
 TEST(ReadGlider, ASurfaceSavedWithoutItsAirfoilOpensAgainWithoutOne) {

@@ -66,10 +66,23 @@ TEST(GliderSavePath, BuildsTheTargetKeepingTheIniPathCase) {
     EXPECT_EQ(gliderSavePath(ini, "ASW28", "/a/b/other.gli"), dir / "Sim/gliders/ASW28/other.gli");
 }
 
-TEST(GliderSavePath, ADirectoryWithoutTrailingSeparatorIsJoinedAsItStands) {
+// The gliders directory is beside the ini file whatever its name, or in a directory given
+// instead of one; never the ini path with "gliders" glued on.
+TEST(GliderSavePath, TheGlidersDirectoryStandsBesideTheIniFileOrInTheDirectoryGiven) {
     ScratchDir dir;
-    std::filesystem::create_directories(dir / "simgliders");
-    EXPECT_EQ(gliderSavePath(dir / "sim", "A", "a.gli"), dir / "simgliders/A/a.gli");
+    std::filesystem::create_directories(dir / "sim/gliders");
+    const std::pair<std::string, std::string> cases[] = {
+        {dir / "sim/x.ini", dir / "sim/gliders/A/a.gli"},
+        {dir / "sim/vantair.ini", dir / "sim/gliders/A/a.gli"},
+        {dir / "sim", dir / "sim/gliders/A/a.gli"},
+        {dir / "sim/", dir / "sim/gliders/A/a.gli"},
+    };
+    for (const auto& [ini, expected] : cases)
+        EXPECT_EQ(std::filesystem::path(gliderSavePath(ini, "A", "a.gli")).lexically_normal(),
+                  std::filesystem::path(expected))
+            << ini;
+    EXPECT_FALSE(std::filesystem::exists(dir / "simgliders"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "sim/x.inigliders"));
 }
 
 TEST(GliderSavePath, OnlyTheLastLevelIsCreated) {

@@ -4,9 +4,11 @@
 #include "tests/support/scriptedprompts.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,13 +45,44 @@ TEST(SetupDialogTest, ShowsTheStoredPathAndTheBrowsedFileReplacesIt) {
     prompts.openAnswers.push_back(QStringLiteral("/other/VANTAIR.INI"));
     dialog.browseButton()->click();
     EXPECT_EQ(dialog.iniPath(), QStringLiteral("/other/VANTAIR.INI"));
+}
 
-    // Typed text is taken as it is, without any check.
-    dialog.pathField()->setText(QStringLiteral("not a path"));
-    buttonNamed(dialog, "OK")->click();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.iniPath(), QStringLiteral("not a path"));
-    EXPECT_EQ(dialog.choice().language, language::kEnglish);
+// OK keeps the dialog open, saying why, until the path is an existing .ini file or empty.
+TEST(SetupDialogTest, OkRefusesAPathThatIsNotAnExistingIniFile) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("Vantair.INI"));
+    const QString other = dir.filePath(QStringLiteral("notes.txt"));
+    for (const QString& file : {ini, other}) {
+        QFile made(file);
+        ASSERT_TRUE(made.open(QIODevice::WriteOnly));
+    }
+    const struct {
+        QString typed;
+        const char* refusal; // null when accepted
+    } cases[] = {
+        {dir.filePath(QStringLiteral("vantair.ini")), "n'existe pas"},
+        {other, "n'est pas un fichier .ini"},
+        {dir.path(), "n'est pas un fichier .ini"},
+        {QStringLiteral("  ") + ini + QStringLiteral(" "), nullptr},
+        {QString(), nullptr},
+    };
+    for (const auto& c : cases) {
+        ScriptedPrompts prompts;
+        SetupDialog dialog({QString(), language::kEnglish}, prompts);
+        dialog.pathField()->setText(c.typed);
+        dialog.setResult(QDialog::Rejected);
+        buttonNamed(dialog, "OK")->click();
+        if (c.refusal) {
+            EXPECT_EQ(dialog.result(), QDialog::Rejected) << c.typed.toStdString();
+            ASSERT_EQ(prompts.messages().size(), 1) << c.typed.toStdString();
+            EXPECT_TRUE(prompts.messages()[0].text.contains(QString::fromUtf8(c.refusal)))
+                << prompts.messages()[0].text.toStdString();
+        } else {
+            EXPECT_EQ(dialog.result(), QDialog::Accepted) << c.typed.toStdString();
+            EXPECT_TRUE(prompts.messages().isEmpty());
+            EXPECT_EQ(dialog.choice().iniPath, c.typed.trimmed());
+        }
+    }
 }
 
 TEST(SetupDialogTest, OffersFrenchAndEnglishAndSaysWhenTheChoiceApplies) {

@@ -29,8 +29,8 @@ TEST_F(HostileOpenTest, RefusedFilesShowTheirMessageAndTheEditorStaysUsable) {
         QString expected;
     } cases[] = {
         {writeFile(temp, QStringLiteral("panes.gli"), tooManyPanes), QStringLiteral("[wing]")},
-        // Junk before any header reads as every section, so the missing airfoil speaks.
-        {writeFile(temp, QStringLiteral("junk.gli"), junk), QStringLiteral("not found")},
+        {writeFile(temp, QStringLiteral("junk.gli"), junk),
+         QStringLiteral("n'est pas un fichier planeur")},
         {writeFile(temp, QStringLiteral("big.gli"), QByteArray(17 << 20, ' ')),
          QStringLiteral("16 Mo")},
     };

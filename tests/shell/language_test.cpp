@@ -135,7 +135,7 @@ TEST_F(LanguageTest, MessagesFromTheFileReadersAreShownInEnglishWithTheirPaths) 
     const QList<ScriptedPrompts::Shown> shown = prompts.messages();
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(shown[0].text, QStringLiteral("The file '%1' is not a glider file: the [main] "
-                                            "section is missing or empty.")
+                                            "section is missing or empty (line 1).")
                                  .arg(notAGlider));
     EXPECT_EQ(shown[0].caption, QStringLiteral("Error"));
 }

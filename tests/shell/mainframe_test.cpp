@@ -65,8 +65,7 @@ TEST_F(MainFrameTest, StartsWithoutDocumentWithBarsDockedAndTheShortMenus) {
     EXPECT_EQ(visibleItems(*frame, "&Affichage"),
               (QStringList{"&Barre d'outils", QString::fromUtf8("Barre d'é&tat"),
                            "Barre parametres", "Barre d'outils"}));
-    EXPECT_EQ(visibleItems(*frame, "&Outils"),
-              (QStringList{"Atelier profils...", "Rapport..."}));
+    EXPECT_EQ(visibleItems(*frame, "&Outils"), (QStringList{"Atelier profils...", "Rapport..."}));
     EXPECT_EQ(visibleItems(*frame, "&?"), QStringList{"&A propos de kesh..."});
     EXPECT_FALSE(frame->action(CMainFrame::Report)->isEnabled());
 
@@ -87,6 +86,7 @@ TEST_F(MainFrameTest, NewNumbersDocumentsAndSwitchesToTheLongMenus) {
     ASSERT_TRUE(first && second);
     EXPECT_EQ(first->title(), QStringLiteral("Kesh1"));
     EXPECT_EQ(second->title(), QStringLiteral("Kesh2"));
+    EXPECT_EQ(second->glider().name, "Kesh2"); // named as its window, so it saves as it is
     EXPECT_EQ(first->glider().valid, 1);
     EXPECT_EQ(frame->activeDocument(), second);
     EXPECT_EQ(frame->activeView()->viewMode(), 3);
@@ -165,25 +165,50 @@ TEST_F(MainFrameTest, MissingAndRefusedFilesLeaveNoDocument) {
     EXPECT_TRUE(frame->recentFiles().files().isEmpty());
 }
 
-TEST_F(MainFrameTest, SaveWithoutIniPathAsksForANameThenShowsThePathMessage) {
+TEST_F(MainFrameTest, SaveWithoutIniPathOffersTheWorkingOneThenShowsThePathMessage) {
     CKeshDoc* document = frame->fileNew();
-    document->glider().name = "Named";
     prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("elsewhere/Kesh1.gli")));
     EXPECT_FALSE(frame->fileSave());
-    ASSERT_EQ(prompts.shown.size(), 2);
+    ASSERT_EQ(prompts.shown.size(), 3);
     EXPECT_EQ(prompts.shown[0].kind, ScriptedPrompts::Kind::SaveFile);
     EXPECT_EQ(prompts.shown[0].text, QStringLiteral("Enregistrer sous"));
     EXPECT_EQ(prompts.shown[0].proposedName, QStringLiteral("Kesh1.gli"));
-    EXPECT_EQ(prompts.shown[1].text, kNoIniPath);
-    EXPECT_EQ(prompts.shown[1].caption, QStringLiteral("Erreur"));
-    EXPECT_EQ(prompts.shown[1].icon, PromptIcon::Error);
+    // The sample directory the editor works in has a vantair.ini: declined here.
+    EXPECT_EQ(prompts.shown[1].kind, ScriptedPrompts::Kind::YesNo);
+    EXPECT_TRUE(prompts.shown[1].text.contains(
+        QDir::toNativeSeparators(sampleDir() + QStringLiteral("/vantair.ini"))));
+    EXPECT_EQ(prompts.shown[2].text, kNoIniPath);
+    EXPECT_EQ(prompts.shown[2].caption, QStringLiteral("Erreur"));
+    EXPECT_EQ(prompts.shown[2].icon, PromptIcon::Error);
     EXPECT_EQ(document->title(), QStringLiteral("Kesh1"));
     EXPECT_TRUE(document->path().isEmpty());
+    EXPECT_TRUE(settings->value("General", "gliderPath").isEmpty());
+}
+
+// Started in a simulator directory, the first save may use its vantair.ini, kept from then.
+TEST_F(MainFrameTest, TheFirstSaveUsesTheWorkingSimulatorsIniOnceAccepted) {
+    const QString ini = makeSaveTree(false);
+    QFile(ini).open(QIODevice::WriteOnly);
+    setSimulatorDirectory(
+        QFile::encodeName(temp.filePath(QStringLiteral("sim/bin/.."))).toStdString());
+    frame->fileNew();
+    prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("Kesh1.gli")));
+    prompts.yesNoAnswers.push_back(true);
+    ASSERT_TRUE(frame->fileSave());
+    EXPECT_EQ(prompts.shown[0].proposedName, QStringLiteral("Kesh1.gli"));
+    EXPECT_TRUE(QFile::exists(temp.filePath(QStringLiteral("sim/gliders/Kesh1/Kesh1.gli"))));
+    EXPECT_EQ(settings->value("General", "gliderPath"), ini);
+    EXPECT_EQ(settings->value("General", "GliderPath"), ini);
+    frame->fileNew();
+    prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("Kesh2.gli")));
+    ASSERT_TRUE(frame->fileSave());
+    EXPECT_EQ(prompts.shown.size(), 3) << "asked once";
 }
 
 TEST_F(MainFrameTest, SaveOfAnUnnamedGliderShowsTheNameMessageAndKeepsTheTitle) {
     makeSaveTree();
     CKeshDoc* document = frame->fileNew();
+    document->glider().name.clear();
     prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("Kesh1.gli")));
     EXPECT_FALSE(frame->fileSave());
     ASSERT_EQ(prompts.messages().size(), 1);
@@ -249,38 +274,88 @@ TEST_F(MainFrameTest, ADirectSaveElsewhereAdoptsTheFileWrittenAndAsksBeforeRepla
     EXPECT_EQ(second->path(), other);
 }
 
-TEST_F(MainFrameTest, SaveAsWritesACopyAndKeepsTitleAndPath) {
+// Save As makes the document the file it wrote, so the next Save leaves the original alone.
+TEST_F(MainFrameTest, SaveAsBindsTheDocumentToTheCopyAndSaysWhereItLanded) {
     makeSaveTree();
-    const QString copy = copyOfSample("Mouette");
-    CKeshDoc* document = frame->openFile(copy);
+    const QString original = copyOfSample("Mouette");
+    QFile originalFile(original);
+    ASSERT_TRUE(originalFile.open(QIODevice::ReadOnly));
+    const QByteArray originalBytes = originalFile.readAll();
+    originalFile.close();
+    CKeshDoc* document = frame->openFile(original);
     ASSERT_NE(document, nullptr);
+    document->glider().centrum = {-0.75f, 0, 0};
+    document->setModified(true);
+
     prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("Other.gli")));
-    EXPECT_TRUE(frame->fileSaveAs());
-    EXPECT_TRUE(QFile::exists(temp.filePath(QStringLiteral("sim/gliders/Mouette/Other.gli"))));
-    EXPECT_EQ(document->title(), QStringLiteral("Mouette.gli"));
-    EXPECT_EQ(document->path(), QFileInfo(copy).absoluteFilePath());
-    EXPECT_EQ(frame->activeChildFrame()->windowTitle(), QStringLiteral("Mouette.gli[*]"));
+    ASSERT_TRUE(frame->fileSaveAs());
+    const QString copy = temp.filePath(QStringLiteral("sim/gliders/Mouette/Other.gli"));
+    EXPECT_TRUE(QFile::exists(copy));
+    EXPECT_EQ(document->path(), copy);
+    EXPECT_EQ(document->title(), QStringLiteral("Other.gli"));
+    EXPECT_EQ(frame->activeChildFrame()->windowTitle(), QStringLiteral("Other.gli[*]"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("kesh - Other.gli[*]"));
+    EXPECT_FALSE(document->isModified());
+    EXPECT_FALSE(frame->isWindowModified());
+    EXPECT_EQ(frame->recentFiles().files().value(0), copy);
+    EXPECT_EQ(frame->statusBar()->currentMessage(),
+              QString::fromUtf8("Planeur enregistré dans ") + QDir::toNativeSeparators(copy));
+
+    document->glider().centrum = {-1.25f, 0, 0};
+    ASSERT_TRUE(frame->fileSave());
+    QFile copyFile(copy);
+    ASSERT_TRUE(copyFile.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(copyFile.readAll().contains("centrum.x = \"1.25\""));
+    ASSERT_TRUE(originalFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(originalFile.readAll(), originalBytes);
 
     // The question names the file really replaced, not the one picked.
-    prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("Other.gli")));
-    prompts.yesNoAnswers.push_back(true);
-    EXPECT_TRUE(frame->fileSaveAs());
+    const QString taken = temp.filePath(QStringLiteral("sim/gliders/Mouette/Taken.gli"));
+    QFile(taken).open(QIODevice::WriteOnly);
+    prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("Taken.gli")));
+    prompts.yesNoAnswers.push_back(false);
+    EXPECT_FALSE(frame->fileSaveAs());
     ASSERT_EQ(prompts.shown.size(), 3);
-    EXPECT_TRUE(prompts.shown[2].text.startsWith(QDir::toNativeSeparators(
-        temp.filePath(QStringLiteral("sim/gliders/Mouette/Other.gli")) + QStringLiteral(" "))));
+    EXPECT_TRUE(prompts.shown[2].text.startsWith(QDir::toNativeSeparators(taken) + " "));
+    EXPECT_EQ(document->path(), copy);
+
+    // Chosen in the folder it lands in: nothing more to say.
+    frame->statusBar()->clearMessage();
+    prompts.saveFileAnswers.push_back(
+        temp.filePath(QStringLiteral("sim/gliders/Mouette/Third.gli")));
+    ASSERT_TRUE(frame->fileSaveAs());
+    EXPECT_EQ(document->title(), QStringLiteral("Third.gli"));
+    EXPECT_TRUE(frame->statusBar()->currentMessage().isEmpty());
 }
 
-TEST_F(MainFrameTest, SetupStoresTheIniPathUnderBothSpellingsAndCancelStoresNothing) {
+TEST_F(MainFrameTest, SetupProposesTheWorkingIniAndStoresOnlyAnExistingIniFile) {
+    // Nothing stored: the working simulator directory's vantair.ini is proposed.
+    prompts.setupAnswers.push_back(std::nullopt);
+    frame->setup();
+    EXPECT_EQ(prompts.shown.value(0).text,
+              QDir::cleanPath(sampleDir() + QStringLiteral("/vantair.ini")));
+    EXPECT_TRUE(settings->value("General", "gliderPath").isEmpty());
+
     settings->setValue("General", "GLIDERPATH", "/old/vantair.ini");
     prompts.setupAnswers.push_back(std::nullopt);
     frame->setup();
-    EXPECT_EQ(prompts.shown.value(0).text, QStringLiteral("/old/vantair.ini"));
+    EXPECT_EQ(prompts.shown.value(1).text, QStringLiteral("/old/vantair.ini"));
     EXPECT_EQ(settings->value("general", "gliderpath"), QStringLiteral("/old/vantair.ini"));
 
-    prompts.setupAnswers.push_back(QStringLiteral("/sim/VANTAIR.INI"));
+    const QString ini = makeSaveTree(false).replace("vantair.ini", "VANTAIR.INI");
+    QFile(ini).open(QIODevice::WriteOnly);
+    prompts.setupAnswers.push_back(ini);
     frame->setup();
-    EXPECT_EQ(settings->value("General", "gliderPath"), QStringLiteral("/sim/VANTAIR.INI"));
-    EXPECT_EQ(settings->value("General", "GliderPath"), QStringLiteral("/sim/VANTAIR.INI"));
+    EXPECT_EQ(settings->value("General", "gliderPath"), ini);
+    EXPECT_EQ(settings->value("General", "GliderPath"), ini);
+
+    for (const QString& wrong : {QStringLiteral("/sim/none.ini"), temp.path()}) {
+        const qsizetype before = prompts.messages().size();
+        prompts.setupAnswers.push_back(wrong);
+        frame->setup();
+        EXPECT_EQ(prompts.messages().size(), before + 1) << wrong.toStdString();
+        EXPECT_EQ(settings->value("General", "gliderPath"), ini) << wrong.toStdString();
+    }
 }
 
 TEST_F(MainFrameTest, ViewPresetsOpenOneMoreWindowEach) {
@@ -393,6 +468,7 @@ TEST_F(MainFrameTest, QuittingWithAModifiedDocumentAsksAndCancelKeepsEverything)
     // Yes saves first; a failed save keeps the editor open.
     prompts.saveAnswers.push_back(SaveAnswer::Yes);
     prompts.saveFileAnswers.push_back(temp.filePath(QStringLiteral("x.gli")));
+    prompts.yesNoAnswers.push_back(false); // not the working simulator's ini either
     EXPECT_FALSE(frame->close());
     EXPECT_EQ(prompts.messages().value(0).text, kNoIniPath);
 

@@ -6,6 +6,7 @@
 #include <QDirIterator>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QStatusBar>
 
 #include <csignal>
 
@@ -78,6 +79,23 @@ TEST_F(RecoveryTest, AModifiedDocumentIsCopiedUntilSavedClosedOrQuit) {
     EXPECT_TRUE(frame->close());
     frame.reset();
     EXPECT_TRUE(filesUnder(recoveryDir).isEmpty());
+}
+
+// The writer's refusal of a glider reaches the status bar instead of ending the editor, and
+// the next change that it accepts is copied again.
+TEST_F(RecoveryTest, AGliderTheWriterRefusesIsReportedAndTheEditorGoesOn) {
+    CKeshDoc* document = frame->fileNew();
+    Foil& foil = document->glider().surfaces[WingLeft].foil;
+    foil.foilFilename = "profil\xce\xa9.txt"; // no Windows-1252 spelling
+    document->setModified(true);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return frame->statusBar()->currentMessage().contains(QStringLiteral("1252")); },
+        5000));
+    EXPECT_TRUE(frame->statusBar()->currentMessage().contains(QStringLiteral("Kesh1")));
+    EXPECT_TRUE(filesUnder(recoveryDir, QStringLiteral("*.gli")).isEmpty());
+
+    foil.foilFilename = "profil.txt";
+    editAndWait(*document, "Kesh1");
 }
 
 TEST_F(RecoveryTest, ARunningEditorsCopiesAreNeverOffered) {

@@ -1,5 +1,6 @@
 // Undo and redo of the page edits, the modified mark that follows the undo stack, and the
 // airfoils kept across rebuilds.
+#include "formats/foilfile.h"
 #include "formats/gliderfile.h"
 #include "render/myglview.h"
 #include "shell/childframe.h"
@@ -61,7 +62,8 @@ protected:
 
 TEST_F(UndoTest, everyKindOfEditUndoesAndRedoesToTheExactFile) {
     auto& wing = page<CSurfacePage>(CParamBarDlg::Wing);
-    checkUndoRedo(QStringLiteral("Appliquer"), [&] {
+    // "Appliquer" names the pages it changed, one page's own Apply that page.
+    checkUndoRedo(QStringLiteral("Aile, Divers"), [&] {
         wing.grid()->setCellText(1, 1, QStringLiteral("0.31"));
         page<CMiscPage>(CParamBarDlg::Misc).centreField(0)->setText(QStringLiteral("-0.07"));
         bar().ApplyAll();
@@ -72,15 +74,29 @@ TEST_F(UndoTest, everyKindOfEditUndoesAndRedoesToTheExactFile) {
     frame->action(CMainFrame::Redo)->trigger();
     EXPECT_EQ(wing.grid()->cellText(1, 1).toFloat(), 0.31f);
 
-    checkUndoRedo(QStringLiteral("Ajouter une section"), [&] { wing.addRow(); });
+    checkUndoRedo(QStringLiteral("ajout de panneau"), [&] { wing.addRow(); });
     wing.grid()->setCurrentCell(1, 1);
     prompts.yesNoAnswers = {true};
-    checkUndoRedo(QStringLiteral("Supprimer une section"), [&] { wing.deleteRow(); });
+    checkUndoRedo(QStringLiteral("suppression de panneau"), [&] { wing.deleteRow(); });
     auto& body = page<CBodyPage>(CParamBarDlg::Body);
-    checkUndoRedo(QStringLiteral("Ajouter une section"), [&] { body.addRow(); });
+    checkUndoRedo(QStringLiteral("ajout de section"), [&] { body.addRow(); });
     prompts.colorAnswers = {QColor(10, 200, 30)};
-    checkUndoRedo(QStringLiteral("Couleur du panneau"),
+    checkUndoRedo(QStringLiteral("couleur"),
                   [&] { emit wing.grid()->cellMoved(1, wing.colorColumn()); });
+
+    const struct {
+        int tab;
+        const char* step;
+    } pages[] = {{CParamBarDlg::General, "Général"}, {CParamBarDlg::Wing, "Aile"},
+                 {CParamBarDlg::Body, "Fuselage"},   {CParamBarDlg::Stab, "Stabilisateur"},
+                 {CParamBarDlg::Fin, "Dérive"},      {CParamBarDlg::Misc, "Divers"}};
+    for (const auto& [tab, step] : pages) {
+        EXPECT_EQ(bar().page(tab)->stepName(), QString::fromUtf8(step));
+    }
+    checkUndoRedo(QStringLiteral("Divers"), [&] {
+        page<CMiscPage>(CParamBarDlg::Misc).centreField(2)->setText(QStringLiteral("0.04"));
+        page<CMiscPage>(CParamBarDlg::Misc).Apply();
+    });
 }
 
 // Undo and redo of the last step may swap in the list drawn before instead of compiling
@@ -189,6 +205,57 @@ TEST_F(FoilReadTest, aVisibilityChangeOrAnEditReadsNoAirfoilFile) {
     frame->action(CMainFrame::Redo)->trigger();
     QCoreApplication::processEvents();
     EXPECT_EQ(airfoilReads.opens(), 0);
+}
+
+// Airfoils are files shared by every glider: once one is replaced and reloaded, no undo or
+// redo brings back the outline and polars the snapshots were taken with.
+TEST_F(FoilReadTest, UndoAndRedoKeepAReplacedAirfoilAsOnDisk) {
+    namespace fs = std::filesystem;
+    const fs::path sim = fs::path(temp.path().toStdString()) / "sim";
+    fs::copy(sampleDir().toStdString(), sim, fs::copy_options::recursive);
+    setSimulatorDirectory(sim.string());
+    showFrame();
+    CKeshDoc* doc =
+        frame->openFile(QString::fromStdString((sim / "gliders/Pipit/Pipit.gli").string()));
+    ASSERT_NE(doc, nullptr);
+    waitForViews();
+    const Foil& wingFoil = doc->glider().surfaces[WingLeft].foil;
+    const Foil original = wingFoil;
+    auto& misc = *static_cast<CMiscPage*>(frame->paramBar()->page(CParamBarDlg::Misc));
+    misc.centreField(1)->setText(QStringLiteral("0.03"));
+    misc.Apply();
+    auto& wing = *static_cast<CSurfacePage*>(frame->paramBar()->page(CParamBarDlg::Wing));
+    wing.foilField()->setText(QStringLiteral("harle.txt"));
+    wing.Apply();
+    ASSERT_EQ(doc->undoStack()->count(), 2);
+    ASSERT_EQ(wingFoil.foilFilename, "harle.txt");
+
+    // Both airfoils replaced: the one drawn, and the one only the first state draws.
+    const auto replace = [&](const char* name, const char* with) {
+        const fs::path target = sim / "airfoils" / name;
+        fs::copy_file(sim / "airfoils" / with, target, fs::copy_options::overwrite_existing);
+        frame->reloadFoilUsers(QString::fromStdString(target.string()));
+    };
+    replace("harle.txt", "mouette.txt");
+    replace("pipit.txt", "martinet.txt");
+    Foil harleNow;
+    Foil pipitNow;
+    loadFoil(harleNow, (sim / "airfoils/harle.txt").string());
+    loadFoil(pipitNow, (sim / "airfoils/pipit.txt").string());
+    ASSERT_NE(pipitNow.points, original.points);
+    EXPECT_EQ(wingFoil.points, harleNow.points);
+
+    frame->action(CMainFrame::Undo)->trigger();
+    EXPECT_EQ(wingFoil.foilFilename, "pipit.txt");
+    EXPECT_EQ(wingFoil.points, pipitNow.points);
+    EXPECT_EQ(wingFoil.polars, pipitNow.polars);
+    frame->action(CMainFrame::Undo)->trigger();
+    EXPECT_EQ(wingFoil.points, pipitNow.points);
+    frame->action(CMainFrame::Redo)->trigger();
+    frame->action(CMainFrame::Redo)->trigger();
+    EXPECT_EQ(wingFoil.foilFilename, "harle.txt");
+    EXPECT_EQ(wingFoil.points, harleNow.points);
+    EXPECT_EQ(doc->glider().surfaces[WingRight].foil.points, harleNow.points);
 }
 
 } // namespace
