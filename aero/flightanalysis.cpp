@@ -9,8 +9,7 @@ FlightAnalysis analyseGlider(const Glider& glider, const AnalysisOptions& option
                      massProperties(glider),
                      Unavailable::NoWing,
                      Unavailable::NoWing};
-    // The model holds the centre's x negated.
-    const double centreX = -double(glider.centrum[0]);
+    const double centreX = glider.fileCentrum()[0];
     if (a.wing)
         a.stability = stabilityOf(*a.wing, a.stabiliser, a.fin, centreX);
     PerformanceOptions flight;

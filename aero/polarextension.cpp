@@ -8,10 +8,9 @@
 
 namespace {
 
-constexpr double kDegree = aero::kPi / 180;
 constexpr double kBackwardsLift = -0.7;
 constexpr double kMinDrag = 0.001;
-constexpr double kStep = 5 * kDegree;
+constexpr double kStep = 5 * kRadiansPerDegree;
 
 // Viterna–Corrigan coefficients from one stall point; angles in radians, the stall on the
 // side being extended (negative for the negative side).
@@ -81,7 +80,7 @@ std::vector<double> anglesBeyond(double alphaStall) {
 
 bool extendable(const PolarPoint& p, bool positive) {
     const double a = positive ? p.alpha : -p.alpha;
-    return a > 0 && a < aero::kPi / 2 - kDegree;
+    return a > 0 && a < aero::kPi / 2 - kRadiansPerDegree;
 }
 
 } // namespace

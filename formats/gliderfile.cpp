@@ -79,8 +79,8 @@ void readMain(Glider& glider, const GliderText& text) {
                             errorCaption());
     glider.name = findValue(main, "name");
     glider.weight = readFloat(main, "weight");
-    glider.centrum = {-readFloat(main, "centrum.x"), readFloat(main, "centrum.y"),
-                      readFloat(main, "centrum.z")};
+    glider.centrum = centrumFromFileFrame(
+        {readFloat(main, "centrum.x"), readFloat(main, "centrum.y"), readFloat(main, "centrum.z")});
     const char* const inertiaKeys[] = {"I.xx", "I.yy", "I.zz", "I.xz"};
     for (int i = 0; i < 4; ++i)
         glider.inertia[i] = finiteDouble(toDouble(findValue(main, inertiaKeys[i])));
@@ -245,9 +245,10 @@ void writeMain(LineWriter& w, const Glider& glider) {
     w.line();
     w.number("weight =", glider.totalWeight());
     w.line();
-    w.number("centrum.x =", -glider.centrum[0]);
-    w.number("centrum.y =", glider.centrum[1]);
-    w.number("centrum.z =", glider.centrum[2]);
+    const Vec3f centrum = glider.fileCentrum();
+    w.number("centrum.x =", centrum[0]);
+    w.number("centrum.y =", centrum[1]);
+    w.number("centrum.z =", centrum[2]);
     w.line();
     w.number("I.xx =", glider.inertia[0]);
     w.number("I.yy =", glider.inertia[1]);

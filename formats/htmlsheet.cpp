@@ -57,10 +57,11 @@ std::string specificationSheetText(const std::string& name, const std::string& f
     s += "<TR><TD VALIGN=TOP>Profil :</TD><TD> " + escaped(foilName) + "</TD></TR>\n";
     s += "<TR><TD VALIGN=TOP>Poids :</TD><TD> " + formatNumber(totalWeight) + " Kg</TD></TR>\n";
     s += "<TR><TD VALIGN=TOP>Envergure :</TD><TD>" + formatNumber(span) + " metres</TD></TR>\n";
+    // The sheet says it is Latin-1; an entity keeps the square out of that question.
     s += "<TR><TD VALIGN=TOP>Surface ailaire :</TD><TD>" + formatNumber(wingArea) +
-         " metres</TD></TR>\n";
+         " m&sup2;</TD></TR>\n";
     s += "<TR><TD VALIGN=TOP>Charge ailaire :</TD><TD>" + formatNumber(wingLoading) +
-         " metres</TD></TR>\n";
+         " g/dm&sup2;</TD></TR>\n";
     s += "</TABLE>\n";
     s += "</UL>\n\n";
     s += "\n";

@@ -25,3 +25,8 @@ struct Pane {
     Point3 rootPoint{0, 0, 0}; // root leading edge, model frame
     float area = 0;
 };
+
+// The area of a trapezoid pane, m².
+inline float paneArea(const Pane& pane) {
+    return (pane.c1 + pane.c2) * pane.env / 2.0f;
+}

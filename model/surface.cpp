@@ -1,5 +1,6 @@
 #include "surface.h"
 
+#include "angles.h"
 #include "errors.h"
 
 #include <cmath>
@@ -62,8 +63,8 @@ void Surface::appendPane(const Pane& pane) {
     panes_.back().foil = &foil;
 }
 
-void Surface::insertPane(int index) {
-    Pane pane;
+void Surface::insertPane(int index, const Pane& values) {
+    Pane pane = values;
     pane.slot = slot;
     pane.side = sideOfSlot(slot);
     pane.foil = &foil;
@@ -83,8 +84,7 @@ void Surface::computePaneValues() {
     for (Pane& p : panes_) {
         p.slot = slot;
         p.side = side;
-        const float chords = p.c1 + p.c2;
-        p.area = chords * p.env / 2.0f;
+        p.area = paneArea(p);
     }
 }
 
@@ -129,4 +129,43 @@ bool rebuildSurface(Surface& surface, const FoilLoader& loadFoil) {
     }
     surface.sumPanes();
     return true;
+}
+
+Pane continuingPane(const Pane& previous) {
+    Pane next = previous;
+    next.c1 = previous.c2;
+    next.c2 = previous.c1 > 0 ? previous.c2 * (previous.c2 / previous.c1) : previous.c2;
+    next.throwUp = 0;
+    next.throwDown = 0;
+    return next;
+}
+
+Pane firstPane(int slot) {
+    Pane pane;
+    pane.color = {0.9f, 0.9f, 0.9f};
+    switch (slot) {
+    case WingLeft:
+    case WingRight:
+        pane.env = 0.6f;
+        pane.c1 = 0.22f;
+        pane.c2 = 0.18f;
+        pane.fleche = 0.01f;
+        pane.diedre = float(2 * kDegreesToRadians);
+        break;
+    case StabLeft:
+    case StabRight:
+        pane.env = 0.3f;
+        pane.c1 = 0.13f;
+        pane.c2 = 0.09f;
+        pane.fleche = 0.03f;
+        break;
+    default:
+        pane.env = 0.22f;
+        pane.c1 = 0.16f;
+        pane.c2 = 0.1f;
+        pane.fleche = 0.06f;
+        pane.diedre = kUprightDihedral;
+        break;
+    }
+    return pane;
 }

@@ -46,8 +46,9 @@ public:
     void clear();
     // Appends a pane read from a file; the caller keeps npart within kMaxPanes.
     void appendPane(const Pane& pane);
-    // Inserts a zero pane before `index`, or after the last one when index is -1.
-    void insertPane(int index);
+    // Inserts `values` (a zero pane by default) before `index`, or after the last one when
+    // index is -1; the pane takes this surface's slot, side and foil.
+    void insertPane(int index, const Pane& values = {});
     void removePane(int index);
 
     // The side of a slot: +1 for slots 1 and 3, -1 for the others.
@@ -64,6 +65,12 @@ private:
     void repointFoil();
     std::vector<Pane> panes_;
 };
+
+// The pane "Add" proposes after `previous`: it goes on from its tip (its root chord is that
+// tip chord, the taper kept) with the same span, sweep, dihedral and colour.
+Pane continuingPane(const Pane& previous);
+// The first pane of an empty surface in `slot`, sized for a model sailplane.
+Pane firstPane(int slot);
 
 // Re-derives a surface after edits and reloads its foil; false when no foil is named or
 // it cannot be loaded, in which case the surface is not drawn.

@@ -128,6 +128,7 @@ void buildDisplayList(const Glider& glider, GliderGl& gl) {
 void rebuildDisplayList(Glider& glider, GliderGl& gl, int visibility, const FoilLoader& loadFoil) {
     dropSpare(gl);
     deleteList(gl.displayList);
+    reloadChangedTextures(glider, gl);
     const RederiveResult result = rederiveGlider(glider, loadFoil);
     compileList(glider, gl, maskedListPlan(glider, visibility, result));
 }
@@ -135,8 +136,14 @@ void rebuildDisplayList(Glider& glider, GliderGl& gl, int visibility, const Foil
 void rebuildKeepingSpare(Glider& glider, GliderGl& gl, int visibility,
                          std::shared_ptr<const void> replacedState) {
     dropSpare(gl);
-    const int replaced = gl.displayList;
+    int replaced = gl.displayList;
     gl.displayList = -1;
+    // The replaced list binds the texture objects it was compiled with.
+    if (reloadChangedTextures(glider, gl)) {
+        deleteList(replaced);
+        rebuildDisplayList(glider, gl, visibility);
+        return;
+    }
     rebuildDisplayList(glider, gl, visibility);
     gl.spareList = replaced;
     gl.spareState = std::move(replacedState);

@@ -1,6 +1,7 @@
 #include "framing.h"
 
 #include "listplan.h"
+#include "model/angles.h"
 #include "model/glider.h"
 
 #include <algorithm>
@@ -22,14 +23,14 @@ void addPaneVertices(const Pane& pane, float spanSum, const Vec3f& shift, std::v
 } // namespace
 
 Vec3f rotatedX(const Vec3f& p, double degrees) {
-    const double a = degrees * std::numbers::pi / 180.0;
+    const double a = degrees * kRadiansPerDegree;
     const double c = std::cos(a);
     const double s = std::sin(a);
     return {p[0], float(p[1] * c - p[2] * s), float(p[1] * s + p[2] * c)};
 }
 
 Vec3f rotatedZ(const Vec3f& p, double degrees) {
-    const double a = degrees * std::numbers::pi / 180.0;
+    const double a = degrees * kRadiansPerDegree;
     const double c = std::cos(a);
     const double s = std::sin(a);
     return {float(p[0] * c - p[1] * s), float(p[0] * s + p[1] * c), p[2]};

@@ -92,17 +92,20 @@ PaneStrip paneStrip(const Pane& pane, bool textured, float spanSum) {
     const float sRoot = spanS(spanSum, y0, 0.0);
     const float sTip = spanS(spanSum, y0, double(pane.side) * double(pane.env));
 
+    // A chord below zero would turn its end of the pane inside out and cross the strip into a
+    // bow tie; a file may hold one, the pages refuse it. It is drawn as a point.
+    const float c1 = pane.c1 < 0 ? 0.0f : pane.c1;
+    const float c2 = pane.c2 < 0 ? 0.0f : pane.c2;
     strip.vertices.reserve(2 * pts.size());
     for (std::size_t k = 0; k < pts.size(); ++k) {
         const FoilPoint& pt = pts[k];
         const Vec3f normal = profileNormal(pts, k);
         const float t = profileT(pts, k);
-        const Vertex root{{-pt.x * pane.c1, 0.0f, pt.y * pane.c1}, normal, {sRoot, t}, textured};
-        const Vertex tip{
-            {-pane.fleche - pt.x * pane.c2, float(pane.side) * pane.env, pt.y * pane.c2},
-            normal,
-            {sTip, t},
-            textured};
+        const Vertex root{{-pt.x * c1, 0.0f, pt.y * c1}, normal, {sRoot, t}, textured};
+        const Vertex tip{{-pane.fleche - pt.x * c2, float(pane.side) * pane.env, pt.y * c2},
+                         normal,
+                         {sTip, t},
+                         textured};
         if (pane.side > 0) {
             strip.vertices.push_back(tip);
             strip.vertices.push_back(root);

@@ -3,12 +3,17 @@
 #include "model/glider.h"
 
 #include <array>
+#include <filesystem>
 #include <memory>
+#include <string>
 
-// The texture object drawing one part, if it has one.
+// The texture object drawing one part, if it has one, and the file it was made from as it
+// was then, so that a part given another texture, or its file written again, is reloaded.
 struct PartGl {
     int textureId = -1;
     int hasTexture = 0;
+    std::string loadedPath;
+    std::filesystem::file_time_type loadedStamp{};
 };
 
 // The OpenGL objects that draw one glider, in the share group of its views. The glider

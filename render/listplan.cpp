@@ -5,11 +5,6 @@
 
 namespace {
 
-// The list is placed by the centre of gravity as the glider file writes it.
-Vec3f fileFrameCentrum(const Glider& glider) {
-    return {-glider.centrum[0], glider.centrum[1], glider.centrum[2]};
-}
-
 // Whatever its span was at the last derivation: a fin given panes since must show.
 bool finHasPanes(const Glider& glider) {
     return glider.surfaces[Fin].npart() > 0;
@@ -19,7 +14,7 @@ bool finHasPanes(const Glider& glider) {
 
 ListPlan fullListPlan(const Glider& glider) {
     ListPlan plan;
-    plan.translation = fileFrameCentrum(glider);
+    plan.translation = glider.fileCentrum();
     plan.parts = {ListPlan::kBodyPart, WingLeft, WingRight, StabLeft, StabRight};
     if (finHasPanes(glider))
         plan.parts.push_back(Fin);
@@ -38,7 +33,7 @@ RederiveResult rederiveGlider(Glider& glider, const FoilLoader& loadFoil) {
 
 ListPlan maskedListPlan(const Glider& glider, int visibility, const RederiveResult& result) {
     ListPlan plan;
-    plan.translation = fileFrameCentrum(glider);
+    plan.translation = glider.fileCentrum();
     const auto add = [&](int part, int bit, bool drawable) {
         if ((visibility & bit) && drawable)
             plan.parts.push_back(part);

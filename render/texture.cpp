@@ -2,11 +2,21 @@
 
 #include "glidergl.h"
 #include "model/body.h"
+#include "model/glider.h"
 #include "model/surface.h"
 
 #include <GL/gl.h>
 
+#include <system_error>
+
 namespace {
+
+// The file's last write, or the epoch when it cannot be read.
+std::filesystem::file_time_type stampOf(const std::string& path) {
+    std::error_code error;
+    const auto stamp = std::filesystem::last_write_time(path, error);
+    return error ? std::filesystem::file_time_type{} : stamp;
+}
 
 // Returns the new texture name, or -1 when the file gives no image.
 int uploadTexture(const std::string& path) {
@@ -28,6 +38,8 @@ int uploadTexture(const std::string& path) {
 }
 
 void load(const std::string& path, PartGl& gl) {
+    gl.loadedPath = path;
+    gl.loadedStamp = stampOf(path);
     const int name = uploadTexture(path);
     gl.hasTexture = name >= 0 ? 1 : 0;
     if (gl.hasTexture)
@@ -56,4 +68,24 @@ void releaseTexture(PartGl& gl) {
         glDeleteTextures(1, &name);
     }
     gl.hasTexture = 0;
+    gl.loadedPath.clear();
+    gl.loadedStamp = {};
+}
+
+bool isTextureCurrent(const std::string& path, const PartGl& gl) {
+    return path == gl.loadedPath && stampOf(path) == gl.loadedStamp;
+}
+
+bool reloadChangedTextures(const Glider& glider, GliderGl& gl) {
+    bool reloaded = false;
+    for (int slot = 0; slot < Glider::kSlots; ++slot) {
+        const Surface& surface = glider.surfaces[slot];
+        if (isTextureCurrent(surface.texturePath, gl.surfaces[slot]))
+            continue;
+        loadTexture(surface, gl.surfaces[slot]);
+        reloaded = true;
+    }
+    if (!isTextureCurrent(glider.body.texturePath, gl.body))
+        reloaded = loadTexture(glider.body, gl.body) || reloaded;
+    return reloaded;
 }

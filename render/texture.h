@@ -3,7 +3,9 @@
 #include "formats/texturefile.h"
 
 struct Body;
+class Glider;
 class Surface;
+struct GliderGl;
 struct PartGl;
 
 // Creates the surface's texture object from its texturePath into `gl`, first deleting the
@@ -16,3 +18,10 @@ bool loadTexture(const Body& body, PartGl& gl);
 
 // Deletes a texture object made by loadTexture, if any, and clears hasTexture.
 void releaseTexture(PartGl& gl);
+
+// Whether the part's texture object was made from this path's file as it is now.
+bool isTextureCurrent(const std::string& path, const PartGl& gl);
+
+// Loads again every texture whose part names another file than the one loaded, or whose
+// file was written since; true when one was. Needs a current context.
+bool reloadChangedTextures(const Glider& glider, GliderGl& gl);

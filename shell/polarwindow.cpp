@@ -7,6 +7,7 @@
 #include <QChartView>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -14,6 +15,11 @@ CPolarWindow::CPolarWindow(UserPrompts& prompts, QWidget* parent)
     : QWidget(parent, Qt::Window), prompts_(prompts) {
     resize(720, 760);
     auto* column = new QVBoxLayout(this);
+    stale_ = new QLabel;
+    stale_->setWordWrap(true);
+    stale_->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
+    stale_->hide();
+    column->addWidget(stale_);
     sinkView_ = new QChartView;
     glideView_ = new QChartView;
     for (QChartView* view : {sinkView_, glideView_}) {
@@ -34,9 +40,19 @@ CPolarWindow::CPolarWindow(UserPrompts& prompts, QWidget* parent)
 void CPolarWindow::setPerformance(const aero::Performance& performance, const QString& gliderName) {
     performance_ = performance;
     gliderName_ = gliderName;
+    stale_->hide();
     setWindowTitle(tr("Polaire des vitesses - %1").arg(gliderName));
     showChart(*sinkView_, makeSinkChart(performance, FigureTexts::Interface));
     showChart(*glideView_, makeGlideChart(performance, FigureTexts::Interface));
+}
+
+void CPolarWindow::setOutOfDate(const QString& reason) {
+    stale_->setText(tr("Polaire périmée (%1) : elle montre le planeur d'avant.").arg(reason));
+    stale_->show();
+}
+
+bool CPolarWindow::isOutOfDate() const {
+    return !stale_->isHidden();
 }
 
 // A view owns the chart it shows but releases the one it replaces.

@@ -7,12 +7,14 @@
 
 class QChart;
 class QChartView;
+class QLabel;
 class QPushButton;
 class UserPrompts;
 
 /**
  * The speed polar and the glide ratio against speed in a window of their own, with PNG and
- * SVG export. It shows the performance it was last given.
+ * SVG export. It shows the performance it was last given, or says that the glider has moved
+ * on to a state it cannot be computed for.
  */
 class CPolarWindow : public QWidget {
     Q_OBJECT
@@ -20,11 +22,16 @@ public:
     CPolarWindow(UserPrompts& prompts, QWidget* parent = nullptr);
 
     void setPerformance(const aero::Performance& performance, const QString& gliderName);
+    // The curves shown no longer belong to the glider, for `reason`.
+    void setOutOfDate(const QString& reason);
+    bool isOutOfDate() const;
+    const aero::Performance& performance() const { return performance_; }
 
     QChartView* sinkView() const { return sinkView_; }
     QChartView* glideView() const { return glideView_; }
     QPushButton* pngButton() const { return png_; }
     QPushButton* svgButton() const { return svg_; }
+    QLabel* staleLabel() const { return stale_; }
 
 private:
     void exportAs(bool svg);
@@ -37,4 +44,5 @@ private:
     QChartView* glideView_ = nullptr;
     QPushButton* png_ = nullptr;
     QPushButton* svg_ = nullptr;
+    QLabel* stale_ = nullptr;
 };

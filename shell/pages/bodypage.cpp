@@ -36,9 +36,6 @@ CBodyPage::CBodyPage(ActiveDocumentSource& source, QWidget* parent) : CParamPage
 
     connect(add_, &QPushButton::clicked, this, &CBodyPage::addRow);
     connect(remove_, &QPushButton::clicked, this, &CBodyPage::deleteRow);
-    connect(textureBrowse_, &QPushButton::clicked, this, &CBodyPage::browseTexture);
-    connect(textureExport_, &QPushButton::clicked, this, &CBodyPage::exportTexture);
-    connect(skinTemplate_, &QPushButton::clicked, this, &CBodyPage::saveTemplate);
     connect(colorButton_, &QPushButton::clicked, this, &CBodyPage::chooseColor);
     connect(estimate_, &QPushButton::clicked, this, &CBodyPage::estimateWeight);
     setMinimumSize(240, 200);
@@ -55,12 +52,8 @@ QWidget* CBodyPage::buildFields() {
     layout->setContentsMargins(7, 4, 7, 0);
     layout->setVerticalSpacing(3);
 
-    texture_ = new QLineEdit;
-    textureBrowse_ = smallButton(QStringLiteral("..."));
-    layout->addWidget(new QLabel(tr("Fichier Texture : ")), 0, 0);
-    layout->addWidget(texture_, 0, 1);
-    layout->addWidget(textureBrowse_, 0, 2);
-    layout->addLayout(skinButtonRow(textureExport_, skinTemplate_), 1, 1, 1, 2);
+    skin_ = new CSkinField(source(), SkinPart::Body, this);
+    skin_->addTo(*layout, 0);
 
     auto* row = new QHBoxLayout;
     colorButton_ = new CColorButton(tr("Couleurs"));
@@ -100,7 +93,7 @@ void CBodyPage::Load() {
         return;
     setDocument(doc);
     const Body& body = doc->glider().body;
-    texture_->setText(fromDiskPath(body.texturePath));
+    skin_->field()->setText(fromDiskPath(body.texturePath));
     showFloat(weight_, body.weight);
     showColor(colorRef(body.color));
 
@@ -126,33 +119,44 @@ bool CBodyPage::applyFields() {
     if (!readFloat(weight_, weight))
         return false;
     std::string texture;
-    if (!readFileField(texture_, tr("Fichier Texture"), texture))
+    if (!readFileField(skin_->field(), CSkinField::label(), texture))
+        return false;
+
+    // The grid decides the number and order of the sections.
+    const std::vector<BodySection> sections = gridSections(body.sections);
+    std::vector<RowLengths> lengths;
+    for (const BodySection& s : sections)
+        lengths.push_back({s.x, s.z, s.h, s.l});
+    // A section has a height and a width; x and z may be anything the view can hold.
+    if (!checkGridLengths(*grid_, lengths, {false, false, true, true}))
         return false;
 
     bool changed = assign(body.texturePath, texture);
     changed = assign(body.color, cellColor(color_, body.color)) || changed;
     changed = assign(body.weight, weight) || changed;
-    // The grid decides the number and order of the sections.
-    std::vector<BodySection> sections;
-    for (int row = 1; row < grid_->rowCount(); ++row) {
-        const std::size_t index = std::size_t(row - 1);
-        const BodySection held =
-            index < body.sections.size() ? body.sections[index] : BodySection{};
-        sections.push_back({cellValue(grid_->cellText(row, 1), held.x),
-                            cellValue(grid_->cellText(row, 2), held.z),
-                            cellValue(grid_->cellText(row, 3), held.h),
-                            cellValue(grid_->cellText(row, 4), held.l)});
-    }
     const auto same = [](const BodySection& a, const BodySection& b) {
         return a.x == b.x && a.z == b.z && a.h == b.h && a.l == b.l;
     };
     if (!std::equal(sections.begin(), sections.end(), body.sections.begin(), body.sections.end(),
                     same)) {
-        body.sections = std::move(sections);
+        body.sections = sections;
         changed = true;
     }
     finishApply(*doc, changed);
+    showRewrittenTexture(*doc, texture, doc->gl().body);
     return true;
+}
+
+std::vector<BodySection> CBodyPage::gridSections(const std::vector<BodySection>& held) const {
+    std::vector<BodySection> sections;
+    for (int row = 1; row < grid_->rowCount(); ++row) {
+        const std::size_t index = std::size_t(row - 1);
+        const BodySection h = index < held.size() ? held[index] : BodySection{};
+        sections.push_back(
+            {cellValue(grid_->cellText(row, 1), h.x), cellValue(grid_->cellText(row, 2), h.z),
+             cellValue(grid_->cellText(row, 3), h.h), cellValue(grid_->cellText(row, 4), h.l)});
+    }
+    return sections;
 }
 
 void CBodyPage::addRow() {
@@ -188,22 +192,6 @@ void CBodyPage::deleteRow() {
     doc->noteChange();
 }
 
-void CBodyPage::browseTexture() {
-    const CKeshDoc* doc = activeDocument();
-    const QString path = browseSkin(prompts(), this, doc ? &doc->glider() : nullptr);
-    if (!path.isEmpty())
-        texture_->setText(path);
-}
-
-void CBodyPage::exportTexture() {
-    exportSkin(prompts(), this, texture_->text());
-}
-
-void CBodyPage::saveTemplate() {
-    if (const CKeshDoc* doc = activeDocument())
-        saveSkinTemplate(prompts(), this, doc->glider(), SkinPart::Body, texture_->text());
-}
-
 void CBodyPage::chooseColor() {
     if (const auto chosen = prompts().chooseColor(this, toQColor(color_)))
         showColor(colorRef(*chosen));
@@ -211,10 +199,13 @@ void CBodyPage::chooseColor() {
 
 void CBodyPage::estimateWeight() {
     CKeshDoc* doc = activeDocument();
-    // Without a section there is no length to estimate from.
-    if (!doc || doc->glider().body.sections.empty())
+    if (!doc)
         return;
-    const float length = doc->glider().body.sections.back().x;
+    // The grid as it stands, applied or not; without a section there is no length.
+    const std::vector<BodySection> sections = gridSections(doc->glider().body.sections);
+    if (sections.empty())
+        return;
+    const float length = sections.back().x;
     if (const auto estimate = prompts().estimateWeight(this, ComponentBody, length))
         showFloat(weight_, *estimate * 0.01f);
 }

@@ -2,10 +2,14 @@
 
 #include "shell/pages/parampage.h"
 
+#include "model/body.h"
+
 #include <cstdint>
+#include <vector>
 
 class CColorButton;
 class CGridCtrl;
+class CSkinField;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -26,24 +30,18 @@ public:
 
     void addRow();
     void deleteRow();
-    void browseTexture();
-    void exportTexture();
-    void saveTemplate();
     void chooseColor();
     void estimateWeight();
 
     std::uint32_t color() const { return color_; }
     CGridCtrl* grid() const { return grid_; }
-    QLineEdit* textureField() const { return texture_; }
+    CSkinField& skin() const { return *skin_; }
     QLineEdit* colorField() const { return colorText_; }
     QLineEdit* weightField() const { return weight_; }
     CColorButton* colorButton() const { return colorButton_; }
     QPushButton* addButton() const { return add_; }
     QPushButton* deleteButton() const { return remove_; }
     QPushButton* estimateButton() const { return estimate_; }
-    QPushButton* textureBrowseButton() const { return textureBrowse_; }
-    QPushButton* textureExportButton() const { return textureExport_; }
-    QPushButton* templateButton() const { return skinTemplate_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -51,13 +49,12 @@ protected:
 private:
     QWidget* buildFields();
     void showColor(std::uint32_t color);
+    // The sections as the grid shows them; a cell still showing its `held` value keeps it.
+    std::vector<BodySection> gridSections(const std::vector<BodySection>& held) const;
 
     std::uint32_t color_ = 0;
     QWidget* fields_ = nullptr;
-    QLineEdit* texture_ = nullptr;
-    QPushButton* textureBrowse_ = nullptr;
-    QPushButton* textureExport_ = nullptr;
-    QPushButton* skinTemplate_ = nullptr;
+    CSkinField* skin_ = nullptr;
     CColorButton* colorButton_ = nullptr;
     QLineEdit* colorText_ = nullptr;
     QLineEdit* weight_ = nullptr;

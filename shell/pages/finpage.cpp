@@ -4,4 +4,4 @@
 #include "model/weightestimate.h"
 
 CFinPage::CFinPage(ActiveDocumentSource& source, QWidget* parent)
-    : CSurfacePage(source, {Fin, {Fin}, false, false, ComponentFin, Fin, SkinPart::Fin}, parent) {}
+    : CSurfacePage(source, {Fin, {Fin}, false, false, ComponentFin, SkinPart::Fin}, parent) {}

@@ -14,6 +14,9 @@
 
 namespace {
 
+// The model holds the wing area in m²; the page shows it in dm², beside the loading in g/dm².
+constexpr float kSquareDecimetresPerSquareMetre = 100.0f;
+
 QLineEdit* addRow(QGridLayout* grid, int row, const QString& label, const QString& unit,
                   bool editable) {
     auto* field = new QLineEdit;
@@ -48,6 +51,8 @@ void CGeneralPage::Load() {
     if (!doc)
         return;
     setDocument(doc);
+    // A glider just opened is derived at its first paint, which may come after this.
+    doc->deriveGlider();
     const Glider& glider = doc->glider();
     heldName_ = glider.name;
     name_->setText(fromCodePage(glider.name));
@@ -56,7 +61,7 @@ void CGeneralPage::Load() {
     showFloat(weight_, glider.totalWeight());
     showFloat(span_, glider.span());
     showFloat(loading_, glider.wingLoading());
-    showFloat(area_, glider.wingArea());
+    showFloat(area_, glider.wingArea() * kSquareDecimetresPerSquareMetre);
 }
 
 bool CGeneralPage::applyFields() {

@@ -12,7 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
+#include <QScrollBar>
+#include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace {
@@ -20,13 +21,15 @@ namespace {
 const char* const kNoDocument = QT_TRANSLATE_NOOP("CMiscPage", "Aucun planeurs en cours d'edition");
 
 QGroupBox* fieldGroup(const QString& title, const QStringList& labels, QLineEdit** fields,
-                      QPushButton* copy) {
+                      QPushButton* copy, QLabel* note = nullptr) {
     auto* group = new QGroupBox(title);
     auto* form = new QFormLayout(group);
     for (int i = 0; i < labels.size(); ++i) {
         fields[i] = new QLineEdit;
         form->addRow(labels[i], fields[i]);
     }
+    if (note)
+        form->addRow(note);
     form->addRow(copy);
     return group;
 }
@@ -43,9 +46,13 @@ CMiscPage::CMiscPage(ActiveDocumentSource& source, QWidget* parent) : CParamPage
     copyCentre_->setToolTip(tr("Reprend le centre de gravité estimé"));
     copyInertia_->setToolTip(tr("Reprend les moments d'inertie estimés"));
 
+    // The field keeps the sign the model has always held; the frame says what it means.
+    frameNote_ = new QLabel(tr("X vers l'avant depuis le nez : négatif derrière lui."));
+    frameNote_->setWordWrap(true);
+
     auto* column = new QVBoxLayout(this);
     column->addWidget(fieldGroup(tr("Centre de gravité"), {tr("X :"), tr("Y :"), tr("Z :")},
-                                 centre_.data(), copyCentre_));
+                                 centre_.data(), copyCentre_, frameNote_));
     column->addWidget(fieldGroup(tr("Moments d'inertie"),
                                  {tr("XX :"), tr("YY : "), tr("ZZ : "), tr("XZ : ")},
                                  inertia_.data(), copyInertia_));
@@ -54,12 +61,12 @@ CMiscPage::CMiscPage(ActiveDocumentSource& source, QWidget* parent) : CParamPage
 
     connect(compute_, &QPushButton::clicked, this, &CMiscPage::compute);
     connect(chart_, &QPushButton::clicked, this, &CMiscPage::showChart);
-    connect(copyCentre_, &QPushButton::clicked, this, &CMiscPage::copyCentre);
-    connect(copyInertia_, &QPushButton::clicked, this, &CMiscPage::copyInertia);
+    connect(copyCentre_, &QPushButton::clicked, this, [this] { copyEstimate(Estimate::Centre); });
+    connect(copyInertia_, &QPushButton::clicked, this, [this] { copyEstimate(Estimate::Inertia); });
 }
 
 // The drag check boxes, "Calcul", "Graphique" and the figures, which scroll inside the group
-// so that the narrow bar keeps its size.
+// so that the narrow bar keeps its size and every line can be reached.
 QGroupBox* CMiscPage::makeDragGroup() {
     auto* drag = new QGroupBox(tr("Trainées"));
     auto* box = new QVBoxLayout(drag);
@@ -70,12 +77,7 @@ QGroupBox* CMiscPage::makeDragGroup() {
         drag_[i] = new QCheckBox(tr(labels[i]));
         drag_[i]->setChecked(true);
         box->addWidget(drag_[i]);
-        connect(drag_[i], &QCheckBox::toggled, this, [this] {
-            if (CKeshDoc* doc = document()) {
-                analyse(*doc);
-                showFigures();
-            }
-        });
+        connect(drag_[i], &QCheckBox::toggled, this, &CMiscPage::refresh);
     }
     compute_ = new QPushButton(tr("Calcul"));
     chart_ = new QPushButton(tr("Graphique"));
@@ -84,17 +86,12 @@ QGroupBox* CMiscPage::makeDragGroup() {
     buttons->addWidget(chart_);
     box->addLayout(buttons);
 
-    figures_ = new QLabel;
-    figures_->setTextFormat(Qt::RichText);
-    figures_->setWordWrap(true);
-    figures_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    figures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* scroll = new QScrollArea;
-    scroll->setWidget(figures_);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->addWidget(scroll, 1);
+    figures_ = new QTextBrowser;
+    figures_->setFrameShape(QFrame::NoFrame);
+    figures_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    figures_->setMinimumHeight(60);
+    figures_->viewport()->setAutoFillBackground(false);
+    box->addWidget(figures_, 1);
     return drag;
 }
 
@@ -112,8 +109,25 @@ void CMiscPage::Load() {
         showFloat(centre_[axis], glider.centrum[axis]);
     for (int i = 0; i < 4; ++i)
         showDouble(inertia_[i], glider.inertia[i]);
-    analyse(*doc);
+    follow(*doc);
+    refresh();
+}
+
+void CMiscPage::follow(CKeshDoc& document) {
+    if (followed_ == &document)
+        return;
+    if (followed_)
+        disconnect(followed_, nullptr, this, nullptr);
+    followed_ = &document;
+    connect(&document, &CKeshDoc::contentChanged, this, &CMiscPage::refresh);
+}
+
+void CMiscPage::refresh() {
+    if (!followed_)
+        return;
+    analyse(*followed_);
     showFigures();
+    showPolar();
 }
 
 bool CMiscPage::applyFields() {
@@ -132,10 +146,9 @@ bool CMiscPage::applyFields() {
 
     bool changed = assign(glider.centrum, centre);
     changed = assign(glider.inertia, inertia) || changed;
+    // The figures follow once the whole step is done (see follow).
+    follow(*doc);
     finishApply(*doc, changed);
-    // The static margin and the trim follow the applied centre of gravity.
-    analyse(*doc);
-    showFigures();
     return true;
 }
 
@@ -146,8 +159,8 @@ void CMiscPage::compute() {
         return;
     }
     setDocument(doc);
-    analyse(*doc);
-    showFigures();
+    follow(*doc);
+    refresh();
 }
 
 void CMiscPage::showChart() {
@@ -167,30 +180,35 @@ void CMiscPage::showChart() {
     polarWindow_->raise();
 }
 
-void CMiscPage::copyCentre() {
-    const aero::MassProperties* mass = analysis_ ? analysis_->mass() : nullptr;
-    if (!mass) {
-        if (analysis_)
-            refuse(tr("Pas de centre de gravité estimé : %1.")
-                       .arg(missingText(std::get<aero::Unavailable>(analysis_->balance))));
+// An open window shows the analysis of the moment, or says that what it shows is past.
+void CMiscPage::showPolar() {
+    if (!polarWindow_ || !analysis_)
         return;
-    }
-    // The field shows x as the glider holds it: the file's x negated.
-    showFloat(centre_[0], float(-mass->centre[0]));
-    showFloat(centre_[1], float(mass->centre[1]));
-    showFloat(centre_[2], float(mass->centre[2]));
+    if (const aero::Performance* performance = analysis_->flight())
+        polarWindow_->setPerformance(*performance, analysedName_);
+    else
+        polarWindow_->setOutOfDate(
+            missingText(std::get<aero::Unavailable>(analysis_->performance)));
 }
 
-void CMiscPage::copyInertia() {
+void CMiscPage::copyEstimate(Estimate which) {
     const aero::MassProperties* mass = analysis_ ? analysis_->mass() : nullptr;
     if (!mass) {
+        const QString text = which == Estimate::Centre
+                                 ? tr("Pas de centre de gravité estimé : %1.")
+                                 : tr("Pas de moments d'inertie estimés : %1.");
         if (analysis_)
-            refuse(tr("Pas de moments d'inertie estimés : %1.")
-                       .arg(missingText(std::get<aero::Unavailable>(analysis_->balance))));
+            refuse(text.arg(missingText(std::get<aero::Unavailable>(analysis_->balance))));
         return;
     }
-    for (int i = 0; i < 4; ++i)
-        showDouble(inertia_[i], mass->inertia[i]);
+    if (which == Estimate::Centre) {
+        const Vec3f centre = estimatedCentrum(*mass);
+        for (int axis = 0; axis < 3; ++axis)
+            showFloat(centre_[axis], centre[axis]);
+    } else {
+        for (int i = 0; i < 4; ++i)
+            showDouble(inertia_[i], mass->inertia[i]);
+    }
 }
 
 void CMiscPage::analyse(const CKeshDoc& document) {
@@ -203,11 +221,13 @@ void CMiscPage::showFigures() {
         figures_->clear();
         return;
     }
+    const int scrolled = figures_->verticalScrollBar()->value();
     QString html;
     for (const FigureLine& line : analysisFigureLines(*analysis_, FigureTexts::Interface))
         html += tr("<div>%1 : <b>%2</b></div>")
                     .arg(line.label.toHtmlEscaped(), line.value.toHtmlEscaped());
-    figures_->setText(html);
+    figures_->setHtml(html);
+    figures_->verticalScrollBar()->setValue(scrolled);
 }
 
 aero::AnalysisOptions CMiscPage::options() const {

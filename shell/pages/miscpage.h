@@ -13,6 +13,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTextBrowser;
 
 // The "Divers" tab: centre of gravity, moments of inertia and the flight analysis.
 class CMiscPage : public CParamPage {
@@ -34,7 +35,8 @@ public:
     QPushButton* chartButton() const { return chart_; }
     QPushButton* copyCentreButton() const { return copyCentre_; }
     QPushButton* copyInertiaButton() const { return copyInertia_; }
-    QLabel* figuresLabel() const { return figures_; }
+    QLabel* frameNote() const { return frameNote_; }
+    QTextBrowser* figuresView() const { return figures_; }
     CPolarWindow* polarWindow() const;
     // The analysis the figures show; none before the first one.
     const aero::FlightAnalysis* analysis() const { return analysis_ ? &*analysis_ : nullptr; }
@@ -43,14 +45,18 @@ public:
     void compute();
     // "Graphique": the speed polar in its window.
     void showChart();
-    // Copy the estimates into the fields; the model changes at Apply.
-    void copyCentre();
-    void copyInertia();
+    // "Copier l'estimation": the estimate into its fields; the model changes at Apply.
+    enum class Estimate { Centre, Inertia };
+    void copyEstimate(Estimate which);
 
 private:
     QGroupBox* makeDragGroup();
+    // The figures and the polar window follow every step of this document, undo included.
+    void follow(CKeshDoc& document);
+    void refresh();
     void analyse(const CKeshDoc& document);
     void showFigures();
+    void showPolar();
     aero::AnalysisOptions options() const;
     void refuse(const QString& text);
 
@@ -61,8 +67,10 @@ private:
     QPushButton* chart_ = nullptr;
     QPushButton* copyCentre_ = nullptr;
     QPushButton* copyInertia_ = nullptr;
-    QLabel* figures_ = nullptr;
+    QLabel* frameNote_ = nullptr;
+    QTextBrowser* figures_ = nullptr;
     std::optional<aero::FlightAnalysis> analysis_;
     QString analysedName_;
     QPointer<CPolarWindow> polarWindow_;
+    QPointer<CKeshDoc> followed_;
 };

@@ -3,10 +3,13 @@
 #include "formats/codepage.h"
 #include "formats/diskpath.h"
 #include "formats/simulatorpaths.h"
+#include "model/glider.h"
 #include "render/displaysettings.h"
+#include "render/texture.h"
 #include "shell/activedocumentsource.h"
 #include "shell/keshdoc.h"
 #include "shell/pages/numberfield.h"
+#include "shell/widgets/gridctrl.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -79,6 +82,37 @@ bool CParamPage::checkRange(QLineEdit* field, double value, double min, double m
     return false;
 }
 
+bool CParamPage::readPosition(QLineEdit* field, float& value) {
+    return readFloat(field, value) && checkRange(field, value, -kLongestLength, kLongestLength);
+}
+
+bool CParamPage::checkGridLengths(CGridCtrl& grid, const std::vector<RowLengths>& rows,
+                                  const std::vector<bool>& positive) {
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        for (std::size_t c = 0; c < rows[i].size(); ++c) {
+            const float value = rows[i][c];
+            const bool tooSmall = c < positive.size() && positive[c] && !(value > 0);
+            if (!tooSmall && std::fabs(value) <= kLongestLength)
+                continue;
+            const int row = int(i) + 1;
+            const int col = int(c) + 1;
+            const QString title = grid.cellText(0, col);
+            const QString text =
+                tooSmall
+                    ? tr("Ligne %1 : « %2 » doit être plus grand que 0.").arg(row).arg(title)
+                    : tr("Ligne %1 : « %2 » vaut %3 m, au-delà des %4 m que montre le "
+                         "simulateur.")
+                          .arg(row)
+                          .arg(title, formatFloatField(value), formatFloatField(kLongestLength));
+            bringForward();
+            grid.setCurrentCell(row, col);
+            grid.setFocus();
+            prompts().message(this, text, tr("Erreur"), PromptIcon::Error);
+            return false;
+        }
+    return true;
+}
+
 bool CParamPage::readStoredText(QLineEdit* field, const QString& label, std::string& value) {
     const std::optional<std::string> stored = toCodePage(field->text());
     if (!stored)
@@ -121,6 +155,15 @@ void CParamPage::finishApply(CKeshDoc& document, bool changed) {
     document.deriveGlider();
 }
 
+void CParamPage::showRewrittenTexture(CKeshDoc& document, const std::string& path,
+                                      const PartGl& part) {
+    // Only a texture the views drew already; the first paint reads it anyway.
+    if (path.empty() || path != part.loadedPath || isTextureCurrent(path, part))
+        return;
+    document.rebuildModel();
+    document.updateAllViews(HintRedraw);
+}
+
 void CParamPage::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         // Buttons outside dialogs let Enter through; on one it means that button.
@@ -134,13 +177,16 @@ void CParamPage::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void CParamPage::refuseField(QLineEdit* field, const QString& text, PromptIcon icon) {
-    // The page may be behind another tab when "Appliquer" reaches it.
+void CParamPage::bringForward() {
     for (QWidget* widget = parentWidget(); widget; widget = widget->parentWidget())
         if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
             tabs->setCurrentWidget(this);
             break;
         }
+}
+
+void CParamPage::refuseField(QLineEdit* field, const QString& text, PromptIcon icon) {
+    bringForward();
     field->setFocus();
     field->selectAll();
     prompts().message(this, text, tr("Erreur"), icon);

@@ -6,10 +6,14 @@
 #include <QString>
 #include <QWidget>
 
+#include <vector>
+
 class ActiveDocumentSource;
+class CGridCtrl;
 class CKeshDoc;
 class CMyglView;
 class Glider;
+struct PartGl;
 class QLineEdit;
 
 /**
@@ -60,6 +64,17 @@ protected:
     // %2.", puts the focus on the field and returns false.
     bool checkRange(QLineEdit* field, double value, double min, double max);
 
+    // A position field: a number within the simulator's view.
+    bool readPosition(QLineEdit* field, float& value);
+
+    // One grid row's lengths, from column 1 on.
+    using RowLengths = std::vector<float>;
+    // True when every row's lengths can be flown and drawn: within the simulator's view, and
+    // above 0 in the columns `positive` marks. Otherwise puts the grid's current cell on the
+    // first that cannot, says which row and why, and returns false.
+    bool checkGridLengths(CGridCtrl& grid, const std::vector<RowLengths>& rows,
+                          const std::vector<bool>& positive);
+
     // Reads a text field stored in the glider file (in its code page); on a character the
     // code page cannot hold says so, naming the field, as readFloat does.
     bool readStoredText(QLineEdit* field, const QString& label, std::string& value);
@@ -78,12 +93,18 @@ protected:
     // The end of every Apply that wrote the model: a changed value makes the edit a step
     // and the derived values follow at once, for the pages applied after this one.
     void finishApply(CKeshDoc& document, bool changed);
+    // A texture file written again under the name its part already had changes no value,
+    // yet the views must show it.
+    static void showRewrittenTexture(CKeshDoc& document, const std::string& path,
+                                     const PartGl& part);
 
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Brings the page forward and highlights the field, then says why it was refused.
     void refuseField(QLineEdit* field, const QString& text, PromptIcon icon);
+    // The page may be behind another tab when "Appliquer" reaches it.
+    void bringForward();
     bool refuseUnencodable(QLineEdit* field, const QString& label, const QString& text);
 
     ActiveDocumentSource& source_;

@@ -5,13 +5,19 @@
 #include "formats/texturefile.h"
 #include "model/glider.h"
 #include "render/textureimage.h"
+#include "shell/activedocumentsource.h"
+#include "shell/keshdoc.h"
+#include "shell/pages/gridrows.h"
 #include "shell/userprompts.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include <algorithm>
@@ -218,17 +224,49 @@ void saveSkinTemplate(UserPrompts& prompts, QWidget* owner, const Glider& glider
              QDir(dir).filePath(QStringLiteral("gabarit-%1.png").arg(partName(part))));
 }
 
-QHBoxLayout* skinButtonRow(QPushButton*& exportButton, QPushButton*& templateButton) {
-    exportButton = pageButton(
-        QCoreApplication::translate("SkinActions", "Exporter en PNG..."),
-        QCoreApplication::translate("SkinActions", "La texture en image, pour la retoucher"));
-    templateButton = pageButton(
-        QCoreApplication::translate("SkinActions", "Gabarit..."),
-        QCoreApplication::translate("SkinActions", "Gabarit de peinture : la place de chaque "
-                                                   "panneau sur la texture"));
-    auto* row = new QHBoxLayout;
-    row->addWidget(exportButton);
-    row->addWidget(templateButton);
-    row->addStretch(1);
-    return row;
+CSkinField::CSkinField(ActiveDocumentSource& source, SkinPart part, QWidget* owner)
+    : QObject(owner), source_(source), part_(part), owner_(owner), field_(new QLineEdit),
+      browse_(smallButton(QStringLiteral("..."))),
+      export_(pageButton(
+          translated(QT_TRANSLATE_NOOP("SkinActions", "Exporter en PNG...")),
+          translated(QT_TRANSLATE_NOOP("SkinActions", "La texture en image, pour la retoucher")))),
+      template_(pageButton(
+          translated(QT_TRANSLATE_NOOP("SkinActions", "Gabarit...")),
+          translated(QT_TRANSLATE_NOOP("SkinActions", "Gabarit de peinture : la place de "
+                                                      "chaque panneau sur la texture")))) {
+    connect(browse_, &QPushButton::clicked, this, &CSkinField::browse);
+    connect(export_, &QPushButton::clicked, this, &CSkinField::exportImage);
+    connect(template_, &QPushButton::clicked, this, &CSkinField::saveTemplate);
+}
+
+QString CSkinField::label() {
+    return translated(QT_TRANSLATE_NOOP("SkinActions", "Fichier Texture"));
+}
+
+void CSkinField::addTo(QGridLayout& layout, int row) {
+    layout.addWidget(new QLabel(translated(QT_TRANSLATE_NOOP("SkinActions", "Fichier Texture : "))),
+                     row, 0);
+    layout.addWidget(field_, row, 1);
+    layout.addWidget(browse_, row, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(export_);
+    buttons->addWidget(template_);
+    buttons->addStretch(1);
+    layout.addLayout(buttons, row + 1, 1, 1, 2);
+}
+
+void CSkinField::browse() {
+    const CKeshDoc* doc = source_.activeDocument();
+    const QString path = browseSkin(source_.prompts(), owner_, doc ? &doc->glider() : nullptr);
+    if (!path.isEmpty())
+        field_->setText(path);
+}
+
+void CSkinField::exportImage() {
+    exportSkin(source_.prompts(), owner_, field_->text());
+}
+
+void CSkinField::saveTemplate() {
+    if (const CKeshDoc* doc = source_.activeDocument())
+        saveSkinTemplate(source_.prompts(), owner_, doc->glider(), part_, field_->text());
 }

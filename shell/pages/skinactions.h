@@ -2,10 +2,13 @@
 
 #include "render/skintemplate.h"
 
+#include <QObject>
 #include <QString>
 
+class ActiveDocumentSource;
 class Glider;
-class QHBoxLayout;
+class QGridLayout;
+class QLineEdit;
 class QPushButton;
 class QWidget;
 class UserPrompts;
@@ -28,6 +31,36 @@ void exportSkin(UserPrompts& prompts, QWidget* owner, const QString& texturePath
 void saveSkinTemplate(UserPrompts& prompts, QWidget* owner, const Glider& glider, SkinPart part,
                       const QString& texturePath);
 
-// The row under a texture field with its two buttons: the texture as an image, the
-// painting template.
-QHBoxLayout* skinButtonRow(QPushButton*& exportButton, QPushButton*& templateButton);
+/**
+ * The texture field of a surface or body page: "Fichier Texture" with its "...", and under
+ * it the texture as an image and the part's painting template. The field holds the path
+ * until the page applies it.
+ */
+class CSkinField : public QObject {
+    Q_OBJECT
+public:
+    CSkinField(ActiveDocumentSource& source, SkinPart part, QWidget* owner);
+
+    // The label, the field and "..." on `row` of `layout`, the two buttons on the next.
+    void addTo(QGridLayout& layout, int row);
+    // The field's name in messages.
+    static QString label();
+
+    void browse();
+    void exportImage();
+    void saveTemplate();
+
+    QLineEdit* field() const { return field_; }
+    QPushButton* browseButton() const { return browse_; }
+    QPushButton* exportButton() const { return export_; }
+    QPushButton* templateButton() const { return template_; }
+
+private:
+    ActiveDocumentSource& source_;
+    SkinPart part_;
+    QWidget* owner_;
+    QLineEdit* field_;
+    QPushButton* browse_;
+    QPushButton* export_;
+    QPushButton* template_;
+};

@@ -8,10 +8,9 @@
 #include <algorithm>
 
 CStabPage::CStabPage(ActiveDocumentSource& source, QWidget* parent)
-    : CSurfacePage(
-          source,
-          {StabLeft, {StabLeft, StabRight}, true, true, ComponentStab, StabRight, SkinPart::Stab},
-          parent),
+    : CSurfacePage(source,
+                   {StabLeft, {StabLeft, StabRight}, true, true, ComponentStab, SkinPart::Stab},
+                   parent),
       vTail_(new QCheckBox(tr("Stab en V"), this)) {
     // Not part of the glider file; kept for its place on the page.
     vTail_->setEnabled(false);

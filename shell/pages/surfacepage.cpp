@@ -50,9 +50,6 @@ CSurfacePage::CSurfacePage(ActiveDocumentSource& source, Traits traits, QWidget*
     connect(remove_, &QPushButton::clicked, this, &CSurfacePage::deleteRow);
     connect(estimate_, &QPushButton::clicked, this, &CSurfacePage::estimateWeight);
     connect(foilBrowse_, &QPushButton::clicked, this, &CSurfacePage::browseFoil);
-    connect(textureBrowse_, &QPushButton::clicked, this, &CSurfacePage::browseTexture);
-    connect(textureExport_, &QPushButton::clicked, this, &CSurfacePage::exportTexture);
-    connect(skinTemplate_, &QPushButton::clicked, this, &CSurfacePage::saveTemplate);
     connect(grid_, &CGridCtrl::cellMoved, this, &CSurfacePage::chooseColor);
     setMinimumSize(240, 260);
 }
@@ -105,12 +102,8 @@ QWidget* CSurfacePage::buildFields() {
     layout->addWidget(foil_, 2, 1);
     layout->addWidget(foilBrowse_, 2, 2);
 
-    texture_ = new QLineEdit;
-    textureBrowse_ = smallButton(QStringLiteral("..."));
-    layout->addWidget(new QLabel(tr("Fichier Texture : ")), 3, 0);
-    layout->addWidget(texture_, 3, 1);
-    layout->addWidget(textureBrowse_, 3, 2);
-    layout->addLayout(skinButtonRow(textureExport_, skinTemplate_), 4, 1, 1, 2);
+    skin_ = new CSkinField(source(), traits_.skinPart, this);
+    skin_->addTo(*layout, 3);
     return area;
 }
 
@@ -131,16 +124,15 @@ void CSurfacePage::Load() {
         showFloat(incidence_, float(surface.calage * kRadiansToDegrees));
     showFloat(weight_, surface.weight);
     foil_->setText(fromDiskPath(surface.foil.foilFilename));
-    texture_->setText(fromDiskPath(surface.texturePath));
+    skin_->field()->setText(fromDiskPath(surface.texturePath));
 
     grid_->setRowCount(surface.npart() + 1);
     for (int row = 1; row <= surface.npart(); ++row)
-        fillRow(row, surface);
+        fillRow(row, surface.pane(row - 1));
     grid_->viewport()->update();
 }
 
-void CSurfacePage::fillRow(int row, const Surface& surface) {
-    const Pane& pane = surface.pane(row - 1);
+void CSurfacePage::fillRow(int row, const Pane& pane) {
     grid_->setCellText(row, 0, QString::number(row));
     grid_->setCellText(row, 1, cellText(pane.c1));
     grid_->setCellText(row, 2, cellText(pane.c2));
@@ -166,7 +158,7 @@ bool CSurfacePage::applyFields() {
     const Surface& shown = glider.surfaces[traits_.shownSlot];
     Vec3f position = shown.position;
     for (int axis = 0; axis < 3; ++axis)
-        if (!readFloat(position_[axis], position[axis]))
+        if (!readPosition(position_[axis], position[axis]))
             return false;
     const float shownIncidence = float(shown.calage * kRadiansToDegrees);
     float incidence = shownIncidence;
@@ -179,7 +171,10 @@ bool CSurfacePage::applyFields() {
     std::string foil;
     std::string texture;
     if (!readFileField(foil_, tr("Fichier Profil"), foil) ||
-        !readFileField(texture_, tr("Fichier Texture"), texture))
+        !readFileField(skin_->field(), CSkinField::label(), texture))
+        return false;
+    std::vector<Pane> rows;
+    if (!readRows(rows))
         return false;
 
     bool changed = replaceFoil(glider, foil);
@@ -192,33 +187,60 @@ bool CSurfacePage::applyFields() {
         changed = assign(surface.weight, weight) || changed;
         changed = assign(surface.texturePath, texture) || changed;
         // Rows the grid does not hold (a page never loaded) leave their panes alone.
-        const int rows = std::min({panes, surface.npart(), grid_->rowCount() - 1});
-        for (int row = 1; row <= rows; ++row) {
-            changed = applyRow(row, surface.pane(row - 1)) || changed;
-        }
+        const int count = std::min({panes, surface.npart(), int(rows.size())});
+        for (int i = 0; i < count; ++i)
+            changed = applyRow(rows[std::size_t(i)], surface.pane(i)) || changed;
     }
     finishApply(*doc, changed);
+    for (int slot : traits_.writtenSlots)
+        showRewrittenTexture(*doc, texture, doc->gl().surfaces[slot]);
     return true;
 }
 
-bool CSurfacePage::applyRow(int row, Pane& pane) const {
-    const auto cell = [&](int col, float held) {
-        return cellValue(grid_->cellText(row, col), held);
+Pane CSurfacePage::rowPane(int row, const Pane& held) const {
+    const auto cell = [&](int col, float value) {
+        return cellValue(grid_->cellText(row, col), value);
     };
-    bool changed = assign(pane.c1, cell(1, pane.c1));
-    changed = assign(pane.c2, cell(2, pane.c2)) || changed;
-    changed = assign(pane.env, cell(3, pane.env)) || changed;
-    changed = assign(pane.fleche, cell(4, pane.fleche)) || changed;
+    Pane pane = held;
+    pane.c1 = cell(1, held.c1);
+    pane.c2 = cell(2, held.c2);
+    pane.env = cell(3, held.env);
+    pane.fleche = cell(4, held.fleche);
     if (traits_.dihedral) {
-        const float shownDegrees = float(pane.diedre * kRadiansToDegrees);
-        const float degrees = cell(5, shownDegrees);
-        if (degrees != shownDegrees)
-            changed = assign(pane.diedre, float(degrees * kDegreesToRadians)) || changed;
+        const float heldDegrees = float(held.diedre * kRadiansToDegrees);
+        const float degrees = cell(5, heldDegrees);
+        if (degrees != heldDegrees)
+            pane.diedre = float(degrees * kDegreesToRadians);
     } else {
-        changed = assign(pane.diedre, kUprightDihedral) || changed;
+        pane.diedre = kUprightDihedral;
     }
-    const Color color = cellColor(grid_->itemData(row, colorColumn()), pane.color);
-    return assign(pane.color, color) || changed;
+    pane.color = cellColor(grid_->itemData(row, colorColumn()), held.color);
+    return pane;
+}
+
+std::vector<Pane> CSurfacePage::gridPanes(const Surface& shown) const {
+    std::vector<Pane> panes;
+    for (int row = 1; row < grid_->rowCount(); ++row)
+        panes.push_back(rowPane(row, row - 1 < shown.npart() ? shown.pane(row - 1) : Pane{}));
+    return panes;
+}
+
+bool CSurfacePage::readRows(std::vector<Pane>& panes) {
+    panes = gridPanes(activeDocument()->glider().surfaces[traits_.shownSlot]);
+    std::vector<RowLengths> lengths;
+    for (const Pane& pane : panes)
+        lengths.push_back({pane.c1, pane.c2, pane.env, pane.fleche});
+    // Ke, Ks and Longeur must be positive; the sweep may be anything the view can hold.
+    return checkGridLengths(*grid_, lengths, {true, true, true, false});
+}
+
+bool CSurfacePage::applyRow(const Pane& shown, Pane& pane) const {
+    bool changed = assign(pane.c1, shown.c1);
+    changed = assign(pane.c2, shown.c2) || changed;
+    changed = assign(pane.env, shown.env) || changed;
+    changed = assign(pane.fleche, shown.fleche) || changed;
+    changed = assign(pane.diedre, shown.diedre) || changed;
+    return assign(pane.color, shown.color) || changed;
 }
 
 bool CSurfacePage::replaceFoil(Glider& glider, const std::string& named) {
@@ -260,20 +282,25 @@ void CSurfacePage::addRow() {
     const int row = addGridRow(*grid_, QString::number(count));
     if (row < 1)
         return;
+    const Pane pane = proposedPane(row, glider.surfaces[traits_.shownSlot]);
     // The pane goes where its row is, so the throws stay with their panes.
     for (int slot : traits_.writtenSlots)
-        glider.surfaces[slot].insertPane(row - 1);
-
-    const bool follows = row >= 2;
-    grid_->setCellText(row, 1, follows ? grid_->cellText(row - 1, 2) : QStringLiteral("0.0"));
-    for (int col = 2; col <= 4; ++col)
-        grid_->setCellText(row, col, QStringLiteral("0.0"));
-    if (traits_.dihedral)
-        grid_->setCellText(row, 5, follows ? grid_->cellText(row - 1, 5) : QStringLiteral("0.0"));
-    showColorCell(row, 0);
+        glider.surfaces[slot].insertPane(row - 1, pane);
+    fillRow(row, glider.surfaces[traits_.shownSlot].pane(row - 1));
     renumberRows(*grid_);
     grid_->viewport()->update();
     doc->noteChange();
+}
+
+Pane CSurfacePage::proposedPane(int row, const Surface& shown) const {
+    // The new row is in the grid, its pane not yet in the surface: the row above is pane
+    // row - 2, the row below pane row - 1. Rows not applied yet count as they are shown.
+    const auto held = [&](int index) { return index < shown.npart() ? shown.pane(index) : Pane{}; };
+    if (row >= 2)
+        return continuingPane(rowPane(row - 1, held(row - 2)));
+    if (row + 1 < grid_->rowCount())
+        return rowPane(row + 1, held(row - 1));
+    return firstPane(traits_.shownSlot);
 }
 
 void CSurfacePage::deleteRow() {
@@ -318,27 +345,14 @@ void CSurfacePage::browseFoil() {
         foil_->setText(path);
 }
 
-void CSurfacePage::browseTexture() {
-    const CKeshDoc* doc = activeDocument();
-    const QString path = browseSkin(prompts(), this, doc ? &doc->glider() : nullptr);
-    if (!path.isEmpty())
-        texture_->setText(path);
-}
-
-void CSurfacePage::exportTexture() {
-    exportSkin(prompts(), this, texture_->text());
-}
-
-void CSurfacePage::saveTemplate() {
-    if (const CKeshDoc* doc = activeDocument())
-        saveSkinTemplate(prompts(), this, doc->glider(), traits_.skinPart, texture_->text());
-}
-
 void CSurfacePage::estimateWeight() {
     CKeshDoc* doc = activeDocument();
     if (!doc)
         return;
-    const float area = doc->glider().surfaces[traits_.estimateSlot].areaSum;
+    // What the grid shows, so that panes added or typed count before "Appliquer".
+    float area = 0;
+    for (const Pane& pane : gridPanes(doc->glider().surfaces[traits_.shownSlot]))
+        area += paneArea(pane);
     if (const auto estimate = prompts().estimateWeight(this, traits_.estimateKind, area))
         showFloat(weight_, *estimate * 0.01f);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 class CGridCtrl;
+class CSkinField;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -29,9 +30,6 @@ public:
     void addRow();
     void deleteRow();
     void browseFoil();
-    void browseTexture();
-    void exportTexture();
-    void saveTemplate();
     void estimateWeight();
 
     CGridCtrl* grid() const { return grid_; }
@@ -39,14 +37,11 @@ public:
     QLineEdit* incidenceField() const { return incidence_; } // null on the fin
     QLineEdit* weightField() const { return weight_; }
     QLineEdit* foilField() const { return foil_; }
-    QLineEdit* textureField() const { return texture_; }
+    CSkinField& skin() const { return *skin_; }
     QPushButton* addButton() const { return add_; }
     QPushButton* deleteButton() const { return remove_; }
     QPushButton* estimateButton() const { return estimate_; }
     QPushButton* foilBrowseButton() const { return foilBrowse_; }
-    QPushButton* textureBrowseButton() const { return textureBrowse_; }
-    QPushButton* textureExportButton() const { return textureExport_; }
-    QPushButton* templateButton() const { return skinTemplate_; }
     int colorColumn() const { return traits_.dihedral ? 6 : 5; }
 
 protected:
@@ -56,7 +51,6 @@ protected:
         bool incidence;
         bool dihedral;    // a "Diedre" column; without it the panes stand upright
         int estimateKind; // ComponentKind
-        int estimateSlot; // whose area the estimator gets
         SkinPart skinPart;
     };
 
@@ -66,10 +60,22 @@ protected:
 
 private:
     QWidget* buildFields();
-    void fillRow(int row, const Surface& surface);
+    void fillRow(int row, const Pane& pane);
     void showColorCell(int row, std::uint32_t color);
-    // Writes one grid row into its pane; true when a value changed.
-    bool applyRow(int row, Pane& pane) const;
+    // The pane as grid row `row` shows it. `held` is the pane the row was loaded from: a
+    // cell that still shows its value keeps it exactly.
+    Pane rowPane(int row, const Pane& held) const;
+    // Every row as a pane, the shown surface's panes held.
+    std::vector<Pane> gridPanes(const Surface& shown) const;
+    // gridPanes of the active document; false (the user told which row and why) when one
+    // could not be flown or drawn.
+    bool readRows(std::vector<Pane>& panes);
+    // Writes a row's values into a pane of a written surface; true when a value changed.
+    bool applyRow(const Pane& shown, Pane& pane) const;
+    // What "Add" puts in the new grid row `row`: the pane above continued, or a copy of the
+    // one below, or a first pane.
+    Pane proposedPane(int row, const Surface& shown) const;
+
     void chooseColor(int row, int col);
     // A newly named airfoil is loaded before it replaces the surfaces' foil; on failure
     // the reader's message is shown and the foil stays.
@@ -81,12 +87,9 @@ private:
     QLineEdit* incidence_ = nullptr;
     QLineEdit* weight_ = nullptr;
     QLineEdit* foil_ = nullptr;
-    QLineEdit* texture_ = nullptr;
+    CSkinField* skin_ = nullptr;
     QPushButton* estimate_ = nullptr;
     QPushButton* foilBrowse_ = nullptr;
-    QPushButton* textureBrowse_ = nullptr;
-    QPushButton* textureExport_ = nullptr;
-    QPushButton* skinTemplate_ = nullptr;
     QGroupBox* frame_ = nullptr;
     CGridCtrl* grid_ = nullptr;
     QPushButton* add_ = nullptr;

@@ -4,7 +4,6 @@
 #include "model/weightestimate.h"
 
 CWingPage::CWingPage(ActiveDocumentSource& source, QWidget* parent)
-    : CSurfacePage(
-          source,
-          {WingLeft, {WingLeft, WingRight}, true, true, ComponentWing, WingLeft, SkinPart::Wing},
-          parent) {}
+    : CSurfacePage(source,
+                   {WingLeft, {WingLeft, WingRight}, true, true, ComponentWing, SkinPart::Wing},
+                   parent) {}

@@ -29,6 +29,17 @@ QString speed(double ms) {
 
 } // namespace
 
+Vec3f estimatedCentrum(const aero::MassProperties& mass) {
+    return centrumFromFileFrame(
+        {float(mass.centre[0]), float(mass.centre[1]), float(mass.centre[2])});
+}
+
+QString centreText(const Vec3f& centrum) {
+    return QStringLiteral("X %1, Y %2, Z %3 m")
+        .arg(QString::number(centrum[0], 'f', 3), QString::number(centrum[1], 'f', 3),
+             QString::number(centrum[2], 'f', 3));
+}
+
 QList<FigureLine> analysisFigureLines(const aero::FlightAnalysis& a, FigureTexts texts) {
     const QString noWing = missing(aero::Unavailable::NoWing, texts);
     QList<FigureLine> lines;
@@ -52,9 +63,7 @@ QList<FigureLine> analysisFigureLines(const aero::FlightAnalysis& a, FigureTexts
 
     if (const aero::MassProperties* m = a.mass()) {
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Centre de gravité estimé"),
-            QStringLiteral("x %1, y %2, z %3 m")
-                .arg(QString::number(m->centre[0], 'f', 3), QString::number(m->centre[1], 'f', 3),
-                     QString::number(m->centre[2], 'f', 3)));
+            centreText(estimatedCentrum(*m)));
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Inerties estimées"),
             QString::fromUtf8("XX %1, YY %2, ZZ %3, XZ %4 kg·m²")
                 .arg(number(m->inertia[0]), number(m->inertia[1]), number(m->inertia[2]),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "aero/flightanalysis.h"
+#include "model/glider.h"
 
 #include <QList>
 #include <QString>
@@ -21,6 +22,11 @@ QString figureText(const char* source, FigureTexts texts);
 
 // Why a figure cannot be computed, as `texts` asks.
 QString unavailableReason(aero::Unavailable why, FigureTexts texts);
+
+// The centre of gravity is shown everywhere as the Divers page's fields hold it, so that an
+// estimate reads as the value it becomes once copied: X forward from the nose.
+Vec3f estimatedCentrum(const aero::MassProperties& mass);
+QString centreText(const Vec3f& centrum);
 
 QList<FigureLine> analysisFigureLines(const aero::FlightAnalysis& analysis, FigureTexts texts);
 

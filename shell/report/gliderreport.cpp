@@ -46,9 +46,8 @@ QString mainFigures(const Glider& g) {
     s += row({QStringLiteral("Envergure"), num(g.span()) + QStringLiteral(" m")});
     s += row({QStringLiteral("Surface ailaire"), num(g.wingArea()) + QStringLiteral(" m²")});
     s += row({QStringLiteral("Charge ailaire"), num(g.wingLoading()) + QStringLiteral(" g/dm²")});
-    s += row({QStringLiteral("Centre de gravité (fichier)"),
-              QStringLiteral("x %1, y %2, z %3 m")
-                  .arg(num(-double(g.centrum[0])), num(g.centrum[1]), num(g.centrum[2]))});
+    s += row({QStringLiteral("Centre de gravité (X vers l'avant depuis le nez)"),
+              centreText(g.centrum)});
     s +=
         row({QStringLiteral("Moments d'inertie (fichier)"),
              QStringLiteral("XX %1, YY %2, ZZ %3, XZ %4 kg·m²")
@@ -63,7 +62,7 @@ QString paneTable(const Glider& g, int slot, const QString& title) {
                                  "calage %7°, poids %8 kg%9</p>\n")
                       .arg(title, text(s.foil.name), text(s.foil.foilFilename), num(s.position[0]),
                            num(s.position[1]), num(s.position[2]),
-                           num(s.calage * aero::kDegreesPerRadian), num(s.weight), perSide);
+                           num(s.calage * kDegreesPerRadian), num(s.weight), perSide);
     if (s.npart() == 0)
         return out + QStringLiteral("<p>Aucun panneau.</p>\n");
     out += QStringLiteral("<table class=\"grid\">\n");
@@ -75,7 +74,7 @@ QString paneTable(const Glider& g, int slot, const QString& title) {
     for (int i = 0; i < s.npart(); ++i) {
         const Pane& p = s.pane(i);
         out += row({QString::number(i + 1), num(p.env), num(p.c1), num(p.c2), num(p.fleche),
-                    num(p.diedre * aero::kDegreesPerRadian), num((p.c1 + p.c2) * p.env / 2)});
+                    num(p.diedre * kDegreesPerRadian), num((p.c1 + p.c2) * p.env / 2)});
     }
     return out + QStringLiteral("</table>\n");
 }

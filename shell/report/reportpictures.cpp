@@ -27,11 +27,11 @@ struct Reach {
 
 Reach reachOf(const Glider& g) {
     Reach r;
-    const double cx = -double(g.centrum[0]); // the model holds it negated
+    const Vec3f centre = g.fileCentrum();
     const auto take = [&](double x, double y, double z) {
-        r.x = std::max(r.x, std::abs(x - cx));
-        r.y = std::max(r.y, std::abs(y - g.centrum[1]));
-        r.z = std::max(r.z, std::abs(z - g.centrum[2]));
+        r.x = std::max(r.x, std::abs(x - centre[0]));
+        r.y = std::max(r.y, std::abs(y - centre[1]));
+        r.z = std::max(r.z, std::abs(z - centre[2]));
     };
     for (const Surface& s : g.surfaces)
         for (const Pane& p : s.panes()) {
@@ -53,7 +53,8 @@ float zoomFor(double across, double up) {
     return float(std::clamp(d, 0.2, kFarthestZoom));
 }
 
-QImage drawView(Glider& glider, GliderGl& gl, OffscreenFrame& frame, int mode, int rotX, int rotZ, float zoom) {
+QImage drawView(Glider& glider, GliderGl& gl, OffscreenFrame& frame, int mode, int rotX, int rotZ,
+                float zoom) {
     GliderRenderer renderer;
     renderer.viewMode = mode;
     renderer.rotX = rotX;

@@ -157,10 +157,6 @@
         <translation>Width</translation>
     </message>
     <message>
-        <source>Fichier Texture : </source>
-        <translation>Texture file: </translation>
-    </message>
-    <message>
         <source>Couleurs</source>
         <translation>Colours</translation>
     </message>
@@ -171,10 +167,6 @@
     <message>
         <source>Poids : </source>
         <translation>Weight: </translation>
-    </message>
-    <message>
-        <source>Fichier Texture</source>
-        <translation>Texture file</translation>
     </message>
     <message>
         <source>Kg</source>
@@ -998,6 +990,10 @@ Save into the simulator of the working directory, with %1?
         <source>Erreur</source>
         <translation>Error</translation>
     </message>
+    <message>
+        <source>X vers l&apos;avant depuis le nez : négatif derrière lui.</source>
+        <translation>X forward from the nose: negative behind it.</translation>
+    </message>
 </context>
 <context>
     <name>CMyglView</name>
@@ -1075,6 +1071,14 @@ Save into the simulator of the working directory, with %1?
         <source>Erreur</source>
         <translation>Error</translation>
     </message>
+    <message>
+        <source>Ligne %1 : « %2 » doit être plus grand que 0.</source>
+        <translation>Row %1: “%2” must be greater than 0.</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : « %2 » vaut %3 m, au-delà des %4 m que montre le simulateur.</source>
+        <translation>Row %1: “%2” is %3 m, beyond the %4 m the simulator shows.</translation>
+    </message>
 </context>
 <context>
     <name>CPolarWindow</name>
@@ -1113,6 +1117,10 @@ Save into the simulator of the working directory, with %1?
     <message>
         <source>Erreur</source>
         <translation>Error</translation>
+    </message>
+    <message>
+        <source>Polaire périmée (%1) : elle montre le planeur d&apos;avant.</source>
+        <translation>Speed polar out of date (%1): it shows the glider as it was.</translation>
     </message>
 </context>
 <context>
@@ -1197,16 +1205,8 @@ Save into the simulator of the working directory, with %1?
         <translation>Airfoil file: </translation>
     </message>
     <message>
-        <source>Fichier Texture : </source>
-        <translation>Texture file: </translation>
-    </message>
-    <message>
         <source>Fichier Profil</source>
         <translation>Airfoil file</translation>
-    </message>
-    <message>
-        <source>Fichier Texture</source>
-        <translation>Texture file</translation>
     </message>
     <message>
         <source>Nombre de sections maximum atteind</source>
@@ -1690,6 +1690,14 @@ It must not contain \, /, &quot; or [ and cannot be . or ..</translation>
     <message>
         <source>Gabarit de peinture : la place de chaque panneau sur la texture</source>
         <translation>Painting template: each pane&apos;s place on the texture</translation>
+    </message>
+    <message>
+        <source>Fichier Texture</source>
+        <translation>Texture file</translation>
+    </message>
+    <message>
+        <source>Fichier Texture : </source>
+        <translation>Texture file: </translation>
     </message>
 </context>
 <context>

@@ -29,15 +29,15 @@ TEST(SpecificationSheet, ExactText) {
         "<TR><TD VALIGN=TOP>Profil :</TD><TD> KW 3516</TD></TR>\n"
         "<TR><TD VALIGN=TOP>Poids :</TD><TD> 12.5 Kg</TD></TR>\n"
         "<TR><TD VALIGN=TOP>Envergure :</TD><TD>15 metres</TD></TR>\n"
-        "<TR><TD VALIGN=TOP>Surface ailaire :</TD><TD>0 metres</TD></TR>\n"
-        "<TR><TD VALIGN=TOP>Charge ailaire :</TD><TD>2.34567 metres</TD></TR>\n"
+        "<TR><TD VALIGN=TOP>Surface ailaire :</TD><TD>0.42 m&sup2;</TD></TR>\n"
+        "<TR><TD VALIGN=TOP>Charge ailaire :</TD><TD>2.34567 g/dm&sup2;</TD></TR>\n"
         "</TABLE>\n"
         "</UL>\n"
         "\n"
         "\n"
         "</BODY>\n"
         "</HTML>\n";
-    EXPECT_EQ(specificationSheetText("ASW 28", "KW 3516", 12.5f, 15, 0, 2.345671f), expected);
+    EXPECT_EQ(specificationSheetText("ASW 28", "KW 3516", 12.5f, 15, 0.42f, 2.345671f), expected);
 }
 
 TEST(SpecificationSheet, EscapesNamesAndKeepsAnEmptyName) {

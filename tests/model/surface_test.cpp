@@ -1,3 +1,4 @@
+#include "model/angles.h"
 #include "model/errors.h"
 #include "model/glider.h"
 
@@ -57,6 +58,26 @@ TEST(SurfacePanes, CopiesAndMovesPointPanesAtTheirOwnFoil) {
     Surface assigned;
     assigned = s;
     EXPECT_EQ(assigned.pane(0).foil, &assigned.foil);
+}
+
+// "Add" goes on from the last pane (the page tests the rest); a pane without a root chord
+// has no taper to keep, and a new pane has no control surface yet.
+TEST(SurfacePanes, AnAddedPaneContinuesTheOneBefore) {
+    const std::array<float, 3> cases[] = {{0.2f, 0.16f, 0.128f}, {0, 0.12f, 0.12f}};
+    for (const auto& [c1, c2, tip] : cases) {
+        Pane last;
+        last.c1 = c1;
+        last.c2 = c2;
+        last.throwUp = 3;
+        const Pane next = continuingPane(last);
+        EXPECT_EQ(next.c1, c2);
+        EXPECT_FLOAT_EQ(next.c2, tip);
+        EXPECT_EQ(next.throwUp, 0.0f);
+    }
+    Surface fin = surfaceWithSpans({}, Fin);
+    fin.insertPane(-1, firstPane(Fin));
+    EXPECT_EQ(fin.pane(0).diedre, kUprightDihedral);
+    EXPECT_EQ(fin.pane(0).foil, &fin.foil);
 }
 
 TEST(SurfaceChain, FirstRootIsMirroredPositionAndLaterRootsFollowTips) {

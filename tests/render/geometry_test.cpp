@@ -176,6 +176,23 @@ TEST(PaneStrip, UndrawablePanesGiveNoStrip) {
     EXPECT_TRUE(paneStrip(far, true, 5).vertices.empty());
 }
 
+// A negative chord from a file would flip its end of the pane behind the other into a
+// crossed bow tie; that end is drawn as a point on the leading edge instead.
+TEST(PaneStrip, ANegativeChordNeverCrossesTheStrip) {
+    const Foil foil = foilOf({{1, 0}, {0.5f, 0.06f}, {0, 0}, {0.5f, -0.04f}, {1, 0}});
+    for (const float c2 : {-0.8f, 0.0f}) {
+        Pane pane = paneOn(foil, 1);
+        pane.c2 = c2;
+        const PaneStrip strip = paneStrip(pane, false, 5);
+        ASSERT_EQ(strip.vertices.size(), 10u);
+        for (std::size_t k = 0; k < strip.vertices.size(); k += 2) {
+            const Vertex& tip = strip.vertices[k]; // the right side lists the tip first
+            expectVec(tip.position, -0.5f, 5, 0);
+            EXPECT_LE(strip.vertices[k + 1].position[0], 0.0f) << "the root stays as it was";
+        }
+    }
+}
+
 TEST(BodyStrips, ThreeSectionsMakeTwoRingsOfEighteen) {
     Body body;
     body.sections = {{0, 0, 0.2f, 0.1f}, {1, 0.1f, 0.4f, 0.3f}, {3, 0.2f, 0.1f, 0.05f}};

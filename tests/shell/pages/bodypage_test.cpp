@@ -1,5 +1,6 @@
 #include "shell/pages/bodypage.h"
 #include "shell/pages/gridrows.h"
+#include "shell/pages/skinactions.h"
 #include "shell/widgets/colorbutton.h"
 #include "tests/shell/pages/pagetestsupport.h"
 
@@ -43,7 +44,7 @@ TEST_F(BodyPageTest, loadShowsTheBodyWithAnEmptyCorner) {
     EXPECT_EQ(grid().cellText(2, 1), "0.300000");
     EXPECT_EQ(grid().cellText(4, 4), "3.200000");
     EXPECT_EQ(page.weightField()->text(), "1.25");
-    EXPECT_EQ(page.textureField()->text(), "Asw\\body.raw");
+    EXPECT_EQ(page.skin().field()->text(), "Asw\\body.raw");
     EXPECT_EQ(page.colorField()->text(), "ff7f00");
     EXPECT_FALSE(page.colorField()->isEnabled());
     EXPECT_EQ(page.colorButton()->color(), QColor(0, 127, 255));
@@ -112,16 +113,41 @@ TEST_F(BodyPageTest, colourChooserSetsThePageColourUntilApply) {
     EXPECT_EQ(body().color, (Color{0, 0, 1}));
 }
 
-TEST_F(BodyPageTest, estimateUsesTheLastSectionAndNeedsOne) {
+TEST_F(BodyPageTest, estimateUsesTheLastSectionOfTheGridAndNeedsOne) {
     source.scripted.weightAnswers = {150.0f};
     page.estimateWeight();
     EXPECT_EQ(source.scripted.estimateKind, 2);
     EXPECT_EQ(source.scripted.estimateSize, body().sections.back().x);
     EXPECT_EQ(page.weightField()->text(), "1.5");
 
-    body().sections.clear();
+    grid().setCellText(4, 1, "1.35");
     page.estimateWeight();
-    EXPECT_EQ(source.scripted.shown.size(), 1) << "no section, no estimator";
+    EXPECT_EQ(source.scripted.estimateSize, 1.35f) << "typed, not yet applied";
+
+    grid().setRowCount(1);
+    page.estimateWeight();
+    EXPECT_EQ(source.scripted.shown.size(), 2) << "no section, no estimator";
+}
+
+TEST_F(BodyPageTest, aSectionWithoutHeightOrWidthOrBeyondTheViewIsRefused) {
+    const struct {
+        int row, col;
+        const char *text, *message;
+    } cases[] = {
+        {4, 4, "-0.02", "Ligne 4 : « Largeur » doit être plus grand que 0."},
+        {3, 1, "21", "Ligne 3 : « X » vaut 21 m, au-delà des 20 m que montre le simulateur."}};
+    for (const auto& [row, col, text, message] : cases) {
+        page.Load();
+        page.weightField()->setText("3");
+        grid().setCellText(row, col, text);
+        EXPECT_FALSE(page.Apply()) << message;
+        EXPECT_EQ(source.scripted.shown.back().text, QString::fromUtf8(message));
+        EXPECT_EQ(body().weight, 1.25f) << "nothing of the page applied";
+        EXPECT_EQ(body().sections[2].x, 0.6f);
+    }
+    page.Load();
+    grid().setCellText(2, 2, "-0.4");
+    EXPECT_TRUE(page.Apply()) << "a section may sit below the axis";
 }
 
 TEST(GridNumbers, readLikeTheCConversion) {

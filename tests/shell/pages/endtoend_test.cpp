@@ -12,6 +12,7 @@
 #include "shell/pages/generalpage.h"
 #include "shell/pages/miscpage.h"
 #include "shell/pages/parambardlg.h"
+#include "shell/pages/skinactions.h"
 #include "shell/pages/stabpage.h"
 #include "shell/pages/wingpage.h"
 #include "shell/widgets/colorbutton.h"
@@ -99,7 +100,7 @@ protected:
         typeInto(page.weightField(), weight);
         typeInto(page.foilField(), foil);
         prompts.openAnswers.push_back(temp.filePath("elsewhere/skin.raw"));
-        page.browseTexture();
+        page.skin().browse();
         CGridCtrl& grid = *page.grid();
         for (std::size_t i = 0; i < panes.size(); ++i) {
             QTest::mouseClick(page.addButton(), Qt::LeftButton);
@@ -161,7 +162,7 @@ TEST_F(EndToEnd, aGliderBuiltInThePagesSurvivesSaveAndReopen) {
     prompts.colorAnswers.push_back(QColor(200, 100, 50));
     QTest::mouseClick(body.colorButton(), Qt::LeftButton);
     prompts.openAnswers.push_back(temp.filePath("elsewhere/body.raw"));
-    body.browseTexture();
+    body.skin().browse();
     const char* sections[][4] = {{"0", "0", "0.01", "0.01"},
                                  {"0.2", "-0.03", "0.09", "0.07"},
                                  {"0.9", "0.01", "0.03", "0.02"}};

@@ -12,6 +12,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QTextCursor>
 
 class MiscPageTest : public ShellFixture {
 protected:
@@ -30,7 +33,7 @@ TEST_F(MiscPageTest, FiguresFollowTheAppliedModelAndTheChosenDragParts) {
     ASSERT_TRUE(misc().analysis() && misc().analysis()->flight());
     const double loaded = misc().analysis()->flight()->bestGlide;
     EXPECT_DOUBLE_EQ(loaded, aero::analyseGlider(doc->glider()).flight()->bestGlide);
-    EXPECT_TRUE(misc().figuresLabel()->text().contains(QStringLiteral("Finesse max")));
+    EXPECT_TRUE(misc().figuresView()->toPlainText().contains(QStringLiteral("Finesse max")));
 
     // The static margin follows the centre of gravity once it is applied.
     misc().centreField(0)->setText(QStringLiteral("-0.6"));
@@ -61,6 +64,40 @@ TEST_F(MiscPageTest, CopiedEstimatesReachTheModelOnlyAtApply) {
     EXPECT_TRUE(misc().Apply());
     EXPECT_NEAR(-doc->glider().centrum[0], mass.centre[0], 1e-6); // 6 digits in the field
     EXPECT_NEAR(doc->glider().inertia[0], mass.inertia[0], 1e-9); // 15 digits in the field
+}
+
+// The estimate reads as the value it becomes in the field: the same sign, the frame named
+// once beside the fields.
+TEST_F(MiscPageTest, TheEstimatedCentreIsShownInTheSignOfItsField) {
+    openHarle();
+    EXPECT_EQ(misc().centreField(0)->text(), QStringLiteral("-0.651")) << "kept as files need it";
+    EXPECT_TRUE(
+        misc().frameNote()->text().contains(QString::fromUtf8("X vers l'avant depuis le nez")));
+    QTest::mouseClick(misc().copyCentreButton(), Qt::LeftButton);
+    const double copied = misc().centreField(0)->text().toDouble();
+    EXPECT_LT(copied, 0) << "behind the nose, as the file's own value shows";
+
+    const QString figures = misc().figuresView()->toPlainText();
+    const qsizetype at = figures.indexOf(QString::fromUtf8("Centre de gravité estimé : X "));
+    ASSERT_GE(at, 0) << figures.toStdString();
+    const QString shown = figures.mid(at).section(QLatin1Char(' '), 6, 6).remove(QLatin1Char(','));
+    EXPECT_NEAR(shown.toDouble(), copied, 5e-4) << shown.toStdString();
+}
+
+TEST_F(MiscPageTest, EveryFigureLineCanBeScrolledTo) {
+    showFrame();
+    openHarle();
+    frame->paramBar()->tabs()->setCurrentIndex(CParamBarDlg::Misc);
+    QTest::qWait(50);
+    QTextBrowser* figures = misc().figuresView();
+    const QStringList lines = figures->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 12);
+    EXPECT_TRUE(lines.last().startsWith(QStringLiteral("Taux de chute mini")));
+    figures->verticalScrollBar()->setValue(figures->verticalScrollBar()->maximum());
+    QTextCursor end(figures->document());
+    end.movePosition(QTextCursor::End);
+    EXPECT_LE(figures->cursorRect(end).bottom(), figures->viewport()->height());
+    EXPECT_GE(figures->cursorRect(end).top(), 0);
 }
 
 TEST_F(MiscPageTest, ChartWindowShowsBothCurvesAndExports) {

@@ -56,6 +56,12 @@ TEST_F(ParamBarTest, GeneralPageShowsNameFileFoilAndTotalsReadOnly) {
     EXPECT_EQ(general().weightField()->text(),
               QString::asprintf("%.6g", double(glider.totalWeight())));
     EXPECT_EQ(general().spanField()->text(), QString::asprintf("%.6g", double(glider.span())));
+    // Area in dm² beside a loading in g/dm²: their ratio is the weight in grams.
+    const double areaDm2 = general().areaField()->text().toDouble();
+    EXPECT_NEAR(areaDm2, glider.wingArea() * 100.0, 1e-3);
+    EXPECT_GT(areaDm2, 10.0) << "a model wing has tens of dm²";
+    EXPECT_NEAR(general().loadingField()->text().toDouble() * areaDm2,
+                glider.totalWeight() * 1000.0, 1.0);
     EXPECT_TRUE(general().nameField()->isEnabled());
     for (QLineEdit* field :
          {general().fileField(), general().foilField(), general().weightField(),

@@ -7,6 +7,7 @@
 #include "model/glider.h"
 #include "shell/pages/bodypage.h"
 #include "shell/pages/finpage.h"
+#include "shell/pages/skinactions.h"
 #include "shell/pages/wingpage.h"
 
 #include <QImage>
@@ -56,19 +57,19 @@ TEST_F(SkinActions, anImageBecomesATextureInTheGliderDirectory) {
 
     CWingPage page(source);
     page.Load();
-    const QString before = page.textureField()->text();
+    const QString before = page.skin().field()->text();
     source.scripted.openAnswers = {path(image), path(image)};
-    page.browseTexture(); // the choice cancelled
-    EXPECT_EQ(page.textureField()->text(), before);
+    page.skin().browse(); // the choice cancelled
+    EXPECT_EQ(page.skin().field()->text(), before);
 
     const std::string target = (sim / "gliders/Pipit/skin.raw").string();
     source.scripted.choiceAnswers = {1};
     source.scripted.saveFileAnswers = {path(target)};
-    page.browseTexture();
+    page.skin().browse();
     ASSERT_EQ(source.scripted.shown.back().kind, ScriptedPrompts::Kind::SaveFile);
     EXPECT_EQ(source.scripted.shown.back().proposedName, path(target));
     EXPECT_EQ(source.scripted.choicesShown, (QStringList{"Mettre à l'échelle", "Recadrer"}));
-    EXPECT_EQ(page.textureField()->text(), path(target));
+    EXPECT_EQ(page.skin().field()->text(), path(target));
     const auto texels = readTextureFile(target);
     ASSERT_TRUE(texels);
     EXPECT_EQ(fs::file_size(target), kTextureBytes);
@@ -83,13 +84,13 @@ TEST_F(SkinActions, anUnreadableImageIsRefusedAndNothingIsWritten) {
     std::ofstream(broken) << "no image here";
     CBodyPage page(source);
     page.Load();
-    const QString before = page.textureField()->text();
+    const QString before = page.skin().field()->text();
     source.scripted.openAnswers = {path(broken)};
-    page.browseTexture();
+    page.skin().browse();
     ASSERT_EQ(source.scripted.messages().size(), 1);
     EXPECT_TRUE(source.scripted.messages()[0].text.contains("broken.png"));
     EXPECT_EQ(source.scripted.messages()[0].caption, "Erreur");
-    EXPECT_EQ(page.textureField()->text(), before);
+    EXPECT_EQ(page.skin().field()->text(), before);
     EXPECT_FALSE(fs::exists(sim / "gliders/Pipit/broken.raw"));
 }
 
@@ -98,7 +99,7 @@ TEST_F(SkinActions, theTextureExportsAsItsTexelsAndTheTemplateAtTheChosenSize) {
     page.Load();
     const std::string png = (root / "body.png").string();
     source.scripted.saveFileAnswers = {path(png)};
-    page.exportTexture();
+    page.skin().exportImage();
     const QImage exported(path(png));
     const auto texels = readTextureFile((sim / "gliders/Pipit/body.raw").string());
     ASSERT_TRUE(texels);
@@ -111,7 +112,7 @@ TEST_F(SkinActions, theTextureExportsAsItsTexelsAndTheTemplateAtTheChosenSize) {
     const std::string drawn = (root / "template.png").string();
     source.scripted.choiceAnswers = {1};
     source.scripted.saveFileAnswers = {path(drawn)};
-    page.saveTemplate();
+    page.skin().saveTemplate();
     EXPECT_EQ(source.scripted.shown.back().proposedName,
               path((sim / "gliders/Pipit/gabarit-fuselage.png").string()));
     EXPECT_EQ(QImage(path(drawn)).size(), QSize(512, 512));
@@ -120,7 +121,7 @@ TEST_F(SkinActions, theTextureExportsAsItsTexelsAndTheTemplateAtTheChosenSize) {
     doc.glider().surfaces[Fin].clear();
     doc.deriveGlider();
     CFinPage fin(source);
-    fin.saveTemplate();
+    fin.skin().saveTemplate();
     ASSERT_EQ(source.scripted.messages().size(), 1);
     EXPECT_EQ(source.scripted.messages()[0].text, "Le planeur n'a pas de dérive à peindre.");
 }

@@ -1,8 +1,10 @@
 #include "shell/pages/finpage.h"
+#include "shell/pages/skinactions.h"
 #include "shell/pages/stabpage.h"
 #include "shell/pages/wingpage.h"
 #include "tests/shell/pages/pagetestsupport.h"
 
+#include "formats/gliderfile.h"
 #include "model/angles.h"
 
 #include "model/glider.h"
@@ -100,13 +102,51 @@ TEST_F(WingPageTest, applyWritesBothSidesAndRoundTripsADihedral) {
 }
 
 TEST_F(WingPageTest, lettersInACellReadAsZero) {
-    grid().setCellText(2, 3, "abc");
+    grid().setCellText(2, 4, "abc");
     grid().setCellText(3, 3, " 0.75m");
     ASSERT_TRUE(page.Apply());
-    EXPECT_EQ(glider().surfaces[WingLeft].pane(1).env, 0.0f);
-    EXPECT_EQ(glider().surfaces[WingRight].pane(1).env, 0.0f);
+    EXPECT_EQ(glider().surfaces[WingLeft].pane(1).fleche, 0.0f);
+    EXPECT_EQ(glider().surfaces[WingRight].pane(1).fleche, 0.0f);
     EXPECT_EQ(glider().surfaces[WingLeft].pane(2).env, 0.75f);
     EXPECT_TRUE(source.scripted.shown.isEmpty());
+}
+
+// A pane the simulator cannot fly or show is refused whole, naming its row and column,
+// and nothing of the page reaches the model.
+TEST_F(WingPageTest, impossibleGeometryIsRefusedNamingTheRow) {
+    struct Case {
+        int row, col;
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {2, 1, "0", "Ligne 2 : « Ke » doit être plus grand que 0."},
+        {3, 2, "-0.1", "Ligne 3 : « Ks » doit être plus grand que 0."},
+        {1, 3, "abc", "Ligne 1 : « Longeur » doit être plus grand que 0."},
+        {2, 3, "25", "Ligne 2 : « Longeur » vaut 25 m, au-delà des 20 m que montre le simulateur."},
+        {3, 4, "-21",
+         "Ligne 3 : « Fleche » vaut -21 m, au-delà des 20 m que montre le simulateur."},
+    };
+    const std::string before = gliderFileText(glider());
+    for (const Case& c : cases) {
+        page.Load();
+        page.weightField()->setText("7");
+        grid().setCellText(c.row, c.col, c.text);
+        EXPECT_FALSE(page.Apply()) << c.message;
+        EXPECT_EQ(lastShown().text, QString::fromUtf8(c.message));
+        EXPECT_EQ(lastShown().caption, "Erreur");
+        EXPECT_EQ(grid().currentCell(), (CellId{c.row, c.col})) << "the cell to mend";
+        EXPECT_EQ(gliderFileText(glider()), before) << c.message;
+    }
+    EXPECT_FALSE(doc.isModified());
+
+    page.Load();
+    page.positionField(0)->setText("20.5");
+    EXPECT_FALSE(page.Apply());
+    EXPECT_EQ(lastShown().text, "Tapez un nombre compris entre -20 et 20.");
+    page.positionField(0)->setText("-20");
+    grid().setCellText(1, 3, "20");
+    EXPECT_TRUE(page.Apply()) << "the view's own size is still inside it";
 }
 
 TEST_F(WingPageTest, tenPanesRefuseAddUntilOneIsDeleted) {
@@ -154,37 +194,61 @@ TEST_F(WingPageTest, deleteNeedsACurrentCellAndAYes) {
     EXPECT_FALSE(doc.isModified());
 }
 
-TEST_F(WingPageTest, addOnTheLastRowAppendsAndCarriesChordAndDihedral) {
-    grid().setCellText(3, 2, "0.123");
+// The new pane goes on from the last row as the grid shows it, applied or not.
+TEST_F(WingPageTest, addOnTheLastRowContinuesItsPane) {
+    grid().setCellText(3, 1, "0.2");
+    grid().setCellText(3, 2, "0.15");
+    grid().setCellText(3, 3, "0.7");
     grid().setCellText(3, 5, "4.5");
     clickCell(grid(), 3, 1);
     page.addRow();
     ASSERT_EQ(grid().rowCount(), 5);
     EXPECT_EQ(grid().cellText(4, 0), "4");
-    EXPECT_EQ(grid().cellText(4, 1), "0.123");
-    EXPECT_EQ(grid().cellText(4, 2), "0.0");
-    EXPECT_EQ(grid().cellText(4, 5), "4.5");
-    EXPECT_EQ(grid().itemData(4, 6), 0u);
     EXPECT_EQ(grid().currentCell(), (CellId{3, 1}));
-    EXPECT_EQ(glider().surfaces[WingRight].npart(), 4);
-    EXPECT_EQ(glider().surfaces[WingRight].pane(3).throwUp, 0.0f);
+    EXPECT_EQ((QStringList{grid().cellText(4, 1), grid().cellText(4, 2), grid().cellText(4, 3),
+                           grid().cellText(4, 4), grid().cellText(4, 5)}),
+              (QStringList{"0.150000", "0.112500", "0.700000", "0.050000", "4.500000"}))
+        << "root = last tip, the taper kept, same span, sweep and dihedral";
+    EXPECT_EQ(grid().itemData(4, 6), grid().itemData(3, 6)) << "and the same colour";
+    for (int slot : {WingLeft, WingRight}) {
+        const Pane& added = glider().surfaces[slot].pane(3);
+        EXPECT_EQ(added.c1, 0.15f) << "the model holds the pane the row shows";
+        EXPECT_EQ(added.env, 0.7f);
+        EXPECT_EQ(added.color, (Color{0.5f, 0.25f, 1.0f}));
+        EXPECT_EQ(added.throwUp, 0.0f);
+    }
     EXPECT_TRUE(doc.isModified());
+    ASSERT_TRUE(page.Apply()) << "a continued pane is a pane that can be applied";
 }
 
-TEST_F(WingPageTest, addWithoutCurrentCellAppends) {
-    page.addRow();
-    EXPECT_EQ(grid().rowCount(), 5);
-    EXPECT_EQ(grid().cellText(4, 1), grid().cellText(3, 2));
-
-    glider().surfaces[WingLeft].clear();
-    glider().surfaces[WingRight].clear();
+TEST_F(WingPageTest, addToAnEmptySurfaceMakesAModelSizedPane) {
+    for (int slot : {WingLeft, WingRight})
+        glider().surfaces[slot].clear();
     page.Load();
     ASSERT_EQ(grid().rowCount(), 1);
     page.addRow();
-    EXPECT_EQ(grid().rowCount(), 2);
-    EXPECT_EQ(grid().cellText(1, 1), "0.0");
-    EXPECT_EQ(grid().cellText(1, 5), "0.0");
-    EXPECT_EQ(glider().surfaces[WingLeft].npart(), 1);
+    page.addRow();
+    ASSERT_EQ(grid().rowCount(), 3);
+    const Pane& first = glider().surfaces[WingLeft].pane(0);
+    EXPECT_GT(first.c1, 0.1f);
+    EXPECT_LT(first.c1, 0.5f);
+    EXPECT_GT(first.env, 0.2f);
+    EXPECT_LT(first.env, 2.5f);
+    EXPECT_NE(grid().itemData(1, 6), 0u) << "not black";
+    EXPECT_EQ(grid().cellText(2, 1), grid().cellText(1, 2));
+    EXPECT_EQ(grid().cellText(2, 5), grid().cellText(1, 5));
+    ASSERT_TRUE(page.Apply());
+    source.scripted.weightAnswers = {std::nullopt};
+    page.estimateWeight();
+    EXPECT_GT(source.scripted.estimateSize, 0.1f) << "the estimator gets the new panes' area";
+}
+
+TEST_F(WingPageTest, addBeforeTheFirstRowCopiesIt) {
+    clickCell(grid(), 1, 3);
+    page.addRow();
+    ASSERT_EQ(grid().rowCount(), 5);
+    for (int col = 1; col <= 5; ++col)
+        EXPECT_EQ(grid().cellText(1, col), grid().cellText(2, col)) << col;
 }
 
 TEST_F(WingPageTest, addInsideKeepsTheThrowsWithTheirPanes) {
@@ -268,22 +332,28 @@ TEST_F(WingPageTest, incidenceOutsideItsRangeKeepsTheModel) {
     EXPECT_EQ(glider().surfaces[WingRight].weight, 9.0f);
 }
 
-TEST_F(WingPageTest, estimateUsesTheWingAreaAndFillsTheWeight) {
-    source.scripted.weightAnswers.push_back(2090.0f);
-    glider().surfaces[WingLeft].areaSum = 0.25f;
+TEST_F(WingPageTest, estimateFollowsTheGridAsItIsEdited) {
+    source.scripted.weightAnswers = {2090.0f, std::nullopt, std::nullopt};
     QTest::mouseClick(page.estimateButton(), Qt::LeftButton);
     EXPECT_EQ(source.scripted.estimateKind, 1);
-    EXPECT_EQ(source.scripted.estimateSize, 0.25f);
+    EXPECT_EQ(source.scripted.estimateSize, glider().surfaces[WingLeft].areaSum);
     EXPECT_EQ(page.weightField()->text(), "20.9");
+
+    grid().setCellText(1, 3, "1.5"); // 0.5 m more of a pane of 0.19 m mean chord
+    page.estimateWeight();
+    EXPECT_NEAR(source.scripted.estimateSize, glider().surfaces[WingLeft].areaSum + 0.19f, 1e-6);
+    page.addRow();
+    page.estimateWeight();
+    EXPECT_GT(source.scripted.estimateSize, glider().surfaces[WingLeft].areaSum + 0.19f)
+        << "an added pane counts before Appliquer";
 }
 
 TEST_F(StabPageTest, estimateUsesOneSideOfTheStab) {
     EXPECT_FALSE(page.vTailBox()->isEnabled());
-    glider().surfaces[StabRight].areaSum = 0.07f;
     source.scripted.weightAnswers.push_back(2090.0f);
     page.estimateWeight();
     EXPECT_EQ(source.scripted.estimateKind, 4);
-    EXPECT_EQ(source.scripted.estimateSize, 0.07f);
+    EXPECT_EQ(source.scripted.estimateSize, glider().surfaces[StabRight].areaSum);
     EXPECT_EQ(page.weightField()->text(), "20.9");
     page.estimateWeight();
     EXPECT_EQ(page.weightField()->text(), "20.9") << "cancel keeps the field";
@@ -302,13 +372,16 @@ TEST_F(FinPageTest, panesStandUprightWhateverTheGrid) {
     source.scripted.weightAnswers.push_back(100.0f);
     page.estimateWeight();
     EXPECT_EQ(source.scripted.estimateKind, 8);
-    EXPECT_EQ(source.scripted.estimateSize, glider().surfaces[Fin].areaSum);
+    float area = 0;
+    for (const Pane& p : glider().surfaces[Fin].panes())
+        area += paneArea(p);
+    EXPECT_EQ(source.scripted.estimateSize, area);
 }
 
 TEST_F(FinPageTest, browseShowsTheChosenPaths) {
     source.scripted.openAnswers = {"/somewhere/airfoils/tail8.txt", "/tex/fin.raw"};
     page.browseFoil();
-    page.browseTexture();
+    page.skin().browse();
     ASSERT_EQ(source.scripted.shown.size(), 2);
     EXPECT_EQ(source.scripted.shown[0].filter, "Airfoil Files (*.txt);;All Files (*.*)");
     EXPECT_EQ(source.scripted.shown[0].proposedName, "*.txt");
@@ -316,7 +389,7 @@ TEST_F(FinPageTest, browseShowsTheChosenPaths) {
     EXPECT_TRUE(source.scripted.shown[1].filter.contains("*.png"));
     EXPECT_TRUE(source.scripted.shown[1].filter.endsWith(";;All Files (*.*)"));
     EXPECT_EQ(page.foilField()->text(), "/somewhere/airfoils/tail8.txt");
-    EXPECT_EQ(page.textureField()->text(), "/tex/fin.raw");
+    EXPECT_EQ(page.skin().field()->text(), "/tex/fin.raw");
     ASSERT_TRUE(page.Apply());
     EXPECT_EQ(glider().surfaces[Fin].texturePath, "/tex/fin.raw");
 }
@@ -361,14 +434,14 @@ TEST_F(WingPageTest, anUnreadableAirfoilIsReportedAndTheFoilStays) {
 TEST_F(WingPageTest, aFileNameTheGliderFileCannotHoldIsRefusedNamingTheField) {
     const Surface before = glider().surfaces[WingLeft];
     page.weightField()->setText("1.5");
-    page.textureField()->setText(QString::fromUtf8("/tex/Été→hiver.raw"));
+    page.skin().field()->setText(QString::fromUtf8("/tex/Été→hiver.raw"));
     EXPECT_FALSE(page.Apply());
     ASSERT_EQ(source.scripted.messages().size(), 1);
     EXPECT_EQ(lastShown().text, QString::fromUtf8("Le caractère '→' du champ 'Fichier Texture' ne "
                                                   "peut pas être écrit dans un fichier planeur."));
     EXPECT_EQ(glider().surfaces[WingLeft].weight, before.weight);
     // Only the file name is stored: any directory will do.
-    page.textureField()->setText(QString::fromUtf8("/tex→/Été.raw"));
+    page.skin().field()->setText(QString::fromUtf8("/tex→/Été.raw"));
     ASSERT_TRUE(page.Apply());
     EXPECT_EQ(glider().surfaces[WingRight].texturePath, "/tex\xe2\x86\x92/\xc3\x89t\xc3\xa9.raw");
 }
