@@ -17,6 +17,8 @@ constexpr int kPolarPoints = 41;
 constexpr int kSearchPoints = 200;
 constexpr double kStallFactor = 0.9;
 constexpr double kMaxSpeedFactor = 3;
+// Lift ratios this close count as one, so that a flat loading stalls at its root.
+constexpr double kStallTie = 0.003;
 
 // A chordwise strip of a surface: log(chord / ν), so that log Re = log V + this, and its
 // area, both halves counted.
@@ -255,7 +257,7 @@ private:
     std::vector<LoadedStrip> loaded_;
 };
 
-// The strip nearest its maximum lift; of strips within 1 % of it, the innermost.
+// The strip nearest its maximum lift; of strips as near within kStallTie, the innermost.
 std::optional<StallStart> stallStartOf(const std::vector<SpanLoading>& loadings) {
     double highest = -1;
     for (const SpanLoading& l : loadings)
@@ -268,7 +270,7 @@ std::optional<StallStart> stallStartOf(const std::vector<SpanLoading>& loadings)
     double inmost = 2;
     for (const SpanLoading& l : loadings) {
         for (std::size_t i = 0; i < l.y.size(); ++i) {
-            if (!(l.clMax[i] > 0) || l.cl[i] / l.clMax[i] < highest - 0.01)
+            if (!(l.clMax[i] > 0) || l.cl[i] / l.clMax[i] < highest - kStallTie)
                 continue;
             const double fraction = l.halfSpan > 0 ? std::abs(l.y[i]) / l.halfSpan : 0;
             if (fraction < inmost) {
