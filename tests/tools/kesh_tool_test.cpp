@@ -344,7 +344,7 @@ TEST(KeshToolReport, WritesOneEscapedPageWithItsPictures) {
     for (std::size_t at = html.find("<img"); at != std::string::npos;
          at = html.find("<img", at + 1))
         ++images;
-    EXPECT_EQ(images, 4u); // top, front, side and the polar
+    EXPECT_EQ(images, 5u); // top, front, side, the polar and the span loading
     EXPECT_NE(html.find("Finesse max"), std::string::npos);
     EXPECT_EQ(html.substr(html.size() - 8), "</html>\n");
 
