@@ -32,7 +32,7 @@ struct LiftingSurface {
 // Spanwise strips of a wing half (the tails get half as many) and chordwise panels per strip.
 struct LatticeResolution {
     int spanwise = 12;
-    int chordwise = 4;
+    int chordwise = 8;
 };
 
 // A quantity of the linear model: its value at zero angle of attack and zero elevator, and
@@ -120,6 +120,7 @@ private:
     double referenceX_;
     bool valid_ = false;
     int panelCount_ = 0;
+    long unknowns_ = 0;
     double wingSpan_ = 0; // projected on y
     std::vector<Panel> panels_;
     std::vector<LatticeStrip> strips_;
