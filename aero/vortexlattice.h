@@ -75,7 +75,7 @@ struct LatticeStrip {
  * Frame: the file's (x aft, y to side +1, z up); free stream (cos α, 0, sin α); pitching
  * moment positive nose up about (referenceX, ·, ·); coefficients on the reference area and
  * chord. Angles in radians; everything is linear in α and in the elevator, which is a
- * change of the stabilisers' incidence.
+ * change of the stabilisers' incidence. vortexlattice.md says more, and how it was checked.
  */
 class VortexLattice {
 public:
