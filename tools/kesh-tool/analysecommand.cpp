@@ -183,13 +183,17 @@ void writeLattice(JsonWriter& json, const aero::FlightAnalysis& a) {
     writeLoading(json, "spanLoading", p ? p->loadingAtTrim : std::vector<aero::SpanLoading>{});
     writeLoading(json, "spanLoadingAtStall",
                  p ? p->loadingAtStall : std::vector<aero::SpanLoading>{});
-    if (p && p->stallStart) {
-        json.beginObject("stallStart");
-        json.value("y", p->stallStart->y);
-        json.value("surface", partName(p->stallStart->part));
-        json.endObject();
-    } else {
-        json.null("stallStart");
+    for (const auto& [key, start] :
+         {std::pair{"stallStart", p ? p->stallStart : std::nullopt},
+          {"stallStartAtTrim", p ? p->stallStartAtTrim : std::nullopt}}) {
+        if (start) {
+            json.beginObject(key);
+            json.value("y", start->y);
+            json.value("surface", partName(start->part));
+            json.endObject();
+        } else {
+            json.null(key);
+        }
     }
     json.beginArray("warnings");
     for (aero::Warning w : a.warnings) {
