@@ -13,8 +13,7 @@ public:
     MeanLine() = default; // flat
     explicit MeanLine(const std::vector<FoilPoint>& outline);
 
-    double slopeAt(double x) const; // dz/dx at chord fraction x
-    bool flat() const { return slopes_.empty(); }
+    double slopeAt(double x) const; // dz/dx at chord fraction x; 0 when flat
 
 private:
     std::vector<double> slopes_; // at the middles of equal chord steps
@@ -92,7 +91,6 @@ public:
     const Linear& lift() const { return lift_; }
     const Linear& moment() const { return moment_; } // about referenceX
     Linear liftOf(Part part) const;
-    double referenceX() const { return referenceX_; }
     double neutralPointX() const; // where the moment does not change with α
 
     const std::vector<LatticeStrip>& strips() const { return strips_; }
