@@ -1884,5 +1884,9 @@ It must not contain \, /, &quot; or [ and cannot be . or ..</translation>
         <source>Centre de gravité laissé à zéro alors qu&apos;une estimation existe</source>
         <translation>Centre of gravity left at zero while an estimate exists</translation>
     </message>
+    <message>
+        <source>treillis tourbillonnaire sans solution</source>
+        <translation>the vortex lattice has no solution</translation>
+    </message>
 </context>
 </TS>

@@ -80,6 +80,7 @@ std::vector<Figure> figuresOf(const aero::FlightAnalysis& a) {
     const std::string noWing = aero::unavailableText(aero::Unavailable::NoWing);
     const std::string noMass = whyMissing(a.balance);
     const std::string noFlight = whyMissing(a.performance);
+    const std::string noLattice = s ? aero::unavailableText(aero::Unavailable::NoLattice) : noWing;
     const auto given = [](bool present, Numbers numbers) {
         return present ? std::optional<Numbers>(std::move(numbers)) : std::nullopt;
     };
@@ -103,9 +104,11 @@ std::vector<Figure> figuresOf(const aero::FlightAnalysis& a) {
         {"best-glide-speed", "bestGlideSpeed", given(p, {p ? p->bestGlideSpeed : 0}), noFlight},
         {"min-sink", "minSink", given(p, {p ? p->minSink : 0}), noFlight},
         {"min-sink-speed", "minSinkSpeed", given(p, {p ? p->minSinkSpeed : 0}), noFlight},
-        {"lift-slope", "cLAlpha", given(s && s->fromLattice, {s ? s->liftSlope : 0}), noWing},
-        {"moment-slope", "cmAlpha", given(s && s->fromLattice, {s ? s->momentSlope : 0}), noWing},
-        {"panels", "panels", given(s && s->fromLattice, {s ? double(s->panelCount) : 0}), noWing},
+        {"lift-slope", "cLAlpha", given(s && s->fromLattice, {s ? s->liftSlope : 0}), noLattice},
+        {"moment-slope", "cmAlpha", given(s && s->fromLattice, {s ? s->momentSlope : 0}),
+         noLattice},
+        {"panels", "panels", given(s && s->fromLattice, {s ? double(s->panelCount) : 0}),
+         noLattice},
     };
 }
 
@@ -132,7 +135,10 @@ void printLattice(const aero::FlightAnalysis& a) {
             for (double n : trimNumbers(*p->trim))
                 std::cout << " " << formatNumber(n);
         } else {
-            std::cout << " none (" << (p->noTrim ? noTrimName(*p->noTrim) : "no lattice") << ")";
+            std::cout << " none ("
+                      << (p->noTrim ? noTrimName(*p->noTrim)
+                                    : aero::unavailableText(aero::Unavailable::NoLattice))
+                      << ")";
         }
         std::cout << "\n";
         if (p->stallStart)
