@@ -1,5 +1,6 @@
 #include "shell/polarwindow.h"
 
+#include "shell/report/spanloadingchart.h"
 #include "shell/report/speedpolarchart.h"
 #include "shell/userprompts.h"
 
@@ -13,7 +14,7 @@
 
 CPolarWindow::CPolarWindow(UserPrompts& prompts, QWidget* parent)
     : QWidget(parent, Qt::Window), prompts_(prompts) {
-    resize(720, 760);
+    resize(960, 960);
     auto* column = new QVBoxLayout(this);
     stale_ = new QLabel;
     stale_->setWordWrap(true);
@@ -22,10 +23,16 @@ CPolarWindow::CPolarWindow(UserPrompts& prompts, QWidget* parent)
     column->addWidget(stale_);
     sinkView_ = new QChartView;
     glideView_ = new QChartView;
-    for (QChartView* view : {sinkView_, glideView_}) {
+    loadingView_ = new QChartView;
+    stallLoadingView_ = new QChartView;
+    for (QChartView* view : {sinkView_, glideView_, loadingView_, stallLoadingView_})
         view->setRenderHint(QPainter::Antialiasing);
-        column->addWidget(view, 1);
-    }
+    column->addWidget(sinkView_, 1);
+    column->addWidget(glideView_, 1);
+    auto* loadings = new QHBoxLayout;
+    loadings->addWidget(loadingView_, 1);
+    loadings->addWidget(stallLoadingView_, 1);
+    column->addLayout(loadings, 1);
     auto* buttons = new QHBoxLayout;
     png_ = new QPushButton(tr("Exporter en PNG..."));
     svg_ = new QPushButton(tr("Exporter en SVG..."));
@@ -44,6 +51,13 @@ void CPolarWindow::setPerformance(const aero::Performance& performance, const QS
     setWindowTitle(tr("Polaire des vitesses - %1").arg(gliderName));
     showChart(*sinkView_, makeSinkChart(performance, FigureTexts::Interface));
     showChart(*glideView_, makeGlideChart(performance, FigureTexts::Interface));
+    for (bool atStall : {false, true}) {
+        QChartView& view = atStall ? *stallLoadingView_ : *loadingView_;
+        auto loading = makeSpanLoadingChart(performance, atStall, FigureTexts::Interface);
+        view.setVisible(loading != nullptr);
+        if (loading)
+            showChart(view, std::move(loading));
+    }
 }
 
 void CPolarWindow::setOutOfDate(const QString& reason) {

@@ -29,6 +29,8 @@ public:
 
     QChartView* sinkView() const { return sinkView_; }
     QChartView* glideView() const { return glideView_; }
+    QChartView* loadingView() const { return loadingView_; }
+    QChartView* stallLoadingView() const { return stallLoadingView_; }
     QPushButton* pngButton() const { return png_; }
     QPushButton* svgButton() const { return svg_; }
     QLabel* staleLabel() const { return stale_; }
@@ -42,6 +44,8 @@ private:
     QString gliderName_;
     QChartView* sinkView_ = nullptr;
     QChartView* glideView_ = nullptr;
+    QChartView* loadingView_ = nullptr;      // the lift along the span at trim
+    QChartView* stallLoadingView_ = nullptr; // and at the stall
     QPushButton* png_ = nullptr;
     QPushButton* svg_ = nullptr;
     QLabel* stale_ = nullptr;
