@@ -28,7 +28,7 @@ XfoilRun run(int reynolds, bool ok = true) {
 } // namespace
 
 TEST(FoilBuilder, MakesTheSimulatorsFoilFromTheRuns) {
-    const Outline outline = nacaOutline("NACA 2412");
+    const Outline outline = nacaOutline("NACA 2412", 100, NacaTrailingEdge::Closed);
     const std::vector<XfoilRun> runs = {run(400000), run(50000, false), run(200000), run(100000)};
     FoilBuildOptions options;
     options.name = "NACA 2412";
