@@ -84,7 +84,74 @@ bool extendable(const PolarPoint& p, bool positive) {
     return a > 0 && a < aero::kPi / 2 - kDegree;
 }
 
+// The extension's rows on the stall's side, outwards from it.
+std::vector<PolarPoint> beyond(const PolarPoint& stall, double cdMax) {
+    const Viterna side(stall.alpha, stall.cl, stall.cd, cdMax);
+    std::vector<PolarPoint> rows;
+    for (double a : anglesBeyond(stall.alpha))
+        rows.push_back(side.at(a));
+    if (stall.alpha < 0)
+        std::reverse(rows.begin(), rows.end());
+    return rows;
+}
+
+// Equal as far as a file's "%.6g" and float keep.
+bool sameRow(const PolarPoint& a, const PolarPoint& b) {
+    const auto near = [](double x, double y) {
+        return std::abs(x - y) <= 1e-4 + 1e-4 * std::max(std::abs(x), std::abs(y));
+    };
+    return near(a.alpha, b.alpha) && near(a.cl, b.cl) && near(a.cd, b.cd);
+}
+
+// Whether the rows beyond `stall` (outwards, in table order from it) are its extension.
+template <typename It>
+bool extendsFrom(const PolarPoint& stall, It begin, It end, double cdMax) {
+    if (!extendable(stall, stall.alpha > 0))
+        return false;
+    std::vector<PolarPoint> expected = beyond(stall, cdMax);
+    if (stall.alpha < 0)
+        std::reverse(expected.begin(), expected.end());
+    if (static_cast<std::ptrdiff_t>(expected.size()) != std::distance(begin, end))
+        return false;
+    return std::equal(begin, end, expected.begin(), sameRow);
+}
+
+std::size_t rowAt(const Polar& polar, double alpha) {
+    for (std::size_t i = 0; i < polar.rows.size(); ++i) {
+        if (std::abs(polar.rows[i].alpha - alpha) < 1e-4)
+            return i;
+    }
+    return polar.rows.size();
+}
+
 } // namespace
+
+RowRange measuredRows(const Polar& polar) {
+    const std::size_t n = polar.rows.size();
+    RowRange range{0, n};
+    const std::size_t up = rowAt(polar, aero::kPi / 2);
+    if (up < n) {
+        const double cdMax = polar.rows[up].cd;
+        for (std::size_t s = up; s-- > 0 && polar.rows[s].alpha > 0;) {
+            if (extendsFrom(polar.rows[s], polar.rows.begin() + s + 1, polar.rows.end(), cdMax)) {
+                range.last = s + 1;
+                break;
+            }
+        }
+    }
+    const std::size_t down = rowAt(polar, -aero::kPi / 2);
+    if (down < n) {
+        const double cdMax = polar.rows[down].cd;
+        for (std::size_t s = down + 1; s < range.last && polar.rows[s].alpha < 0; ++s) {
+            if (extendsFrom(polar.rows[s], polar.rows.rbegin() + (n - s),
+                            polar.rows.rend(), cdMax)) {
+                range.first = s;
+                break;
+            }
+        }
+    }
+    return range;
+}
 
 Polar extendPolar(const Polar& polar, double cdMax) {
     if (polar.rows.size() < 2)

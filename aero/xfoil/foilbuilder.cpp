@@ -70,7 +70,8 @@ std::string sweepEnd(const SweepOutcome& sweep) {
         break;
     }
     if (sweep.restarts > 0)
-        text += ", " + std::to_string(sweep.restarts) + " restart(s) past a stalled point";
+        text += ", " + std::to_string(sweep.restarts) +
+                " fresh process(es) after a stalled point or failed points";
     return text;
 }
 

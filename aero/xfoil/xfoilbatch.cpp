@@ -121,7 +121,7 @@ public:
     }
 
 private:
-    enum class Kill { None, Stall, Rule, Timeout, Cancel, Unreadable };
+    enum class Kill { None, Stall, Fresh, Rule, Timeout, Cancel, Unreadable };
 
     int reynolds() const { return batch_.runs_[run_].reynolds; }
 
@@ -229,6 +229,8 @@ private:
     }
 
     void logLine(std::string_view line) {
+        if (kill_ == Kill::Fresh)
+            return; // the fresh process takes it from the point that asked for it
         const std::size_t first = line.find_first_not_of(' ');
         if (first == std::string_view::npos)
             return;
@@ -239,8 +241,14 @@ private:
                 working_ = alpha;
         } else if (line.starts_with("VISCAL:  Convergence failed")) {
             pointEnded();
-            if (++failuresInRow_ >= kFailuresInRow)
+            if (++failuresInRow_ < kFailuresInRow)
+                return;
+            // The first time, the failures may be a boundary layer gone wrong rather than
+            // the stall: a fresh process tries the following angles once more.
+            if (retried_)
                 endByRule(SweepEnd::NotConverging);
+            else
+                stop(Kill::Fresh);
         } else if (line.starts_with("Point written to save file")) {
             pointEnded();
             failuresInRow_ = 0;
@@ -283,7 +291,9 @@ private:
         written_ = std::move(rows);
     }
 
-    bool accepting() const { return !ruleEnd_ && kill_ != Kill::Unreadable; }
+    bool accepting() const {
+        return !ruleEnd_ && kill_ != Kill::Unreadable && kill_ != Kill::Fresh;
+    }
 
     // Beyond this point XFOIL's figures are not worth waiting for: the extension takes over.
     void endByRule(SweepEnd end) {
@@ -306,6 +316,8 @@ private:
     // A converged point; the sweep ends once the lift is well past its extreme.
     void take(const PaccPoint& row) {
         sinceEvent_.start();
+        failuresInRow_ = 0;
+        retried_ = false;
         lastDone_ = row.alpha;
         rows_.push_back(row);
         const double sign = up_ ? 1 : -1;
@@ -375,16 +387,27 @@ private:
         default:
             break;
         }
-        // Stalled: the point it was on counts as one that did not converge, and a fresh
-        // process takes the sweep on from the next angle.
+        // A fresh process, with a fresh boundary layer, takes the sweep on from the angle after
+        // the one XFOIL was stuck on or last failed; a stalled point counts as one that did
+        // not converge.
         ++outcome_.restarts;
-        const double stalled =
-            lastDone_ ? *lastDone_ + step_ : from_;
-        const double at = working_ && step_ * (*working_ - stalled) > 0 ? *working_ : stalled;
-        from_ = std::round((at + step_) / step_ * kAngleGrid) / kAngleGrid * step_;
-        if (++failuresInRow_ >= kFailuresInRow)
-            finish(SweepEnd::NotConverging, {}, noPoint());
-        else if (step_ * (from_ - to_) > 1e-9)
+        double at = lastDone_ ? *lastDone_ : from_ - step_;
+        if (why == Kill::Stall) {
+            at += step_;
+            if (working_ && step_ * (*working_ - at) > 0)
+                at = *working_;
+            ++failuresInRow_;
+        }
+        from_ = std::round((at + step_) * kAngleGrid) / kAngleGrid;
+        if (failuresInRow_ >= kFailuresInRow) {
+            if (retried_) {
+                finish(SweepEnd::NotConverging, {}, noPoint());
+                return;
+            }
+            retried_ = true;
+            failuresInRow_ = 0;
+        }
+        if (step_ * (from_ - to_) > 1e-9)
             finish(SweepEnd::Reached, {}, noPoint());
         else
             startProcess();
@@ -450,6 +473,7 @@ private:
     std::optional<double> working_;
     std::optional<double> lastDone_;
     int failuresInRow_ = 0;
+    bool retried_ = false; // a fresh process has been tried since the last converged point
     Kill kill_ = Kill::None;
     std::optional<SweepEnd> ruleEnd_;
     bool polarSeen_ = false;

@@ -229,15 +229,17 @@ TEST(XfoilBatch, SweepsGoOnPastStalledPointsAndEndPastTheStall) {
     EXPECT_FALSE(has(angles, 6.5));
     EXPECT_EQ(angles.size(), 61u);
 
-    // Four points in a row that do not converge end the sweep, a stall counting as one.
-    const XfoilRun failing = fakeRun({.failFrom = -4.5, .failTo = -3});
+    // Four points in a row that do not converge, a stall counting as one, get a fresh
+    // process; four more end the sweep.
+    const XfoilRun failing = fakeRun({.failFrom = -7, .failTo = -3});
     EXPECT_EQ(failing.down.end, SweepEnd::NotConverging);
     EXPECT_EQ(failing.down.lastAlpha, -2.5);
-    EXPECT_EQ(failing.down.restarts, 0);
+    EXPECT_EQ(failing.down.restarts, 1);
     const XfoilRun mixed = fakeRun({.hangAt = 4.5, .failFrom = 3, .failTo = 4});
-    EXPECT_EQ(mixed.up.end, SweepEnd::NotConverging);
-    EXPECT_EQ(mixed.up.lastAlpha, 2.5);
+    EXPECT_EQ(mixed.up.end, SweepEnd::PastStall);
     EXPECT_EQ(mixed.up.restarts, 1);
+    EXPECT_FALSE(has(degrees(mixed.polar), 4.5));
+    EXPECT_TRUE(has(degrees(mixed.polar), 5.0));
     EXPECT_TRUE(temp.entries().isEmpty()) << temp.entries().join(' ').toStdString();
 }
 
