@@ -133,6 +133,8 @@ private:
         logTail_.clear();
         working_ = std::nullopt;
         lastDone_ = std::nullopt;
+        cpuAtEvent_ = std::nullopt;
+        eventSeen_ = false;
         dir_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/kesh-xfoil-XXXXXX");
         if (!dir_->isValid() || !writeFile(dir_->filePath(kXfoilOutlineFile),
                                            xfoilOutlineText(batch_.analysed_))) {
@@ -194,8 +196,23 @@ private:
             return;
         if (clock_.elapsed() > batch_.settings_.timeoutSeconds * 1000LL)
             stop(Kill::Timeout);
-        else if (sinceEvent_.elapsed() > batch_.settings_.stallSeconds * 1000)
+        else if (stalled())
             stop(Kill::Stall);
+    }
+
+    // No point ended for the stall time of XFOIL's own processor time, so that a machine
+    // busy with other work does not look like a stall; wall time when that cannot be read,
+    // and several stall times of it for a process that waits without working.
+    bool stalled() {
+        const double stall = batch_.settings_.stallSeconds;
+        const double cpu = processCpuSeconds(process_->processId());
+        if (cpu >= 0 && (!cpuAtEvent_ || eventSeen_))
+            cpuAtEvent_ = cpu;
+        eventSeen_ = false;
+        const double waited = sinceEvent_.elapsed() / 1000.0;
+        if (cpu < 0 || !cpuAtEvent_)
+            return waited > stall;
+        return cpu - *cpuAtEvent_ > stall || waited > kIdleStalls * stall;
     }
 
     // The polar's new rows taken in the order the output tells of them, failures between.
@@ -259,6 +276,7 @@ private:
 
     void pointEnded() {
         sinceEvent_.start();
+        eventSeen_ = true;
         if (working_)
             lastDone_ = working_;
     }
@@ -316,6 +334,7 @@ private:
     // A converged point; the sweep ends once the lift is well past its extreme.
     void take(const PaccPoint& row) {
         sinceEvent_.start();
+        eventSeen_ = true;
         failuresInRow_ = 0;
         retried_ = false;
         lastDone_ = row.alpha;
@@ -450,6 +469,7 @@ private:
     static constexpr const char* kLogFile = "xfoil.log";
     static constexpr qint64 kMaxLogRead = 16 * 1024 * 1024;
     static constexpr int kFailuresInRow = 4;
+    static constexpr double kIdleStalls = 5;
     static constexpr double kAngleGrid = 1000; // XFOIL writes angles to a thousandth
 
     XfoilBatch& batch_;
@@ -466,6 +486,8 @@ private:
     QTimer* poll_ = nullptr;      // likewise
     QElapsedTimer clock_;
     QElapsedTimer sinceEvent_;
+    std::optional<double> cpuAtEvent_; // the process's processor time at the last point
+    bool eventSeen_ = false;           // a point ended since the last poll
     std::vector<PaccPoint> written_; // the current process's polar file
     std::size_t segmentRows_ = 0;     // how many of them are taken
     qint64 logOffset_ = 0;

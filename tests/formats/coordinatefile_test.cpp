@@ -112,6 +112,25 @@ TEST(CoordinateFile, ReadsPastTitlesAndTextAfterTheCoordinates) {
     }
 }
 
+// Sections drawn from their equations and dressed as forum files are.
+TEST(CoordinateFile, ReadsTheForumFiles) {
+    const std::pair<const char*, int> files[] = {
+        {"author-after.dat", 3}, {"dp168.dat", 1},     {"lednicer-paragraph.dat", 3},
+        {"two-titles.dat", 0},   {"blank-inside.dat", 0}, {"brackets.dat", 1},
+        {"paragraph.dat", 5},    {"commas-tabs.dat", 1},  {"clockwise.dat", 1},
+        {"chord100.dat", 1},     {"no-title.dat", 1},     {"latin1.dat", 1},
+    };
+    for (const auto& [name, ignored] : files) {
+        int skipped = -1;
+        const Outline outline = readCoordinateFile(kData + "../forum/" + name, &skipped);
+        EXPECT_EQ(skipped, ignored) << name;
+        EXPECT_GE(outline.points.size(), 99u) << name;
+        EXPECT_FALSE(outline.name.empty()) << name;
+    }
+    EXPECT_EQ(readCoordinateFile(kData + "../forum/two-titles.dat").name, "SA 3410");
+    EXPECT_EQ(readCoordinateFile(kData + "../forum/no-title.dat").name, "no-title");
+}
+
 TEST(CoordinateFile, RefusesWhatIsNoOutline) {
     EXPECT_EQ(refusal("just a name\n\n# and a comment\n"),
               "Le fichier ne contient aucune coordonnée.");
