@@ -104,8 +104,7 @@ bool sameRow(const PolarPoint& a, const PolarPoint& b) {
 }
 
 // Whether the rows beyond `stall` (outwards, in table order from it) are its extension.
-template <typename It>
-bool extendsFrom(const PolarPoint& stall, It begin, It end, double cdMax) {
+template <typename It> bool extendsFrom(const PolarPoint& stall, It begin, It end, double cdMax) {
     if (!extendable(stall, stall.alpha > 0))
         return false;
     std::vector<PolarPoint> expected = beyond(stall, cdMax);
@@ -143,8 +142,8 @@ RowRange measuredRows(const Polar& polar) {
     if (down < n) {
         const double cdMax = polar.rows[down].cd;
         for (std::size_t s = down + 1; s < range.last && polar.rows[s].alpha < 0; ++s) {
-            if (extendsFrom(polar.rows[s], polar.rows.rbegin() + (n - s),
-                            polar.rows.rend(), cdMax)) {
+            if (extendsFrom(polar.rows[s], polar.rows.rbegin() + (n - s), polar.rows.rend(),
+                            cdMax)) {
                 range.first = s;
                 break;
             }

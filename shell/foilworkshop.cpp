@@ -28,13 +28,11 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
-#include <set>
 
 namespace {
 
@@ -235,8 +233,8 @@ bool CFoilWorkshop::loadSource() {
         error(QString::fromUtf8(failure.what()));
         return false;
     }
-    const QString name = source.isNaca ? QString::fromStdString(source.name)
-                                       : fromCodePage(source.name);
+    const QString name =
+        source.isNaca ? QString::fromStdString(source.name) : fromCodePage(source.name);
     const int ignored = source.ignoredLines;
     import_->setSource(std::move(source));
     loadedSource_ = text;
@@ -425,9 +423,8 @@ void CFoilWorkshop::runProgress(int index, double fraction, double alphaDegrees)
         return;
     QProgressBar* bar = bars_[index];
     bar->setValue(std::max(bar->value(), static_cast<int>(fraction * kProgressSteps)));
-    bar->setFormat(tr("Re %1 : %2°")
-                       .arg(import_->settings().reynolds.at(index))
-                       .arg(alphaDegrees, 0, 'g', 4));
+    bar->setFormat(
+        tr("Re %1 : %2°").arg(import_->settings().reynolds.at(index)).arg(alphaDegrees, 0, 'g', 4));
 }
 
 void CFoilWorkshop::runFinished(int index) {

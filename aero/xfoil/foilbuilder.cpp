@@ -53,8 +53,8 @@ void zeroLift(const XfoilRun& run, float& alpha0, float& cm0) {
 }
 
 std::string sweepEnd(const SweepOutcome& sweep) {
-    std::string text = sweep.anyPoint ? "to " + formatNumber(sweep.lastAlpha) + " degrees, "
-                                      : "no point, ";
+    std::string text =
+        sweep.anyPoint ? "to " + formatNumber(sweep.lastAlpha) + " degrees, " : "no point, ";
     switch (sweep.end) {
     case SweepEnd::Reached:
         text += "the end of the sweep";
@@ -118,18 +118,16 @@ std::vector<std::string> header(const FoilBuildOptions& options, const XfoilSett
 
 std::string checkBuildOptions(const FoilBuildOptions& options) {
     if (options.points < importlimits::kMinPoints || options.points > Foil::kMaxPoints)
-        return 
-            MessageText("FoilBuilder", "Le nombre de points du profil doit aller de %1 à %2.")
-                .arg(importlimits::kMinPoints)
-                .arg(Foil::kMaxPoints)
-                .text();
+        return MessageText("FoilBuilder", "Le nombre de points du profil doit aller de %1 à %2.")
+            .arg(importlimits::kMinPoints)
+            .arg(Foil::kMaxPoints)
+            .text();
     if (options.extend &&
         !(options.cdMax >= importlimits::kMinCdMax && options.cdMax <= importlimits::kMaxCdMax))
-        return 
-            MessageText("FoilBuilder", "Le cd maximal de l'extension doit aller de %1 à %2.")
-                .arg(formatNumber(importlimits::kMinCdMax))
-                .arg(formatNumber(importlimits::kMaxCdMax))
-                .text();
+        return MessageText("FoilBuilder", "Le cd maximal de l'extension doit aller de %1 à %2.")
+            .arg(formatNumber(importlimits::kMinCdMax))
+            .arg(formatNumber(importlimits::kMaxCdMax))
+            .text();
     return {};
 }
 

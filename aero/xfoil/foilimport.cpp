@@ -63,9 +63,8 @@ bool readReynoldsList(std::string_view text, std::vector<int>& reynolds, QString
     std::set<int> values;
     bool good = true;
     static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
-    const QStringList parts =
-        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
-            .split(separators, Qt::SkipEmptyParts);
+    const QStringList parts = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+                                  .split(separators, Qt::SkipEmptyParts);
     for (const QString& part : parts) {
         double value = 0;
         if (!parseWholeNumber(part.toStdString(), value) || value != std::floor(value) ||

@@ -16,11 +16,11 @@
 
 // A coordinate file or a NACA code, read for an import.
 struct FoilSource {
-    Outline outline;       // normalised; what is drawn and written into the file
-    Outline analysed;      // what XFOIL is given
-    std::string name;      // the title made safe for the airfoil file
-    std::string label;     // the file's name or the code, for the file header
-    int ignoredLines = 0;  // text after a file's coordinates
+    Outline outline;      // normalised; what is drawn and written into the file
+    Outline analysed;     // what XFOIL is given
+    std::string name;     // the title made safe for the airfoil file
+    std::string label;    // the file's name or the code, for the file header
+    int ignoredLines = 0; // text after a file's coordinates
     bool isNaca = false;
 };
 

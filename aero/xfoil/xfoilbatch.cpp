@@ -136,13 +136,13 @@ private:
         cpuAtEvent_ = std::nullopt;
         eventSeen_ = false;
         dir_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/kesh-xfoil-XXXXXX");
-        if (!dir_->isValid() || !writeFile(dir_->filePath(kXfoilOutlineFile),
-                                           xfoilOutlineText(batch_.analysed_))) {
+        if (!dir_->isValid() ||
+            !writeFile(dir_->filePath(kXfoilOutlineFile), xfoilOutlineText(batch_.analysed_))) {
             dir_.reset();
-            const QString why = QCoreApplication::translate(
-                                    "XfoilBatch", "Reynolds %1 : impossible de préparer le "
-                                                  "dossier de travail d'XFOIL.")
-                                    .arg(reynolds());
+            const QString why =
+                QCoreApplication::translate("XfoilBatch", "Reynolds %1 : impossible de préparer le "
+                                                          "dossier de travail d'XFOIL.")
+                    .arg(reynolds());
             finish(SweepEnd::Stopped, why, why);
             return;
         }
@@ -164,8 +164,7 @@ private:
         }
         poll_->start(kPollMilliseconds);
         sinceEvent_.start();
-        const std::string script =
-            xfoilScript(batch_.settings_, reynolds(), from_, to_);
+        const std::string script = xfoilScript(batch_.settings_, reynolds(), from_, to_);
         QProcess* process = process_;
         process->start(batch_.executable_, {});
         // A start that failed at once has ended the process already.
@@ -180,8 +179,7 @@ private:
             return;
         const QString detail = process_->errorString();
         endProcess();
-        finish(SweepEnd::Stopped,
-               QCoreApplication::translate("XfoilBatch", "lancement impossible"),
+        finish(SweepEnd::Stopped, QCoreApplication::translate("XfoilBatch", "lancement impossible"),
                QCoreApplication::translate("XfoilBatch",
                                            "Reynolds %1 : impossible de lancer XFOIL (%2).")
                    .arg(reynolds())
@@ -323,11 +321,11 @@ private:
     }
 
     void unreadable(const QString& detail) {
-        unreadable_ = QCoreApplication::translate(
-                          "XfoilBatch",
-                          "Reynolds %1 : la polaire écrite par XFOIL est illisible (%2).")
-                          .arg(reynolds())
-                          .arg(detail);
+        unreadable_ =
+            QCoreApplication::translate(
+                "XfoilBatch", "Reynolds %1 : la polaire écrite par XFOIL est illisible (%2).")
+                .arg(reynolds())
+                .arg(detail);
         stop(Kill::Unreadable);
     }
 
@@ -358,8 +356,8 @@ private:
         if (ruleEnd_) {
             finish(*ruleEnd_, {}, noPoint());
         } else if (why == Kill::Unreadable) {
-            finish(SweepEnd::Stopped, QCoreApplication::translate("XfoilBatch", "polaire illisible"),
-                   unreadable_);
+            finish(SweepEnd::Stopped,
+                   QCoreApplication::translate("XfoilBatch", "polaire illisible"), unreadable_);
         } else if (why != Kill::None) {
             killed(why);
         } else if (status == QProcess::CrashExit) {
@@ -375,13 +373,12 @@ private:
                        .arg(re)
                        .arg(code));
         } else if (!unreadable_.isEmpty()) {
-            finish(SweepEnd::Stopped, QCoreApplication::translate("XfoilBatch", "polaire illisible"),
-                   unreadable_);
+            finish(SweepEnd::Stopped,
+                   QCoreApplication::translate("XfoilBatch", "polaire illisible"), unreadable_);
         } else if (!polarSeen_) {
-            const QString why =
-                QCoreApplication::translate("XfoilBatch",
-                                            "Reynolds %1 : XFOIL n'a pas écrit de polaire.")
-                    .arg(re);
+            const QString why = QCoreApplication::translate(
+                                    "XfoilBatch", "Reynolds %1 : XFOIL n'a pas écrit de polaire.")
+                                    .arg(re);
             finish(SweepEnd::Stopped, why, why);
         } else {
             finish(SweepEnd::Reached, {}, noPoint());
@@ -488,8 +485,8 @@ private:
     QElapsedTimer sinceEvent_;
     std::optional<double> cpuAtEvent_; // the process's processor time at the last point
     bool eventSeen_ = false;           // a point ended since the last poll
-    std::vector<PaccPoint> written_; // the current process's polar file
-    std::size_t segmentRows_ = 0;     // how many of them are taken
+    std::vector<PaccPoint> written_;   // the current process's polar file
+    std::size_t segmentRows_ = 0;      // how many of them are taken
     qint64 logOffset_ = 0;
     std::string logTail_;
     std::optional<double> working_;
@@ -549,8 +546,7 @@ void XfoilBatch::start(const Outline& analysed, const XfoilSettings& settings) {
 }
 
 void XfoilBatch::launchNext() {
-    const int jobs =
-        settings_.jobs > 0 ? settings_.jobs : std::max(1, QThread::idealThreadCount());
+    const int jobs = settings_.jobs > 0 ? settings_.jobs : std::max(1, QThread::idealThreadCount());
     while (!cancelling_ && active_ < jobs && nextSweep_ < sweeps_.size()) {
         ++active_;
         sweeps_[nextSweep_++]->start();
@@ -581,8 +577,8 @@ void XfoilBatch::sweepDone(Sweep* sweep) {
     if (up->reported() && down->reported())
         finishRun(runIndex);
     launchNext();
-    const bool allDone = std::all_of(sweeps_.begin(), sweeps_.end(),
-                                     [](const auto& s) { return s->reported(); });
+    const bool allDone =
+        std::all_of(sweeps_.begin(), sweeps_.end(), [](const auto& s) { return s->reported(); });
     if (allDone)
         finishAll(cancelling_);
 }
@@ -595,9 +591,10 @@ void XfoilBatch::finishRun(int runIndex) {
     rows.insert(rows.end(), down.rows().begin(), down.rows().end());
     std::sort(rows.begin(), rows.end(),
               [](const PaccPoint& a, const PaccPoint& b) { return a.alpha < b.alpha; });
-    rows.erase(std::unique(rows.begin(), rows.end(),
-                           [](const PaccPoint& a, const PaccPoint& b) { return a.alpha == b.alpha; }),
-               rows.end());
+    rows.erase(
+        std::unique(rows.begin(), rows.end(),
+                    [](const PaccPoint& a, const PaccPoint& b) { return a.alpha == b.alpha; }),
+        rows.end());
     XfoilRun& run = runs_[runIndex];
     run.up = up.outcome();
     run.down = down.outcome();

@@ -57,6 +57,7 @@ double processCpuSeconds(qint64 pid) {
         return -1;
     bool userOk = false;
     bool systemOk = false;
-    const double used = fields[kUserTime].toDouble(&userOk) + fields[kUserTime + 1].toDouble(&systemOk);
+    const double used =
+        fields[kUserTime].toDouble(&userOk) + fields[kUserTime + 1].toDouble(&systemOk);
     return userOk && systemOk ? used / static_cast<double>(ticks) : -1;
 }

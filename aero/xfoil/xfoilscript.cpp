@@ -21,8 +21,8 @@ std::string xfoilScript(const XfoilSettings& settings, int reynolds, double from
     script += "VPAR\nN " + formatNumber(settings.ncrit) + "\n\n";
     script += "ITER " + std::to_string(kIterations) + "\n";
     script += std::string("PACC\n") + kXfoilPolarFile + "\n\n";
-    script += "ASEQ " + formatNumber(from) + " " + formatNumber(to) + " " + formatNumber(step) +
-              "\n";
+    script +=
+        "ASEQ " + formatNumber(from) + " " + formatNumber(to) + " " + formatNumber(step) + "\n";
     script += "PACC\n\nQUIT\n";
     return script;
 }
@@ -50,8 +50,8 @@ std::string checkXfoilSettings(const XfoilSettings& settings) {
                formatNumber(importlimits::kMaxNcrit) + ".";
     if (!(settings.alphaStep >= importlimits::kMinStep &&
           settings.alphaStep <= importlimits::kMaxStep))
-        return "Le pas d'incidence doit aller de " + formatNumber(importlimits::kMinStep) +
-               " à " + formatNumber(importlimits::kMaxStep) + " degrés.";
+        return "Le pas d'incidence doit aller de " + formatNumber(importlimits::kMinStep) + " à " +
+               formatNumber(importlimits::kMaxStep) + " degrés.";
     if (!(settings.alphaMax > 0 && settings.alphaMax <= 45) ||
         !(settings.alphaMin < 0 && settings.alphaMin >= -45))
         return "Les incidences vont de -45 à 0 et de 0 à 45 degrés.";

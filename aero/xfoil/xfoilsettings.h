@@ -20,12 +20,12 @@ inline constexpr double kMaxCdMax = 3;
 struct XfoilSettings {
     std::vector<int> reynolds{50000, 100000, 200000, 400000};
     double ncrit = 9;
-    double alphaStep = 0.5; // degrees
-    double alphaMax = 20;   // upper end of the sweep from 0
-    double alphaMin = -15;  // lower end of the sweep from 0
-    int jobs = 0;           // 0: as many as there are cores
-    int timeoutSeconds = 60;   // for each sweep, restarts included
-    double stallSeconds = 3;   // without a new point: the process is stalled
-    double pastStall = 3;      // degrees past the lift's extreme where a sweep ends
+    double alphaStep = 0.5;  // degrees
+    double alphaMax = 20;    // upper end of the sweep from 0
+    double alphaMin = -15;   // lower end of the sweep from 0
+    int jobs = 0;            // 0: as many as there are cores
+    int timeoutSeconds = 60; // for each sweep, restarts included
+    double stallSeconds = 3; // without a new point: the process is stalled
+    double pastStall = 3;    // degrees past the lift's extreme where a sweep ends
     QString program = "xfoil";
 };

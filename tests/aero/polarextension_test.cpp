@@ -105,9 +105,10 @@ TEST(PolarExtension, MeasuredRowsAreToldFromTheExtensionOfAWrittenTable) {
         EXPECT_NEAR(table.rows[range.last - 1].alpha, c.to * kDeg, 1e-5);
         // The stall is XFOIL's, not the extension's maximum near 45°.
         const auto highest = [](auto begin, auto end) {
-            return std::max_element(begin, end, [](const PolarPoint& a, const PolarPoint& b) {
-                       return a.cl < b.cl;
-                   })->alpha;
+            return std::max_element(
+                       begin, end,
+                       [](const PolarPoint& a, const PolarPoint& b) { return a.cl < b.cl; })
+                ->alpha;
         };
         EXPECT_NEAR(highest(table.rows.begin() + range.first, table.rows.begin() + range.last),
                     c.peak * kDeg, 1e-5);

@@ -90,9 +90,10 @@ TEST(CoordinateFile, ReadsPastTitlesAndTextAfterTheCoordinates) {
         int ignored;
     } cases[] = {
         {"NACA 2412\n" + pairs + "\nBy A. Modeller, 12/03/2009\n", "NACA 2412", 1},
-        {"NACA 2412\r\n" + pairs + "\r\n\r\nThis section was drawn for F3J tails.\r\n"
-                                    "It likes 100000 and above; 3 versions exist.\r\n"
-                                    "www.example-forum.org/foils (c) 2011\r\n",
+        {"NACA 2412\r\n" + pairs +
+             "\r\n\r\nThis section was drawn for F3J tails.\r\n"
+             "It likes 100000 and above; 3 versions exist.\r\n"
+             "www.example-forum.org/foils (c) 2011\r\n",
          "NACA 2412", 3},
         {"NACA 2412\nsmoothed, 61 points\n" + pairs, "NACA 2412", 0},
         {"NACA 2412\n\n" + upper + "\n\n" + lower + "\n", "NACA 2412", 0},
@@ -115,7 +116,7 @@ TEST(CoordinateFile, ReadsPastTitlesAndTextAfterTheCoordinates) {
 // Sections drawn from their equations and dressed as forum files are.
 TEST(CoordinateFile, ReadsTheForumFiles) {
     const std::pair<const char*, int> files[] = {
-        {"author-after.dat", 3}, {"dp168.dat", 1},     {"lednicer-paragraph.dat", 3},
+        {"author-after.dat", 3}, {"dp168.dat", 1},        {"lednicer-paragraph.dat", 3},
         {"two-titles.dat", 0},   {"blank-inside.dat", 0}, {"brackets.dat", 1},
         {"paragraph.dat", 5},    {"commas-tabs.dat", 1},  {"clockwise.dat", 1},
         {"chord100.dat", 1},     {"no-title.dat", 1},     {"latin1.dat", 1},

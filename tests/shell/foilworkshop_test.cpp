@@ -144,9 +144,9 @@ TEST_F(FoilWorkshopTest, SourceIsPreviewedAtTheChosenPointCount) {
     forum.write("DP 1.68/8.37 (c)\"Author\" [v2]\n");
     for (int i = 0; i <= 40; ++i) {
         const double x = std::abs(std::cos(kPi * i / 40));
-        const double y = (i < 20 ? 1 : -1) * 0.6 * (0.2969 * std::sqrt(x) - 0.126 * x -
-                                                     0.3516 * x * x + 0.2843 * x * x * x -
-                                                     0.1036 * x * x * x * x);
+        const double y = (i < 20 ? 1 : -1) * 0.6 *
+                         (0.2969 * std::sqrt(x) - 0.126 * x - 0.3516 * x * x + 0.2843 * x * x * x -
+                          0.1036 * x * x * x * x);
         forum.write(QByteArray::number(x, 'f', 6) + ' ' + QByteArray::number(y, 'f', 6) + '\n');
     }
     forum.write("\nDrawn by A. Modeller\nhttp://forum.example/foils\n");

@@ -94,8 +94,8 @@ TEST(FoilImport, ReadsTheSourceAndTheReynoldsNumbersByOneSetOfRules) {
     QString error;
     ASSERT_TRUE(readReynoldsList("400000, 50000;100000  200000,50000", reynolds, error));
     EXPECT_EQ(reynolds, (std::vector<int>{50000, 100000, 200000, 400000}));
-    for (const char* refused : {"", "999", "10000000", "100000000", "1e5x", "150000.5",
-                                "1,2,3,4,5,6,7,8,9"}) {
+    for (const char* refused :
+         {"", "999", "10000000", "100000000", "1e5x", "150000.5", "1,2,3,4,5,6,7,8,9"}) {
         error.clear();
         EXPECT_FALSE(readReynoldsList(refused, reynolds, error)) << refused;
         EXPECT_TRUE(error.contains(QStringLiteral("9999999"))) << refused;

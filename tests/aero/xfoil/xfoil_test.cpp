@@ -279,8 +279,8 @@ TEST(XfoilBatch, AnXfoilThatCannotStartIsNamedWithoutACrash) {
     ASSERT_EQ(runs.size(), 2u);
     for (const XfoilRun& run : runs) {
         EXPECT_FALSE(run.ok);
-        EXPECT_NE(run.error.toStdString().find(
-                      "Reynolds " + std::to_string(run.reynolds) + " : impossible de lancer XFOIL"),
+        EXPECT_NE(run.error.toStdString().find("Reynolds " + std::to_string(run.reynolds) +
+                                               " : impossible de lancer XFOIL"),
                   std::string::npos)
             << run.error.toStdString();
     }
@@ -307,6 +307,23 @@ TEST(XfoilBatch, CancelStopsEveryProcessAtOnce) {
     EXPECT_TRUE(cancelled);
     for (const XfoilRun& run : batch.runs())
         EXPECT_FALSE(run.ok);
+}
+
+// The program ending while XFOIL works: the batch goes, and its processes and their
+// directories with it.
+TEST(XfoilBatch, NothingIsLeftWhenTheBatchGoesWhileRunning) {
+    ensureApp();
+    const PrivateTemp temp;
+    {
+        XfoilBatch batch;
+        batch.start(analysed(), fake("xfoil-hangs", {50000, 100000}));
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 300)
+            QCoreApplication::processEvents();
+        EXPECT_FALSE(temp.entries().isEmpty());
+    }
+    EXPECT_TRUE(temp.entries().isEmpty()) << temp.entries().join(' ').toStdString();
 }
 
 // A cancel that races the end of the batch (here a settings failure reported on the next
@@ -388,9 +405,9 @@ TEST(XfoilBatch, RealXfoilNaca2412MatchesXfoilsOwnSection) {
     std::string error;
     ASSERT_TRUE(parsePaccFile(text, theirs, header, error)) << error;
     for (const double alpha : {0.0, 4.0, 8.0}) {
-        const auto reference =
-            std::find_if(theirs.begin(), theirs.end(),
-                         [&](const PaccPoint& p) { return std::abs(p.alpha - alpha) < 1e-6; });
+        const auto reference = std::find_if(theirs.begin(), theirs.end(), [&](const PaccPoint& p) {
+            return std::abs(p.alpha - alpha) < 1e-6;
+        });
         const auto& rows = ours[0].polar.rows;
         const auto mine = std::find_if(rows.begin(), rows.end(), [&](const PolarPoint& p) {
             return std::abs(p.alpha * 180 / M_PI - alpha) < 1e-4;
