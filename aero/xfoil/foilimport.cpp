@@ -54,6 +54,9 @@ FoilSource readFoilSource(const std::string& source) {
 QString ignoredLinesText(int count) {
     if (count <= 0)
         return {};
+    if (count == 1)
+        return QCoreApplication::translate("FoilImport",
+                                           "1 ligne de texte ignorée après les coordonnées");
     return QCoreApplication::translate("FoilImport",
                                        "%1 lignes de texte ignorées après les coordonnées")
         .arg(count);

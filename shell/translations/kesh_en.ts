@@ -1341,6 +1341,10 @@ Do you want to replace it?</translation>
         <source>Aucune polaire n&apos;a été calculée.</source>
         <translation>No polar has been computed.</translation>
     </message>
+    <message>
+        <source>1 ligne de texte ignorée après les coordonnées</source>
+        <translation>1 line of text after the coordinates ignored</translation>
+    </message>
 </context>
 <context>
     <name>FoilWriter</name>
