@@ -159,8 +159,8 @@ private:
                                  failedToStart();
                          });
         if (!poll_) {
-            poll_ = new QTimer(&batch_);
-            QObject::connect(poll_, &QTimer::timeout, &batch_, [this] { poll(); });
+            poll_ = std::make_unique<QTimer>();
+            QObject::connect(poll_.get(), &QTimer::timeout, &batch_, [this] { poll(); });
         }
         poll_->start(kPollMilliseconds);
         sinceEvent_.start();
@@ -480,7 +480,7 @@ private:
     std::optional<PaccPoint> extreme_;
     std::unique_ptr<QTemporaryDir> dir_;
     QProcess* process_ = nullptr; // owned by the batch through Qt parenting
-    QTimer* poll_ = nullptr;      // likewise
+    std::unique_ptr<QTimer> poll_;
     QElapsedTimer clock_;
     QElapsedTimer sinceEvent_;
     std::optional<double> cpuAtEvent_; // the process's processor time at the last point
