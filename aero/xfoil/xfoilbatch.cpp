@@ -446,6 +446,11 @@ private:
             process_->deleteLater();
             process_ = nullptr;
         }
+        if (dir_ && !dir_->remove()) {
+            // Out of file descriptors, say: the batch tries again later.
+            dir_->setAutoRemove(false);
+            batch_.leftovers_.append(dir_->path());
+        }
         dir_.reset();
     }
 
@@ -511,6 +516,11 @@ XfoilBatch::~XfoilBatch() {
         if (sweep->started() && !sweep->done())
             sweep->cancel();
     }
+    removeLeftovers();
+}
+
+void XfoilBatch::removeLeftovers() {
+    leftovers_.removeIf([](const QString& path) { return QDir(path).removeRecursively(); });
 }
 
 void XfoilBatch::start(const Outline& analysed, const XfoilSettings& settings) {
@@ -639,6 +649,7 @@ void XfoilBatch::finishAll(bool cancelled) {
         return;
     running_ = false;
     cancelling_ = false;
+    removeLeftovers();
     emit finished(cancelled);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <vector>
@@ -70,12 +71,14 @@ private:
     void sweepProgress(int runIndex);
     void finishRun(int runIndex);
     void finishAll(bool cancelled);
+    void removeLeftovers();
 
     std::vector<XfoilRun> runs_;
     std::vector<std::unique_ptr<Sweep>> sweeps_; // two per run: up, then down
     Outline analysed_;
     XfoilSettings settings_;
     QString executable_;
+    QStringList leftovers_; // working directories that could not be removed yet
     std::size_t nextSweep_ = 0;
     int active_ = 0;
     bool running_ = false;

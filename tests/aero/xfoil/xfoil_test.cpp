@@ -19,8 +19,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -284,6 +287,44 @@ TEST(XfoilBatch, AnXfoilThatCannotStartIsNamedWithoutACrash) {
                   std::string::npos)
             << run.error.toStdString();
     }
+    EXPECT_TRUE(temp.entries().isEmpty()) << temp.entries().join(' ').toStdString();
+}
+
+// Out of file descriptors, a run fails while preparing or inside QProcess::start itself; its
+// directory goes once descriptors are free again.
+TEST(XfoilBatch, RunningOutOfFileDescriptorsIsNamedWithoutACrash) {
+    ensureApp();
+    const PrivateTemp temp;
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    int failed = 0;
+    for (int spare = 0; spare <= 6; ++spare) {
+        XfoilBatch batch;
+        QEventLoop loop;
+        QObject::connect(&batch, &XfoilBatch::finished, &loop, &QEventLoop::quit);
+        // The limit that leaves `spare` descriptor numbers free below it.
+        std::set<int> open;
+        for (const QString& fd : QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files))
+            open.insert(fd.toInt());
+        int limit = 0;
+        for (int free = 0; open.count(limit) || free < spare; ++limit)
+            free += open.count(limit) ? 0 : 1;
+        rlimit tight = saved;
+        tight.rlim_cur = static_cast<rlim_t>(limit);
+        ::setrlimit(RLIMIT_NOFILE, &tight);
+        batch.start(analysed(), fake("xfoil-fake"));
+        if (batch.isRunning())
+            loop.exec();
+        ::setrlimit(RLIMIT_NOFILE, &saved);
+        ASSERT_EQ(batch.runs().size(), 1u);
+        const XfoilRun& run = batch.runs()[0];
+        if (!run.ok) {
+            ++failed;
+            EXPECT_EQ(run.error.toStdString().rfind("Reynolds 100000 : ", 0), 0u)
+                << run.error.toStdString();
+        }
+    }
+    EXPECT_GT(failed, 0);
     EXPECT_TRUE(temp.entries().isEmpty()) << temp.entries().join(' ').toStdString();
 }
 
