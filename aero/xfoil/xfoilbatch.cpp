@@ -258,9 +258,9 @@ private:
             pointEnded();
             if (++failuresInRow_ < kFailuresInRow)
                 return;
-            // The first time, the failures may be a boundary layer gone wrong rather than
-            // the stall: a fresh process tries the following angles once more.
-            if (retried_)
+            // The first time after a converged point, the failures may be a boundary layer
+            // gone wrong rather than the stall: a fresh process tries the next angles.
+            if (retried_ || rows_.empty())
                 endByRule(SweepEnd::NotConverging);
             else
                 stop(Kill::Fresh);
@@ -416,7 +416,7 @@ private:
         }
         from_ = std::round((at + step_) * kAngleGrid) / kAngleGrid;
         if (failuresInRow_ >= kFailuresInRow) {
-            if (retried_) {
+            if (retried_ || rows_.empty()) {
                 finish(SweepEnd::NotConverging, {}, noPoint());
                 return;
             }

@@ -238,6 +238,10 @@ TEST(XfoilBatch, SweepsGoOnPastStalledPointsAndEndPastTheStall) {
     EXPECT_EQ(failing.down.end, SweepEnd::NotConverging);
     EXPECT_EQ(failing.down.lastAlpha, -2.5);
     EXPECT_EQ(failing.down.restarts, 1);
+    const XfoilRun none = fakeRun({.failFrom = -15, .failTo = -0.5}); // not worth a retry
+    EXPECT_EQ(none.down.end, SweepEnd::NotConverging);
+    EXPECT_FALSE(none.down.anyPoint);
+    EXPECT_EQ(none.down.restarts, 0);
     const XfoilRun mixed = fakeRun({.hangAt = 4.5, .failFrom = 3, .failTo = 4});
     EXPECT_EQ(mixed.up.end, SweepEnd::PastStall);
     EXPECT_EQ(mixed.up.restarts, 1);
