@@ -105,10 +105,11 @@ std::optional<FiveDigitLine> fiveDigitLine(int designLift, int position, int ref
     return line;
 }
 
-double thickness(double t, double x) {
+double thickness(double t, double x, NacaTrailingEdge edge) {
+    const double last = edge == NacaTrailingEdge::Open ? 0.1015 : 0.1036;
     return 5 * t *
            (0.2969 * std::sqrt(x) - 0.1260 * x - 0.3516 * x * x + 0.2843 * x * x * x -
-            0.1036 * x * x * x * x);
+            last * x * x * x * x);
 }
 
 std::unique_ptr<MeanLine> meanLineFor(const std::string& digits, double& t) {
@@ -133,7 +134,7 @@ bool isNacaCode(std::string_view text) {
     return meanLineFor(digits, t) != nullptr && t > 0;
 }
 
-Outline nacaOutline(std::string_view code, int pointsPerSide) {
+Outline nacaOutline(std::string_view code, int pointsPerSide, NacaTrailingEdge edge) {
     const std::string digits = nacaDigits(code);
     double t = 0;
     const std::unique_ptr<MeanLine> line = meanLineFor(digits, t);
@@ -149,7 +150,7 @@ Outline nacaOutline(std::string_view code, int pointsPerSide) {
     for (int i = n; i >= 0; --i) {
         const double x = 0.5 * (1 - std::cos(aero::kPi * i / n));
         const Camber c = line->at(x);
-        const double yt = thickness(t, x);
+        const double yt = thickness(t, x, edge);
         const double theta = std::atan(c.slope);
         outline.points.push_back({x - yt * std::sin(theta), c.y + yt * std::cos(theta)});
         if (i != 0)

@@ -2,6 +2,8 @@
 
 #include "model/foil.h"
 
+#include <cstddef>
+
 /**
  * The polar extended to ±180° by the Viterna–Corrigan method from its last point on each
  * side; the given rows are kept as they are. A polar of fewer than two rows is returned

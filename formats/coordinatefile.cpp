@@ -18,6 +18,7 @@ constexpr std::size_t kMinPoints = 10;
 struct RawFile {
     std::string name;
     std::vector<OutlinePoint> pairs;
+    int ignoredLines = 0; // text after the coordinates
 };
 
 std::vector<std::string> lineTokens(std::string line) {
@@ -43,10 +44,26 @@ std::string trimmed(const std::string& text) {
     return text.substr(begin, text.find_last_not_of(" \t\r") + 1 - begin);
 }
 
+// Every token a number: a line of data, even when it does not hold a pair.
+bool allNumbers(const std::vector<std::string>& tokens, std::vector<double>& values) {
+    values.clear();
+    for (const std::string& token : tokens) {
+        double value = 0;
+        if (!parseWholeNumber(token, value))
+            return false;
+        values.push_back(value);
+    }
+    return true;
+}
+
+// As XFOIL reads: text before the first pair is the title (its first line the name), and the
+// outline ends at the first text line after the pairs; blank lines within it are allowed.
 RawFile readLines(std::string_view text) {
     RawFile file;
     int lineNumber = 0;
+    bool ended = false;
     std::size_t pos = 0;
+    std::vector<double> values;
     while (pos <= text.size()) {
         std::size_t end = text.find('\n', pos);
         if (end == std::string_view::npos)
@@ -54,30 +71,36 @@ RawFile readLines(std::string_view text) {
         const std::string line(text.substr(pos, end - pos));
         pos = end + 1;
         ++lineNumber;
+        if (ended) {
+            if (!trimmed(line).empty())
+                ++file.ignoredLines;
+            continue;
+        }
         const std::vector<std::string> tokens = lineTokens(line);
         if (tokens.empty())
             continue;
-        double x = 0;
-        double y = 0;
-        if (tokens.size() == 2 && parseWholeNumber(tokens[0], x) &&
-            parseWholeNumber(tokens[1], y)) {
-            if (!std::isfinite(x) || !std::isfinite(y))
-                throw CoordinateError(
-                    MessageText("CoordinateFile",
-                                "Ligne %1 : coordonnée qui n'est pas un nombre fini.")
-                        .arg(lineNumber));
-            if (file.pairs.size() > kMaxPoints)
-                throw CoordinateError(MessageText("CoordinateFile",
-                                                  "Le fichier a plus de %1 points : ce n'est pas "
-                                                  "un fichier de coordonnées.")
-                                          .arg(kMaxPoints));
-            file.pairs.push_back({x, y});
-        } else if (file.pairs.empty() && file.name.empty()) {
-            file.name = trimmed(line.substr(0, line.find('#')));
-        } else {
+        if (!allNumbers(tokens, values) || (file.pairs.empty() && values.size() != 2)) {
+            if (!file.pairs.empty()) {
+                ended = true;
+                ++file.ignoredLines;
+            } else if (file.name.empty()) {
+                file.name = trimmed(line.substr(0, line.find('#')));
+            }
+            continue;
+        }
+        if (values.size() != 2)
             throw CoordinateError(
                 MessageText("CoordinateFile", "Ligne %1 : deux nombres attendus.").arg(lineNumber));
-        }
+        if (!std::isfinite(values[0]) || !std::isfinite(values[1]))
+            throw CoordinateError(
+                MessageText("CoordinateFile", "Ligne %1 : coordonnée qui n'est pas un nombre fini.")
+                    .arg(lineNumber));
+        if (file.pairs.size() > kMaxPoints)
+            throw CoordinateError(MessageText("CoordinateFile",
+                                              "Le fichier a plus de %1 points : ce n'est pas "
+                                              "un fichier de coordonnées.")
+                                      .arg(kMaxPoints));
+        file.pairs.push_back({values[0], values[1]});
     }
     return file;
 }
@@ -179,8 +202,10 @@ void checkOutline(const std::vector<OutlinePoint>& points) {
 
 } // namespace
 
-Outline parseCoordinates(std::string_view text) {
+Outline parseCoordinates(std::string_view text, int* ignoredLines) {
     RawFile file = readLines(text);
+    if (ignoredLines)
+        *ignoredLines = file.ignoredLines;
     if (file.pairs.empty())
         throw CoordinateError(
             MessageText("CoordinateFile", "Le fichier ne contient aucune coordonnée."));
@@ -201,7 +226,7 @@ Outline parseCoordinates(std::string_view text) {
     return {file.name, points};
 }
 
-Outline readCoordinateFile(const std::string& path) {
+Outline readCoordinateFile(const std::string& path, int* ignoredLines) {
     std::string text;
     switch (loadTextFile(path, text)) {
     case TextFileStatus::CannotOpen:
@@ -214,7 +239,7 @@ Outline readCoordinateFile(const std::string& path) {
     case TextFileStatus::Ok:
         break;
     }
-    Outline outline = parseCoordinates(text);
+    Outline outline = parseCoordinates(text, ignoredLines);
     if (outline.name.empty())
         outline.name = std::filesystem::path(path).stem().string();
     return outline;

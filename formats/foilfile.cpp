@@ -81,9 +81,9 @@ std::vector<Polar> readPolars(const std::string& section, int count) {
                                findValue(section, prefix + ".polar"));
     }
     polars.front() = polars[1];
-    polars.front().reynolds = 0;
+    polars.front().reynolds = kLowSentinelReynolds;
     polars.back() = polars[count];
-    polars.back().reynolds = 10000000;
+    polars.back().reynolds = kHighSentinelReynolds;
     return polars;
 }
 

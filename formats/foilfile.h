@@ -5,6 +5,13 @@
 #include <cstdint>
 #include <string>
 
+// The loader's copies of the first and last polars sit at these Reynolds numbers, so a file's
+// own polars lie strictly between them.
+inline constexpr std::int32_t kLowSentinelReynolds = 0;
+inline constexpr std::int32_t kHighSentinelReynolds = 10000000;
+inline constexpr std::int32_t kMinPolarReynolds = 1000;
+inline constexpr std::int32_t kMaxPolarReynolds = kHighSentinelReynolds - 1;
+
 /**
  * Fills the foil from an airfoil file. Throws errLoadFoil ("Foilname '<path>' not found")
  * when the file is missing, not a regular file, too large or lacks [main], [points] or

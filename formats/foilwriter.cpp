@@ -1,6 +1,7 @@
 #include "formats/foilwriter.h"
 
 #include "formats/atomicfile.h"
+#include "formats/foilfile.h"
 #include "formats/keyedtext.h"
 #include "formats/messagetext.h"
 #include "model/angles.h"
@@ -12,8 +13,6 @@ namespace {
 
 constexpr const char* kEol = "\r\n";
 constexpr int kRowsPerLine = 4;
-constexpr std::int32_t kLowSentinel = 0;
-constexpr std::int32_t kHighSentinel = 10000000;
 
 // A name the loader would read back cut short or not at all.
 void checkName(const std::string& name) {
@@ -50,12 +49,28 @@ std::string polarText(const Polar& polar) {
 
 } // namespace
 
+std::string safeFoilName(std::string_view title) {
+    std::string name;
+    for (const char c : title) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            continue;
+        if (c == '/' && !name.empty() && name.back() == '/')
+            continue;
+        name += c == '"' ? '\'' : c == '[' ? '(' : c == ']' ? ')' : c;
+    }
+    const std::size_t begin = name.find_first_not_of(' ');
+    if (begin == std::string::npos)
+        return {};
+    name = name.substr(begin, kMaxFoilNameLength);
+    return name.substr(0, name.find_last_not_of(' ') + 1);
+}
+
 std::string foilFileText(const Foil& foil, const std::vector<std::string>& headerLines) {
     checkName(foil.name);
     auto first = foil.polars.begin();
     auto last = foil.polars.end();
-    if (foil.polars.size() >= 3 && first->reynolds == kLowSentinel &&
-        (last - 1)->reynolds == kHighSentinel) {
+    if (foil.polars.size() >= 3 && first->reynolds == kLowSentinelReynolds &&
+        (last - 1)->reynolds == kHighSentinelReynolds) {
         ++first;
         --last;
     }

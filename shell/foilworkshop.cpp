@@ -28,13 +28,11 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
-#include <set>
 
 namespace {
 
@@ -50,22 +48,10 @@ QString coordinateFilter() {
     return QCoreApplication::translate("CFoilWorkshop",
                                        "Coordonnées (*.dat *.txt *.cor);;Tous les fichiers (*.*)");
 }
-constexpr int kMinPoints = 20;
-constexpr int kMinReynolds = 1000;
-constexpr int kMaxReynolds = 9999999; // the loader's high sentinel is 10,000,000
-constexpr int kMaxReynoldsCount = 8;
 constexpr int kProgressSteps = 1000;
 
 QString airfoilsDirectory() {
     return QDir(fromDiskPath(simulatorDirectory())).filePath(QStringLiteral("airfoils"));
-}
-
-// The name as a file name: characters a file name cannot hold become '_'.
-QString fileNameFor(const QString& name) {
-    QString file = name.trimmed();
-    static const QRegularExpression bad(QStringLiteral("[\\\\/:*?\"<>|\\s]"));
-    file.replace(bad, QStringLiteral("_"));
-    return (file.isEmpty() ? QStringLiteral("profil") : file) + QStringLiteral(".txt");
 }
 
 // The file's own polars, without the loader's sentinels.
@@ -85,23 +71,22 @@ QLineEdit* numberField(const QString& text) {
 } // namespace
 
 CFoilWorkshop::CFoilWorkshop(UserPrompts& prompts, QWidget* owner)
-    : QWidget(owner, Qt::Tool), prompts_(prompts), batch_(new XfoilBatch(this)) {
+    : QWidget(owner, Qt::Tool), prompts_(prompts), import_(new FoilImport(this)) {
     setWindowTitle(tr("Atelier profils"));
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(makeForm());
     layout->addWidget(makeViews(), 1);
     resize(1180, 760);
 
-    connect(batch_, &XfoilBatch::progress, this, &CFoilWorkshop::runProgress);
-    connect(batch_, &XfoilBatch::runFinished, this, &CFoilWorkshop::runFinished);
-    connect(batch_, &XfoilBatch::finished, this, &CFoilWorkshop::batchFinished);
+    connect(import_, &FoilImport::progress, this, &CFoilWorkshop::runProgress);
+    connect(import_, &FoilImport::runFinished, this, &CFoilWorkshop::runFinished);
+    connect(import_, &FoilImport::finished, this, &CFoilWorkshop::batchFinished);
     updateButtons();
 }
 
 CFoilWorkshop::~CFoilWorkshop() {
-    batch_->disconnect(this);
-    if (batch_->isRunning())
-        batch_->cancel();
+    import_->disconnect(this);
+    import_->cancel();
 }
 
 QWidget* CFoilWorkshop::makeForm() {
@@ -122,7 +107,7 @@ QWidget* CFoilWorkshop::makeForm() {
     name_ = new QLineEdit;
     sourceForm->addRow(tr("Nom :"), name_);
     points_ = new QSpinBox;
-    points_->setRange(kMinPoints, Foil::kMaxPoints);
+    points_->setRange(importlimits::kMinPoints, Foil::kMaxPoints);
     points_->setValue(Foil::kMaxPoints);
     sourceForm->addRow(tr("Points :"), points_);
     auto* openFoil = new QPushButton(tr("Ouvrir un profil du simulateur..."));
@@ -204,8 +189,7 @@ QWidget* CFoilWorkshop::makeViews() {
 
 void CFoilWorkshop::closeEvent(QCloseEvent* event) {
     // Nothing keeps running out of sight.
-    if (batch_->isRunning())
-        batch_->cancel();
+    import_->cancel();
     QWidget::closeEvent(event);
 }
 
@@ -218,7 +202,7 @@ void CFoilWorkshop::setStatus(const QString& text) {
 }
 
 void CFoilWorkshop::updateButtons() {
-    const bool running = batch_->isRunning();
+    const bool running = import_->isRunning();
     compute_->setEnabled(!running);
     cancel_->setEnabled(running);
     save_->setEnabled(!running && result_.has_value());
@@ -234,7 +218,7 @@ bool CFoilWorkshop::browseSource() {
 }
 
 bool CFoilWorkshop::loadSource() {
-    if (batch_->isRunning())
+    if (import_->isRunning())
         return false;
     const QString text = source_->text().trimmed();
     if (text.isEmpty()) {
@@ -242,28 +226,22 @@ bool CFoilWorkshop::loadSource() {
         return false;
     }
     const std::string bytes = text.toStdString();
-    Outline outline;
+    FoilSource source;
     try {
-        outline = outlineFromSource(isNacaCode(bytes) ? bytes : toDiskPath(text));
+        source = readFoilSource(isNacaCode(bytes) ? bytes : toDiskPath(text));
     } catch (const std::exception& failure) {
         error(QString::fromUtf8(failure.what()));
         return false;
     }
-    QString name;
-    if (isNacaCode(bytes)) {
-        sourceLabel_ = bytes;
-        name = outline.name.empty() ? text : QString::fromStdString(outline.name);
-    } else {
-        sourceLabel_ = toDiskPath(QFileInfo(text).fileName());
-        name =
-            outline.name.empty() ? QFileInfo(text).completeBaseName() : fromCodePage(outline.name);
-    }
-    outline_ = std::move(outline);
+    const QString name =
+        source.isNaca ? QString::fromStdString(source.name) : fromCodePage(source.name);
+    const int ignored = source.ignoredLines;
+    import_->setSource(std::move(source));
     loadedSource_ = text;
-    name_->setText(name.trimmed());
+    name_->setText(name);
     clearResult();
     previewOutline();
-    setStatus(QString());
+    setStatus(ignoredLinesText(ignored));
     return true;
 }
 
@@ -273,12 +251,13 @@ void CFoilWorkshop::previewOutline() {
         rebuildResult();
         return;
     }
-    if (!outline_)
+    if (!import_->source())
         return;
+    const Outline& outline = import_->source()->outline;
     try {
-        showOutline(repanel(*outline_, points_->value()).points);
+        showOutline(repanel(outline, points_->value()).points);
     } catch (const std::exception&) {
-        showOutline(outline_->points);
+        showOutline(outline.points);
     }
 }
 
@@ -304,7 +283,7 @@ bool CFoilWorkshop::browseFoilFile() {
 }
 
 bool CFoilWorkshop::openFoilFile(const QString& path) {
-    if (batch_->isRunning())
+    if (import_->isRunning())
         return false;
     Foil foil;
     try {
@@ -314,8 +293,8 @@ bool CFoilWorkshop::openFoilFile(const QString& path) {
                          QString::fromStdString(failure.caption()), PromptIcon::Error);
         return false;
     }
-    outline_.reset();
-    sourceLabel_.clear();
+    import_->setSource(std::nullopt);
+    loadedSource_.clear();
     clearResult();
     source_->clear();
     name_->setText(fromCodePage(foil.name));
@@ -331,7 +310,7 @@ bool CFoilWorkshop::openFoilFile(const QString& path) {
 }
 
 void CFoilWorkshop::clearResult() {
-    runs_.clear();
+    import_->clear();
     result_.reset();
     header_.clear();
     shown_.clear();
@@ -367,30 +346,14 @@ bool CFoilWorkshop::readNumber(QLineEdit* field, double min, double max, double&
 std::optional<XfoilSettings> CFoilWorkshop::readSettings() {
     XfoilSettings settings;
     settings.program = xfoilProgram_;
-    std::set<int> reynolds;
-    const QStringList parts =
-        reynolds_->text().split(QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts);
-    for (const QString& part : parts) {
-        const std::optional<double> number = parseNumberField(part);
-        if (!number || *number != std::floor(*number) || *number < kMinReynolds ||
-            *number > kMaxReynolds) {
-            reynolds.clear();
-            break;
-        }
-        reynolds.insert(static_cast<int>(*number));
-    }
-    if (reynolds.empty() || static_cast<int>(reynolds.size()) > kMaxReynoldsCount) {
-        error(tr("Tapez de 1 à %1 nombres de Reynolds entiers, de %2 à %3, "
-                 "séparés par des virgules.")
-                  .arg(kMaxReynoldsCount)
-                  .arg(kMinReynolds)
-                  .arg(kMaxReynolds));
+    QString wrong;
+    if (!readReynoldsList(reynolds_->text().toStdString(), settings.reynolds, wrong)) {
+        error(wrong);
         reynolds_->setFocus();
         return std::nullopt;
     }
-    settings.reynolds.assign(reynolds.begin(), reynolds.end());
-    if (!readNumber(ncrit_, 1, 20, settings.ncrit) ||
-        !readNumber(step_, 0.1, 5, settings.alphaStep))
+    if (!readNumber(ncrit_, importlimits::kMinNcrit, importlimits::kMaxNcrit, settings.ncrit) ||
+        !readNumber(step_, importlimits::kMinStep, importlimits::kMaxStep, settings.alphaStep))
         return std::nullopt;
     return settings;
 }
@@ -408,42 +371,37 @@ std::optional<FoilBuildOptions> CFoilWorkshop::readOptions() {
     options.name = *stored;
     options.points = points_->value();
     options.extend = extend_->isChecked();
-    options.source = sourceLabel_;
-    if (!readNumber(cdMax_, 0.5, 3, options.cdMax))
+    options.source = import_->source() ? import_->source()->label : std::string();
+    if (!readNumber(cdMax_, importlimits::kMinCdMax, importlimits::kMaxCdMax, options.cdMax))
         return std::nullopt;
     return options;
 }
 
 bool CFoilWorkshop::compute() {
-    if (batch_->isRunning())
+    if (import_->isRunning())
         return false;
     // A source typed since the last one was read is read first.
-    if ((!outline_ || source_->text().trimmed() != loadedSource_) && !loadSource())
+    if ((!import_->source() || source_->text().trimmed() != loadedSource_) && !loadSource())
         return false;
     const std::optional<XfoilSettings> settings = readSettings();
     if (!settings)
         return false;
-    Outline analysed;
-    try {
-        analysed = analysedOutline(*outline_);
-    } catch (const std::exception& failure) {
-        error(QString::fromUtf8(failure.what()));
-        return false;
-    }
     clearResult();
     previewOutline();
-    runSettings_ = *settings;
+    QString wrong;
+    if (!import_->start(*settings, wrong)) {
+        error(wrong);
+        return false;
+    }
     makeProgressBars(settings->reynolds);
     awaitingRuns_ = true;
-    batch_->start(analysed, *settings);
     setStatus(tr("Calcul en cours..."));
     updateButtons();
     return true;
 }
 
 void CFoilWorkshop::cancel() {
-    if (batch_->isRunning())
-        batch_->cancel();
+    import_->cancel();
 }
 
 void CFoilWorkshop::makeProgressBars(const std::vector<int>& reynolds) {
@@ -460,25 +418,19 @@ void CFoilWorkshop::makeProgressBars(const std::vector<int>& reynolds) {
     }
 }
 
-// The sweep goes from 0 up to the top angle, then from 0 down to the bottom one.
-void CFoilWorkshop::runProgress(int index, double alphaDegrees) {
+void CFoilWorkshop::runProgress(int index, double fraction, double alphaDegrees) {
     if (index < 0 || index >= bars_.size())
         return;
-    const double up = std::max(runSettings_.alphaMax, 0.0);
-    const double down = std::max(-runSettings_.alphaMin, 0.0);
-    const double done =
-        alphaDegrees >= 0 ? std::min(alphaDegrees, up) : up + std::min(-alphaDegrees, down);
-    const double fraction = up + down > 0 ? done / (up + down) : 0;
     QProgressBar* bar = bars_[index];
     bar->setValue(std::max(bar->value(), static_cast<int>(fraction * kProgressSteps)));
     bar->setFormat(
-        tr("Re %1 : %2°").arg(runSettings_.reynolds.at(index)).arg(alphaDegrees, 0, 'g', 4));
+        tr("Re %1 : %2°").arg(import_->settings().reynolds.at(index)).arg(alphaDegrees, 0, 'g', 4));
 }
 
 void CFoilWorkshop::runFinished(int index) {
     if (!awaitingRuns_ || index < 0 || index >= bars_.size())
         return;
-    const XfoilRun& run = batch_->runs().at(index);
+    const XfoilRun& run = import_->batch().runs().at(index);
     QProgressBar* bar = bars_[index];
     bar->setValue(kProgressSteps);
     bar->setFormat(run.ok ? tr("Re %1 : %2 points").arg(run.reynolds).arg(run.polar.rows.size())
@@ -491,44 +443,43 @@ void CFoilWorkshop::batchFinished(bool cancelled) {
         return;
     awaitingRuns_ = false;
     updateButtons();
+    const std::vector<XfoilRun>& runs = import_->batch().runs();
     if (cancelled) {
         for (qsizetype i = 0; i < bars_.size(); ++i)
-            if (!batch_->runs().at(i).ok)
-                bars_[i]->setFormat(tr("Re %1 : annulé").arg(batch_->runs().at(i).reynolds));
+            if (!runs.at(i).ok || runs.at(i).up.end == SweepEnd::Stopped ||
+                runs.at(i).down.end == SweepEnd::Stopped)
+                bars_[i]->setFormat(tr("Re %1 : annulé").arg(runs.at(i).reynolds));
         setStatus(tr("Calcul annulé."));
         return;
     }
-    QStringList failures;
-    for (const XfoilRun& run : batch_->runs()) {
-        if (run.ok && !run.polar.rows.empty())
-            runs_.push_back(run);
-        else if (!run.ok && !failures.contains(run.error))
-            failures.append(run.error);
-    }
-    if (runs_.empty()) {
+    const ImportOutcome& outcome = *import_->outcome();
+    if (outcome.used.empty()) {
         setStatus(tr("Aucun résultat."));
-        error(tr("XFOIL n'a donné aucun point convergé.\n") + failures.join(QLatin1Char('\n')));
+        error(tr("XFOIL n'a donné aucun point convergé.\n") +
+              outcome.failures.join(QLatin1Char('\n')));
         return;
     }
-    if (!failures.isEmpty())
+    if (!outcome.failures.isEmpty())
         prompts_.message(this,
                          tr("Ces nombres de Reynolds sont laissés de côté :\n") +
-                             failures.join(QLatin1Char('\n')),
+                             outcome.failures.join(QLatin1Char('\n')),
                          errorCaption(), PromptIcon::Warning);
-    if (rebuildResult())
-        setStatus(tr("%1 polaires calculées.").arg(runs_.size()));
+    if (rebuildResult()) {
+        QStringList status{tr("%1 polaires calculées.").arg(outcome.used.size())};
+        setStatus((status + outcome.notes).join(QLatin1Char('\n')));
+    }
 }
 
 // The airfoil from the last runs and the current name, point count and extension.
 bool CFoilWorkshop::rebuildResult() {
-    if (runs_.empty() || !outline_)
+    if (!import_->outcome() || import_->outcome()->used.empty())
         return false;
     const std::optional<FoilBuildOptions> options = readOptions();
     if (!options)
         return false;
     try {
         std::vector<std::string> header;
-        Foil foil = buildFoil(*outline_, runs_, *options, runSettings_, &header);
+        Foil foil = import_->build(*options, &header);
         result_ = std::move(foil);
         header_ = std::move(header);
     } catch (const std::exception& failure) {
@@ -538,7 +489,7 @@ bool CFoilWorkshop::rebuildResult() {
     shown_.clear();
     for (const Polar* polar : filePolars(*result_)) {
         ShownPolar shown{polar->reynolds, polar->rows, {}};
-        for (const XfoilRun& run : runs_)
+        for (const XfoilRun& run : import_->outcome()->used)
             if (run.reynolds == polar->reynolds)
                 shown.xfoil = run.polar.rows;
         shown_.push_back(std::move(shown));
@@ -550,7 +501,7 @@ bool CFoilWorkshop::rebuildResult() {
 }
 
 bool CFoilWorkshop::save() {
-    if (batch_->isRunning() || !result_ || !rebuildResult())
+    if (import_->isRunning() || !result_ || !rebuildResult())
         return false;
     const QString directory = airfoilsDirectory();
     if (!QFileInfo(directory).isDir() && !QDir().mkdir(directory)) {
@@ -558,7 +509,7 @@ bool CFoilWorkshop::save() {
         return false;
     }
     QString path = prompts_.saveFile(this, tr("Enregistrer le profil"), foilFilter(),
-                                     QDir(directory).filePath(fileNameFor(name_->text())),
+                                     QDir(directory).filePath(foilFileNameFor(name_->text())),
                                      QStringLiteral("txt"), false);
     if (path.isEmpty())
         return false;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "aero/xfoil/foilbuilder.h"
-#include "aero/xfoil/xfoilbatch.h"
+#include "aero/xfoil/foilimport.h"
 #include "model/foil.h"
 #include "model/outline.h"
 #include "shell/polarcurves.h"
@@ -25,10 +25,10 @@ class QVBoxLayout;
 class UserPrompts;
 
 /**
- * The airfoil workshop: an outline from a coordinate file or a NACA code, its polars computed
- * by XFOIL, the simulator's airfoil file written into the airfoils directory. It also shows an
- * existing airfoil file. A tool window of the main frame, never modal; the XFOIL runs go on
- * the event loop.
+ * The airfoil workshop: the window of a FoilImport (an outline from a coordinate file or a
+ * NACA code, its polars computed by XFOIL, the simulator's airfoil file written into the
+ * airfoils directory). It also shows an existing airfoil file. A tool window of the main frame,
+ * never modal; the XFOIL runs go on the event loop.
  */
 class CFoilWorkshop : public QWidget {
     Q_OBJECT
@@ -47,7 +47,7 @@ public:
     // Starts XFOIL with the fields' settings; false when a field or the source is refused.
     bool compute();
     void cancel();
-    bool isComputing() const { return batch_->isRunning(); }
+    bool isComputing() const { return import_->isRunning(); }
     // Writes the computed airfoil into the simulator's airfoils directory.
     bool save();
 
@@ -97,7 +97,7 @@ private:
     bool rebuildResult();
     void previewOutline();
     void makeProgressBars(const std::vector<int>& reynolds);
-    void runProgress(int index, double alphaDegrees);
+    void runProgress(int index, double fraction, double alphaDegrees);
     void runFinished(int index);
     void batchFinished(bool cancelled);
 
@@ -105,15 +105,11 @@ private:
     bool readNumber(QLineEdit* field, double min, double max, double& value);
 
     UserPrompts& prompts_;
-    XfoilBatch* batch_;
+    FoilImport* import_;
     QString xfoilProgram_ = QStringLiteral("xfoil");
     bool awaitingRuns_ = false;
 
-    std::optional<Outline> outline_; // normalised source outline
-    QString loadedSource_;           // the source field's text when outline_ was read
-    std::string sourceLabel_;
-    XfoilSettings runSettings_;
-    std::vector<XfoilRun> runs_; // the successful runs of the last computation
+    QString loadedSource_; // the source field's text when the import's source was read
     std::optional<Foil> result_;
     std::vector<std::string> header_;
     std::vector<ShownPolar> shown_;

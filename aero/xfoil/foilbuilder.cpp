@@ -1,10 +1,9 @@
 #include "aero/xfoil/foilbuilder.h"
 
-#include "aero/naca.h"
 #include "aero/polarextension.h"
 #include "aero/repanel.h"
 #include "aero/xfoil/xfoilprocess.h"
-#include "formats/coordinatefile.h"
+#include "formats/foilfile.h"
 #include "formats/keyedtext.h"
 #include "formats/messagetext.h"
 #include "model/angles.h"
@@ -18,11 +17,7 @@
 
 namespace {
 
-constexpr int kMinPoints = 10;
-constexpr int kAnalysedPoints = 160;
 constexpr double kMomentReynolds = 200000;
-constexpr std::int32_t kLowSentinel = 0;
-constexpr std::int32_t kHighSentinel = 10000000;
 
 // The successful run whose Reynolds number is nearest 200,000 (on a log scale).
 const XfoilRun* momentRun(const std::vector<const XfoilRun*>& runs) {
@@ -57,6 +52,38 @@ void zeroLift(const XfoilRun& run, float& alpha0, float& cm0) {
     cm0 = static_cast<float>(run.cm[best] + t * (run.cm[best + 1] - run.cm[best]));
 }
 
+std::string sweepEnd(const SweepOutcome& sweep) {
+    std::string text =
+        sweep.anyPoint ? "to " + formatNumber(sweep.lastAlpha) + " degrees, " : "no point, ";
+    switch (sweep.end) {
+    case SweepEnd::Reached:
+        text += "the end of the sweep";
+        break;
+    case SweepEnd::PastStall:
+        text += "stopped past the lift's extreme";
+        break;
+    case SweepEnd::NotConverging:
+        text += "stopped after points in a row that did not converge";
+        break;
+    case SweepEnd::Stopped:
+        text += "cut short (" + sweep.reason.toStdString() + ")";
+        break;
+    }
+    if (sweep.restarts > 0)
+        text += ", " + std::to_string(sweep.restarts) +
+                " fresh process(es) after a stalled point or failed points";
+    return text;
+}
+
+// Which rows are XFOIL's: the extension, when there is one, lies beyond them.
+std::string sweepLine(const XfoilRun& run) {
+    const auto& rows = run.polar.rows;
+    return "Re " + std::to_string(run.reynolds) + ": XFOIL rows from " +
+           formatNumber(rows.front().alpha * kRadiansToDegrees) + " to " +
+           formatNumber(rows.back().alpha * kRadiansToDegrees) + " degrees; up " +
+           sweepEnd(run.up) + "; down " + sweepEnd(run.down);
+}
+
 std::vector<std::string> header(const FoilBuildOptions& options, const XfoilSettings& settings,
                                 const std::vector<const XfoilRun*>& used) {
     const QString version = xfoilVersion(settings.program);
@@ -73,39 +100,42 @@ std::vector<std::string> header(const FoilBuildOptions& options, const XfoilSett
             ", Ncrit " + formatNumber(settings.ncrit) + ", alpha from 0 to " +
             formatNumber(settings.alphaMax) + " then from 0 to " + formatNumber(settings.alphaMin) +
             " every " + formatNumber(settings.alphaStep) +
-            " degrees, points that did not converge left out",
+            " degrees, points that did not converge left out, each sweep ended " +
+            formatNumber(settings.pastStall) +
+            " degrees past the lift's extreme or after points in a row that did not converge",
         "Reynolds numbers: " + reynolds,
         options.extend
             ? "Extension: Viterna-Corrigan to +-180 degrees, cd max " + formatNumber(options.cdMax)
             : "Extension: none, XFOIL's range only",
         "cm0 and alpha0: where the lift is zero, at the Reynolds number nearest 200000",
         "Polar rows: angle of attack in degrees, lift coefficient, drag coefficient."};
+    for (const XfoilRun* run : used)
+        lines.push_back(sweepLine(*run));
     return lines;
 }
 
 } // namespace
 
-Outline outlineFromSource(const std::string& source) {
-    return isNacaCode(source) ? nacaOutline(source) : readCoordinateFile(source);
-}
-
-Outline analysedOutline(const Outline& normalised) {
-    return repanel(normalised, kAnalysedPoints);
+std::string checkBuildOptions(const FoilBuildOptions& options) {
+    if (options.points < importlimits::kMinPoints || options.points > Foil::kMaxPoints)
+        return MessageText("FoilBuilder", "Le nombre de points du profil doit aller de %1 à %2.")
+            .arg(importlimits::kMinPoints)
+            .arg(Foil::kMaxPoints)
+            .text();
+    if (options.extend &&
+        !(options.cdMax >= importlimits::kMinCdMax && options.cdMax <= importlimits::kMaxCdMax))
+        return MessageText("FoilBuilder", "Le cd maximal de l'extension doit aller de %1 à %2.")
+            .arg(formatNumber(importlimits::kMinCdMax))
+            .arg(formatNumber(importlimits::kMaxCdMax))
+            .text();
+    return {};
 }
 
 Foil buildFoil(const Outline& normalised, const std::vector<XfoilRun>& runs,
                const FoilBuildOptions& options, const XfoilSettings& settings,
                std::vector<std::string>* headerLines) {
-    if (options.points < kMinPoints || options.points > Foil::kMaxPoints)
-        throw std::runtime_error(
-            MessageText("FoilBuilder", "Le nombre de points du profil doit aller de %1 à %2.")
-                .arg(kMinPoints)
-                .arg(Foil::kMaxPoints)
-                .text());
-    if (options.extend && !(options.cdMax > 0 && options.cdMax <= 10))
-        throw std::runtime_error(
-            MessageText("FoilBuilder", "Le cd maximal de l'extension doit aller de 0 à 10.")
-                .text());
+    if (const std::string wrong = checkBuildOptions(options); !wrong.empty())
+        throw std::runtime_error(wrong);
     std::vector<const XfoilRun*> used;
     for (const XfoilRun& run : runs) {
         if (run.ok && !run.polar.rows.empty() && run.cm.size() == run.polar.rows.size())
@@ -128,8 +158,8 @@ Foil buildFoil(const Outline& normalised, const std::vector<XfoilRun>& runs,
         foil.polars.push_back(options.extend ? extendPolar(run->polar, options.cdMax) : run->polar);
     foil.polars.push_back(foil.polars.back());
     foil.polars.front() = foil.polars[1];
-    foil.polars.front().reynolds = kLowSentinel;
-    foil.polars.back().reynolds = kHighSentinel;
+    foil.polars.front().reynolds = kLowSentinelReynolds;
+    foil.polars.back().reynolds = kHighSentinelReynolds;
     if (headerLines)
         *headerLines = header(options, settings, used);
     return foil;

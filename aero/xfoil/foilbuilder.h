@@ -11,18 +11,15 @@
 
 struct FoilBuildOptions {
     std::string name;
-    int points = 101;   // profile points written, at most Foil::kMaxPoints
+    int points = 101;   // profile points written, importlimits::kMinPoints to Foil::kMaxPoints
     bool extend = true; // Viterna–Corrigan to ±180°
     double cdMax = 1.8;
     std::string source; // file name or NACA code, for the header
 };
 
-// A NACA code ("NACA 2412") or a coordinate file's path, as the outline it names, normalised.
-// Throws CoordinateError (from the file) with its French text.
-Outline outlineFromSource(const std::string& source);
-
-// The outline XFOIL is given: repanelled to about the count of XFOIL's own paneling.
-Outline analysedOutline(const Outline& normalised);
+// Empty when the point count and the extension's cd max are within the import's limits; else
+// the French reason.
+std::string checkBuildOptions(const FoilBuildOptions& options);
 
 /**
  * The simulator's foil from a normalised outline and the runs: `cm0` and `alpha0` (degrees)

@@ -9,8 +9,9 @@
 inline constexpr const char* kXfoilOutlineFile = "foil.dat";
 inline constexpr const char* kXfoilPolarFile = "polar.txt";
 
-// The whole command script for one Reynolds number, graphics off, ending with QUIT.
-std::string xfoilScript(const XfoilSettings& settings, int reynolds);
+// The whole command script of one sweep from `from` to `to` (degrees, either way) at one
+// Reynolds number, graphics off, ending with QUIT.
+std::string xfoilScript(const XfoilSettings& settings, int reynolds, double from, double to);
 
 // The outline as a Selig file under a fixed name line.
 std::string xfoilOutlineText(const Outline& outline);

@@ -384,10 +384,6 @@
         <translation>Type a number between %1 and %2.</translation>
     </message>
     <message>
-        <source>Tapez de 1 à %1 nombres de Reynolds entiers, de %2 à %3, séparés par des virgules.</source>
-        <translation>Type 1 to %1 whole Reynolds numbers, from %2 to %3, separated by commas.</translation>
-    </message>
-    <message>
         <source>Tapez un nom de profil en caractères latins.</source>
         <translation>Type an airfoil name in Latin characters.</translation>
     </message>
@@ -1418,12 +1414,12 @@ Save into the simulator of the working directory, with %1?
         <translation>The airfoil&apos;s point count must be from %1 to %2.</translation>
     </message>
     <message>
-        <source>Le cd maximal de l&apos;extension doit aller de 0 à 10.</source>
-        <translation>The extension&apos;s maximum cd must be from 0 to 10.</translation>
-    </message>
-    <message>
         <source>Aucun nombre de Reynolds n&apos;a donné de point convergé.</source>
         <translation>No Reynolds number gave a converged point.</translation>
+    </message>
+    <message>
+        <source>Le cd maximal de l&apos;extension doit aller de %1 à %2.</source>
+        <translation>The extension&apos;s maximum cd must be from %1 to %2.</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1427,29 @@ Save into the simulator of the working directory, with %1?
     <message>
         <source>Le fichier profil &apos;%1&apos; est trop gros (plus de 16 Mo).</source>
         <translation>The airfoil file &apos;%1&apos; is too large (over 16 MB).</translation>
+    </message>
+</context>
+<context>
+    <name>FoilImport</name>
+    <message>
+        <source>%1 lignes de texte ignorées après les coordonnées</source>
+        <translation>%1 lines of text after the coordinates ignored</translation>
+    </message>
+    <message>
+        <source>Tapez de 1 à %1 nombres de Reynolds entiers, de %2 à %3, séparés par des virgules.</source>
+        <translation>Type 1 to %1 whole Reynolds numbers, from %2 to %3, separated by commas.</translation>
+    </message>
+    <message>
+        <source>Le profil n&apos;a pas de nom.</source>
+        <translation>The airfoil has no name.</translation>
+    </message>
+    <message>
+        <source>Aucune polaire n&apos;a été calculée.</source>
+        <translation>No polar has been computed.</translation>
+    </message>
+    <message>
+        <source>1 ligne de texte ignorée après les coordonnées</source>
+        <translation>1 line of text after the coordinates ignored</translation>
     </message>
 </context>
 <context>
@@ -1872,20 +1891,52 @@ It must not contain \, /, &quot; or [ and cannot be . or ..</translation>
         <translation>Reynolds %1: XFOIL wrote no polar.</translation>
     </message>
     <message>
-        <source>Reynolds %1 : la polaire écrite par XFOIL est illisible (fichier trop gros).</source>
-        <translation>Reynolds %1: the polar XFOIL wrote is unreadable (file too large).</translation>
-    </message>
-    <message>
         <source>Reynolds %1 : la polaire écrite par XFOIL est illisible (%2).</source>
         <translation>Reynolds %1: the polar XFOIL wrote is unreadable (%2).</translation>
     </message>
     <message>
-        <source>Reynolds %1 : la polaire écrite par XFOIL est illisible.</source>
-        <translation>Reynolds %1: the polar XFOIL wrote is unreadable.</translation>
-    </message>
-    <message>
         <source>Reynolds %1 : aucun point n&apos;a convergé.</source>
         <translation>Reynolds %1: no point converged.</translation>
+    </message>
+    <message>
+        <source>Reynolds %1 : arrêté à %2° (%3).</source>
+        <translation>Reynolds %1: stopped at %2° (%3).</translation>
+    </message>
+    <message>
+        <source>Reynolds %1 : balayage positif arrêté sans point (%2).</source>
+        <translation>Reynolds %1: upward sweep stopped without a point (%2).</translation>
+    </message>
+    <message>
+        <source>Reynolds %1 : balayage négatif arrêté sans point (%2).</source>
+        <translation>Reynolds %1: downward sweep stopped without a point (%2).</translation>
+    </message>
+    <message>
+        <source>lancement impossible</source>
+        <translation>could not start</translation>
+    </message>
+    <message>
+        <source>Reynolds %1 : impossible de lancer XFOIL (%2).</source>
+        <translation>Reynolds %1: XFOIL could not be started (%2).</translation>
+    </message>
+    <message>
+        <source>fichier trop gros</source>
+        <translation>file too large</translation>
+    </message>
+    <message>
+        <source>polaire illisible</source>
+        <translation>unreadable polar</translation>
+    </message>
+    <message>
+        <source>plantage</source>
+        <translation>crash</translation>
+    </message>
+    <message>
+        <source>code %1</source>
+        <translation>code %1</translation>
+    </message>
+    <message>
+        <source>délai de %1 s dépassé</source>
+        <translation>%1 s time limit exceeded</translation>
     </message>
 </context>
 <context>

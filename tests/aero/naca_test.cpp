@@ -33,8 +33,7 @@ TEST(Naca, RecognisesFourAndFiveDigitCodesOnly) {
 }
 
 TEST(Naca, MatchesPublishedOrdinates) {
-    // NACA 0012, Abbott and von Doenhoff's table (% chord); the closed trailing edge changes
-    // these by less than 0.01 % ahead of mid-chord.
+    // NACA 0012, Abbott and von Doenhoff's table (% chord); the published thickness law.
     const Outline n0012 = nacaOutline("NACA 0012", 200);
     EXPECT_EQ(n0012.name, "NACA 0012");
     ASSERT_EQ(n0012.points.size(), 399u);
@@ -45,8 +44,12 @@ TEST(Naca, MatchesPublishedOrdinates) {
         EXPECT_NEAR(ordinate(n0012, x, false), -y / 100, 1.5e-4) << x;
     }
     EXPECT_DOUBLE_EQ(n0012.points.front().x, 1.0);
-    EXPECT_NEAR(n0012.points.front().y, 0.0, 1e-12);
     EXPECT_DOUBLE_EQ(n0012.points[199].x, 0.0);
+    // The published law leaves a trailing edge 0.252 % thick; its variant closes it.
+    EXPECT_NEAR(n0012.points.front().y - n0012.points.back().y, 0.00252, 1e-6);
+    const Outline closed = nacaOutline("NACA 0012", 200, NacaTrailingEdge::Closed);
+    EXPECT_NEAR(closed.points.front().y, 0.0, 1e-12);
+    EXPECT_NEAR(closed.points.back().y, 0.0, 1e-12);
 
     // NACA 2412: 2 % camber at 40 %; NACA 23012: the 230 mean line's 1.84 % near 15 %.
     const Outline n2412 = nacaOutline("NACA 2412", 200);

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -63,4 +66,62 @@ TEST(PolarExtension, ViternaCorriganAgainstHandValues) {
     Polar single;
     single.rows = {{0, 0.2f, 0.01f}};
     EXPECT_EQ(extendPolar(single).rows.size(), 1u);
+}
+
+// A table as a file keeps it: angles in degrees and coefficients to six digits.
+Polar throughFile(const Polar& polar) {
+    Polar kept = polar;
+    const auto six = [](double value) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.6g", value);
+        return std::strtod(text, nullptr);
+    };
+    for (PolarPoint& row : kept.rows)
+        row = {float(six(row.alpha / kDeg) * kDeg), float(six(row.cl)), float(six(row.cd))};
+    return kept;
+}
+
+// A thin section's polar from `from` to `to` degrees every half degree, its lift peaking
+// at `peak` degrees below the extension's lift near 45°.
+Polar measured(double from, double to, double peak) {
+    Polar polar;
+    for (double a = from; a <= to + 1e-9; a += 0.5) {
+        const double cl = a <= peak ? 0.1 * a : 0.1 * peak - 0.08 * (a - peak);
+        polar.rows.push_back({float(a * kDeg), float(cl), float(0.01 + 0.0004 * a * a)});
+    }
+    return polar;
+}
+
+TEST(PolarExtension, MeasuredRowsAreToldFromTheExtensionOfAWrittenTable) {
+    const struct {
+        double from, to, peak, cdMax;
+    } cases[] = {{-10, 15, 6, 1.8}, {-7.5, 12.5, 5.5, 1.3}, {-12, 9.5, 6, 2.5}};
+    for (const auto& c : cases) {
+        const Polar xfoil = measured(c.from, c.to, c.peak);
+        const Polar table = throughFile(extendPolar(xfoil, c.cdMax));
+        const RowRange range = measuredRows(table);
+        ASSERT_EQ(range.last - range.first, xfoil.rows.size()) << c.from << " " << c.to;
+        EXPECT_NEAR(table.rows[range.first].alpha, c.from * kDeg, 1e-5);
+        EXPECT_NEAR(table.rows[range.last - 1].alpha, c.to * kDeg, 1e-5);
+        // The stall is XFOIL's, not the extension's maximum near 45°.
+        const auto highest = [](auto begin, auto end) {
+            return std::max_element(
+                       begin, end,
+                       [](const PolarPoint& a, const PolarPoint& b) { return a.cl < b.cl; })
+                ->alpha;
+        };
+        EXPECT_NEAR(highest(table.rows.begin() + range.first, table.rows.begin() + range.last),
+                    c.peak * kDeg, 1e-5);
+        EXPECT_GT(highest(table.rows.begin(), table.rows.end()), 30 * kDeg);
+    }
+    // Without an extension, or with one made otherwise, every row is kept.
+    const Polar plain = measured(-5, 10, 6);
+    EXPECT_EQ(measuredRows(plain).last, plain.rows.size());
+    Polar foreign = extendPolar(plain, 1.8);
+    for (PolarPoint& row : foreign.rows)
+        if (row.alpha > 11 * kDeg)
+            row.cl *= 1.1f;
+    const RowRange all = measuredRows(foreign);
+    EXPECT_EQ(all.last, foreign.rows.size());
+    EXPECT_GT(all.first, 0u); // the negative side is still recognised
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace {
 
 const std::string kData = std::string(KESH_SOURCE_DIR) + "/tests/formats/data/coordinates/";
@@ -17,6 +19,17 @@ void expectNaca2412(const Outline& outline) {
         EXPECT_NEAR(outline.points[i].x, reference.points[i].x, 2e-6) << i;
         EXPECT_NEAR(outline.points[i].y, reference.points[i].y, 2e-6) << i;
     }
+}
+
+std::string fileText(const std::string& name) {
+    std::string text;
+    std::FILE* file = std::fopen((kData + name).c_str(), "rb");
+    if (!file)
+        return text;
+    char buffer[4096];
+    text.assign(buffer, std::fread(buffer, 1, sizeof buffer, file));
+    std::fclose(file);
+    return text;
 }
 
 std::string refusal(const std::string& text) {
@@ -64,6 +77,59 @@ TEST(CoordinateFile, ReadsEveryFormIntoTheSameNormalisedSeligOutline) {
     const Outline scaled = readCoordinateFile(kData + "scaled.dat");
     EXPECT_EQ(scaled.name, "scaled");
     expectNaca2412(scaled);
+}
+
+// Files as modellers pass them round: text around the numbers is read past as XFOIL does.
+TEST(CoordinateFile, ReadsPastTitlesAndTextAfterTheCoordinates) {
+    const std::string text = fileText("selig.dat");
+    const std::string pairs = text.substr(text.find('\n') + 1);
+    const std::string upper = pairs.substr(0, pairs.find("0.000000 0.000000"));
+    const std::string lower = pairs.substr(upper.size());
+    const struct {
+        std::string text, name;
+        int ignored;
+    } cases[] = {
+        {"NACA 2412\n" + pairs + "\nBy A. Modeller, 12/03/2009\n", "NACA 2412", 1},
+        {"NACA 2412\r\n" + pairs +
+             "\r\n\r\nThis section was drawn for F3J tails.\r\n"
+             "It likes 100000 and above; 3 versions exist.\r\n"
+             "www.example-forum.org/foils (c) 2011\r\n",
+         "NACA 2412", 3},
+        {"NACA 2412\nsmoothed, 61 points\n" + pairs, "NACA 2412", 0},
+        {"NACA 2412\n\n" + upper + "\n\n" + lower + "\n", "NACA 2412", 0},
+        {"DP 1.68/8.37_DS (c)\"Author\" [v2] // test\n" + pairs + "Author\n",
+         "DP 1.68/8.37_DS (c)\"Author\" [v2] // test", 1},
+        {"NACA 2412\n" + pairs + "end of file\n\n1 0\n", "NACA 2412", 2},
+        {fileText("lednicer.dat") + "\n# drawn again\nRev. B\n", "NACA 2412 (Lednicer)", 1},
+    };
+    for (const auto& c : cases) {
+        int ignored = -1;
+        const Outline outline = parseCoordinates(c.text, &ignored);
+        EXPECT_EQ(outline.name, c.name);
+        EXPECT_EQ(ignored, c.ignored) << c.text;
+        const Outline reference = readCoordinateFile(kData + "selig.dat");
+        ASSERT_EQ(outline.points.size(), reference.points.size()) << c.text;
+        EXPECT_NEAR(outline.points[8].y, reference.points[8].y, 1e-9);
+    }
+}
+
+// Sections drawn from their equations and dressed as forum files are.
+TEST(CoordinateFile, ReadsTheForumFiles) {
+    const std::pair<const char*, int> files[] = {
+        {"author-after.dat", 3}, {"dp168.dat", 1},        {"lednicer-paragraph.dat", 3},
+        {"two-titles.dat", 0},   {"blank-inside.dat", 0}, {"brackets.dat", 1},
+        {"paragraph.dat", 5},    {"commas-tabs.dat", 1},  {"clockwise.dat", 1},
+        {"chord100.dat", 1},     {"no-title.dat", 1},     {"latin1.dat", 1},
+    };
+    for (const auto& [name, ignored] : files) {
+        int skipped = -1;
+        const Outline outline = readCoordinateFile(kData + "../forum/" + name, &skipped);
+        EXPECT_EQ(skipped, ignored) << name;
+        EXPECT_GE(outline.points.size(), 99u) << name;
+        EXPECT_FALSE(outline.name.empty()) << name;
+    }
+    EXPECT_EQ(readCoordinateFile(kData + "../forum/two-titles.dat").name, "SA 3410");
+    EXPECT_EQ(readCoordinateFile(kData + "../forum/no-title.dat").name, "no-title");
 }
 
 TEST(CoordinateFile, RefusesWhatIsNoOutline) {

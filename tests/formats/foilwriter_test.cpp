@@ -73,11 +73,22 @@ TEST(FoilWriter, ReadsBackThroughTheLoaderToSixDigits) {
 TEST(FoilWriter, RefusesWhatTheLoaderWouldMisreadAndKeepsTheOldFile) {
     ScratchDir dir;
     writeBytes(dir / "old.txt", "previous");
-    for (const char* name : {"with \"quote\"", "with [bracket]", "a // b", "line\nbreak"}) {
+    const std::pair<const char*, const char*> names[] = {
+        {"with \"quote\"", "with 'quote'"},
+        {"with [bracket]", "with (bracket)"},
+        {"a // b ///", "a / b /"},
+        {"line\nbreak\t", "linebreak"},
+    };
+    for (const auto& [name, safe] : names) {
         Foil foil = sampleFoil();
         foil.name = name;
         EXPECT_THROW(writeFoilFile(dir / "old.txt", foil, {}), std::runtime_error) << name;
+        // A title made safe is written and read back as it is.
+        foil.name = safeFoilName(name);
+        EXPECT_EQ(foil.name, safe);
+        EXPECT_NO_THROW(foilFileText(foil, {}));
     }
+    EXPECT_EQ(safeFoilName("  " + std::string(100, 'x') + "  ").size(), kMaxFoilNameLength);
     Foil noPolar = sampleFoil();
     noPolar.polars.clear();
     EXPECT_THROW(foilFileText(noPolar, {}), std::runtime_error);

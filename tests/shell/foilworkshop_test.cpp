@@ -138,6 +138,26 @@ TEST_F(FoilWorkshopTest, SourceIsPreviewedAtTheChosenPointCount) {
     workshop->pointsField()->setValue(61);
     EXPECT_EQ(workshop->profileView()->outline().size(), 61);
 
+    // A forum file: an unsafe title, text after the coordinates.
+    QFile forum(temp.filePath(QStringLiteral("forum.dat")));
+    ASSERT_TRUE(forum.open(QIODevice::WriteOnly));
+    forum.write("DP 1.68/8.37 (c)\"Author\" [v2]\n");
+    for (int i = 0; i <= 40; ++i) {
+        const double x = std::abs(std::cos(kPi * i / 40));
+        const double y = (i < 20 ? 1 : -1) * 0.6 *
+                         (0.2969 * std::sqrt(x) - 0.126 * x - 0.3516 * x * x + 0.2843 * x * x * x -
+                          0.1036 * x * x * x * x);
+        forum.write(QByteArray::number(x, 'f', 6) + ' ' + QByteArray::number(y, 'f', 6) + '\n');
+    }
+    forum.write("\nDrawn by A. Modeller\nhttp://forum.example/foils\n");
+    forum.close();
+    workshop->sourceField()->setText(forum.fileName());
+    ASSERT_TRUE(workshop->loadSource());
+    EXPECT_EQ(workshop->nameField()->text(), QStringLiteral("DP 1.68/8.37 (c)'Author' (v2)"));
+    EXPECT_EQ(workshop->statusLabel()->text(),
+              QString::fromUtf8("2 lignes de texte ignorées après les coordonnées"));
+    EXPECT_TRUE(prompts.messages().isEmpty()) << shownMessages();
+
     QFile coordinates(temp.filePath(QStringLiteral("thin.dat")));
     ASSERT_TRUE(coordinates.open(QIODevice::WriteOnly));
     coordinates.write("1 0\n0.5 0.01\n0 0\n0.5 -0.01\n1 0\n");
@@ -174,14 +194,15 @@ TEST_F(FoilWorkshopTest, ComputesWithProgressAndMarksXfoilPointsApartFromTheExte
         EXPECT_EQ(chart->chart()->series().size(), 4);
         EXPECT_EQ(markerSeries(chart), 2);
     }
-    // The fake sweeps -15..20 degrees every 0.5: 71 points, all inside the charted window.
+    // The fake sweeps -15..20 degrees every 0.5, its lift peaking at 12.5: the upward sweep
+    // ends 3° past it, 62 points, all inside the charted window.
     auto* marks = qobject_cast<QScatterSeries*>(workshop->liftChart()->chart()->series()[1]);
     ASSERT_TRUE(marks);
-    EXPECT_EQ(marks->count(), 71);
+    EXPECT_EQ(marks->count(), 62);
     EXPECT_TRUE(workshop->saveButton()->isEnabled());
 
     workshop->extendBox()->setChecked(false);
-    EXPECT_EQ(workshop->result()->polars[1].rows.size(), 71u);
+    EXPECT_EQ(workshop->result()->polars[1].rows.size(), 62u);
     workshop->wholeCircleBox()->setChecked(true);
     EXPECT_EQ(markerSeries(workshop->liftChart()), 2);
 }

@@ -1,7 +1,5 @@
-#include "aero/naca.h"
 #include "aero/xfoil/foilbuilder.h"
-#include "aero/xfoil/xfoilbatch.h"
-#include "aero/xfoil/xfoilscript.h"
+#include "aero/xfoil/foilimport.h"
 #include "commands.h"
 #include "formats/foilwriter.h"
 #include "formats/keyedtext.h"
@@ -10,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <stdexcept>
@@ -33,25 +30,13 @@ std::optional<int> whole(const ToolArgs& args, const std::string& name) {
     return value ? std::optional<int>(static_cast<int>(*value)) : std::nullopt;
 }
 
-std::vector<int> reynoldsList(const std::string& text) {
-    std::vector<int> list;
-    std::size_t pos = 0;
-    while (pos <= text.size()) {
-        const std::size_t end = std::min(text.find(',', pos), text.size());
-        double value = 0;
-        if (!parseWholeNumber(text.substr(pos, end - pos), value) || value != std::floor(value) ||
-            value < 1 || value > 1e9)
-            throw std::invalid_argument("--re takes whole numbers separated by commas");
-        list.push_back(static_cast<int>(value));
-        pos = end + 1;
-    }
-    return list;
-}
-
 // What the command line asks, the defaults otherwise.
 void readSettings(const ToolArgs& args, XfoilSettings& settings, FoilBuildOptions& options) {
-    if (args.has("--re"))
-        settings.reynolds = reynoldsList(args.option("--re"));
+    if (args.has("--re")) {
+        QString error;
+        if (!readReynoldsList(args.option("--re"), settings.reynolds, error))
+            throw std::invalid_argument(error.toStdString());
+    }
     settings.ncrit = number(args, "--ncrit").value_or(settings.ncrit);
     settings.alphaStep = number(args, "--alpha-step").value_or(settings.alphaStep);
     settings.jobs = whole(args, "--jobs").value_or(settings.jobs);
@@ -59,17 +44,11 @@ void readSettings(const ToolArgs& args, XfoilSettings& settings, FoilBuildOption
     options.points = whole(args, "--points").value_or(options.points);
     options.cdMax = number(args, "--cdmax").value_or(options.cdMax);
     options.extend = !args.switches.count("--no-extend");
-    if (settings.jobs < 0 || options.cdMax <= 0 || options.cdMax > 10)
-        throw std::invalid_argument("--jobs and --cdmax are out of range");
-    if (const std::string wrong = checkXfoilSettings(settings); !wrong.empty())
-        throw std::invalid_argument(wrong);
+    if (settings.jobs < 0)
+        throw std::invalid_argument("--jobs is out of range");
 }
 
 void printRun(const XfoilRun& run) {
-    if (!run.ok) {
-        std::cerr << run.error.toStdString() << "\n";
-        return;
-    }
     const auto& rows = run.polar.rows;
     const auto clMax =
         std::max_element(rows.begin(), rows.end(),
@@ -101,21 +80,21 @@ int runFoilImport(const std::vector<std::string>& args) {
     } catch (const std::invalid_argument& e) {
         return usageError(e.what());
     }
-    const std::string& source = parsed.files[0];
     try {
-        const Outline outline = outlineFromSource(source);
-        options.name = parsed.option("--name", outline.name);
-        options.source =
-            isNacaCode(source) ? source : std::filesystem::path(source).filename().string();
-        const std::vector<XfoilRun> runs = runXfoilBlocking(analysedOutline(outline), settings);
-        QString lastError;
-        for (const XfoilRun& run : runs) {
-            if (run.ok || run.error != lastError) // a missing xfoil is said once
-                printRun(run);
-            lastError = run.error;
-        }
+        const FoilSource source = readFoilSource(parsed.files[0]);
+        if (const QString skipped = ignoredLinesText(source.ignoredLines); !skipped.isEmpty())
+            std::cerr << skipped.toStdString() << "\n";
+        options.name = parsed.option("--name", source.name);
+        options.source = source.label;
+        if (const QString wrong = checkImport(settings, options); !wrong.isEmpty())
+            return usageError(wrong.toStdString());
+        const ImportOutcome outcome = runImportBlocking(source, settings);
+        for (const XfoilRun& run : outcome.used)
+            printRun(run);
+        for (const QString& line : outcome.failures + outcome.notes)
+            std::cerr << line.toStdString() << "\n";
         std::vector<std::string> header;
-        const Foil foil = buildFoil(outline, runs, options, settings, &header);
+        const Foil foil = buildFoil(source.outline, outcome.used, options, settings, &header);
         writeFoilFile(parsed.option("-o"), foil, header);
     } catch (const std::exception& e) {
         std::cerr << e.what() << "\n";

@@ -1,6 +1,7 @@
 #include "aero/xfoil/foilbuilder.h"
 
 #include "aero/naca.h"
+#include "aero/xfoil/foilimport.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ XfoilRun run(int reynolds, bool ok = true) {
 } // namespace
 
 TEST(FoilBuilder, MakesTheSimulatorsFoilFromTheRuns) {
-    const Outline outline = nacaOutline("NACA 2412");
+    const Outline outline = nacaOutline("NACA 2412", 100, NacaTrailingEdge::Closed);
     const std::vector<XfoilRun> runs = {run(400000), run(50000, false), run(200000), run(100000)};
     FoilBuildOptions options;
     options.name = "NACA 2412";
@@ -77,4 +78,39 @@ TEST(FoilBuilder, MakesTheSimulatorsFoilFromTheRuns) {
     options.points = 101;
     EXPECT_THROW(buildFoil(outline, {run(50000, false)}, options, settings, nullptr),
                  std::runtime_error);
+}
+
+TEST(FoilImport, ReadsTheSourceAndTheReynoldsNumbersByOneSetOfRules) {
+    const FoilSource naca = readFoilSource(" naca 2412 ");
+    EXPECT_TRUE(naca.isNaca);
+    EXPECT_EQ(naca.name, "NACA 2412");
+    EXPECT_EQ(naca.label, "naca 2412");
+    // Drawn closed; XFOIL gets the published open trailing edge, finely sampled.
+    EXPECT_NEAR(naca.outline.points.front().y, naca.outline.points.back().y, 1e-12);
+    EXPECT_GT(naca.analysed.points.front().y - naca.analysed.points.back().y, 0.002);
+    EXPECT_GT(naca.analysed.points.size(), 200u);
+
+    std::vector<int> reynolds;
+    QString error;
+    ASSERT_TRUE(readReynoldsList("400000, 50000;100000  200000,50000", reynolds, error));
+    EXPECT_EQ(reynolds, (std::vector<int>{50000, 100000, 200000, 400000}));
+    for (const char* refused :
+         {"", "999", "10000000", "100000000", "1e5x", "150000.5", "1,2,3,4,5,6,7,8,9"}) {
+        error.clear();
+        EXPECT_FALSE(readReynoldsList(refused, reynolds, error)) << refused;
+        EXPECT_TRUE(error.contains(QStringLiteral("9999999"))) << refused;
+    }
+    XfoilSettings settings;
+    FoilBuildOptions options;
+    options.name = "x";
+    EXPECT_TRUE(checkImport(settings, options).isEmpty());
+    options.points = 19;
+    EXPECT_FALSE(checkImport(settings, options).isEmpty());
+    options.points = 101;
+    options.cdMax = 3.5;
+    EXPECT_FALSE(checkImport(settings, options).isEmpty());
+    options.extend = false; // cd max only matters to the extension
+    EXPECT_TRUE(checkImport(settings, options).isEmpty());
+    settings.ncrit = 0.5;
+    EXPECT_FALSE(checkImport(settings, options).isEmpty());
 }

@@ -1,21 +1,29 @@
 #include "aero/naca.h"
 #include "aero/xfoil/foilbuilder.h"
+#include "aero/xfoil/foilimport.h"
 #include "aero/xfoil/paccfile.h"
 #include "aero/xfoil/xfoilbatch.h"
 #include "aero/xfoil/xfoilprocess.h"
 #include "aero/xfoil/xfoilscript.h"
+#include "tests/support/fakexfoil.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -39,7 +47,7 @@ XfoilSettings fake(const QString& program, std::vector<int> reynolds = {100000})
 }
 
 Outline analysed() {
-    return analysedOutline(nacaOutline("NACA 2412"));
+    return readFoilSource("NACA 2412").analysed;
 }
 
 // Points the temporary directory at a private one while it lives, so what runs leave there
@@ -86,10 +94,11 @@ TEST(PaccFile, ReadsRowsByPositionAsFarAsWritten) {
 TEST(XfoilScript, IsWholeFixedAndCarriesNoUserText) {
     XfoilSettings settings;
     settings.ncrit = 12;
-    const std::string script = xfoilScript(settings, 200000);
-    EXPECT_EQ(script, "PLOP\nG\n\nLOAD foil.dat\nPANE\nOPER\nVISC 200000\nVPAR\nN 12\n\n"
-                      "ITER 100\nPACC\npolar.txt\n\nASEQ 0 20 0.5\nINIT\nASEQ -0.5 -15 -0.5\n"
-                      "PACC\n\nQUIT\n");
+    EXPECT_EQ(xfoilScript(settings, 200000, 0, 20),
+              "PLOP\nG\n\nLOAD foil.dat\nPANE\nOPER\nVISC 200000\nVPAR\nN 12\n\n"
+              "ITER 100\nPACC\npolar.txt\n\nASEQ 0 20 0.5\nPACC\n\nQUIT\n");
+    EXPECT_NE(xfoilScript(settings, 200000, -7.5, -15).find("\nASEQ -7.5 -15 -0.5\n"),
+              std::string::npos);
     Outline outline = nacaOutline("NACA 0012", 10);
     outline.name = "evil\nPSAV /tmp/x";
     const std::string text = xfoilOutlineText(outline);
@@ -101,6 +110,8 @@ TEST(XfoilScript, IsWholeFixedAndCarriesNoUserText) {
     EXPECT_NE(checkXfoilSettings(settings), "");
     settings = {};
     settings.reynolds = {100000, 50};
+    EXPECT_NE(checkXfoilSettings(settings), "");
+    settings.reynolds = {100000, 10000000}; // the loader's high sentinel
     EXPECT_NE(checkXfoilSettings(settings), "");
 }
 
@@ -172,6 +183,155 @@ TEST(XfoilBatch, NamesEachFailureByItsReynoldsNumber) {
     EXPECT_NE(onlyRun(bad), "");
 }
 
+// A fake xfoil of the support header at one Reynolds number.
+XfoilRun fakeRun(const FakeXfoil& behaviour, int timeoutSeconds = 30, double stallSeconds = 1) {
+    const QTemporaryDir bin;
+    const QString program = bin.filePath(QStringLiteral("xfoil"));
+    EXPECT_TRUE(writeFakeXfoil(program, behaviour));
+    XfoilSettings settings;
+    settings.program = program;
+    settings.reynolds = {100000};
+    settings.timeoutSeconds = timeoutSeconds;
+    settings.stallSeconds = stallSeconds;
+    const std::vector<XfoilRun> runs = runXfoilBlocking(analysed(), settings);
+    EXPECT_EQ(runs.size(), 1u);
+    return runs.at(0);
+}
+
+std::vector<double> degrees(const Polar& polar) {
+    std::vector<double> angles;
+    for (const PolarPoint& p : polar.rows)
+        angles.push_back(std::round(p.alpha * 180 / M_PI * 1000) / 1000);
+    return angles;
+}
+
+bool has(const std::vector<double>& angles, double a) {
+    return std::find(angles.begin(), angles.end(), a) != angles.end();
+}
+
+// The fake's lift peaks at 12.5°; its sweeps run from 0 to 20 and from -0.5 to -15.
+TEST(XfoilBatch, SweepsGoOnPastStalledPointsAndEndPastTheStall) {
+    ensureApp();
+    const PrivateTemp temp;
+    const XfoilRun plain = fakeRun({});
+    ASSERT_TRUE(plain.ok) << plain.error.toStdString();
+    EXPECT_EQ(plain.up.end, SweepEnd::PastStall);
+    EXPECT_EQ(plain.up.lastAlpha, 15.5);
+    EXPECT_EQ(plain.down.end, SweepEnd::Reached);
+    EXPECT_EQ(plain.polar.rows.size(), 62u);
+    EXPECT_TRUE(plain.note.isEmpty());
+
+    const XfoilRun stalled = fakeRun({.hangAt = 6.5});
+    ASSERT_TRUE(stalled.ok) << stalled.error.toStdString();
+    EXPECT_EQ(stalled.up.restarts, 1);
+    EXPECT_EQ(stalled.up.end, SweepEnd::PastStall);
+    const std::vector<double> angles = degrees(stalled.polar);
+    EXPECT_TRUE(std::is_sorted(angles.begin(), angles.end()));
+    EXPECT_EQ(std::adjacent_find(angles.begin(), angles.end()), angles.end());
+    EXPECT_TRUE(has(angles, 6.0) && has(angles, 7.0) && has(angles, 15.5));
+    EXPECT_FALSE(has(angles, 6.5));
+    EXPECT_EQ(angles.size(), 61u);
+
+    // Four points in a row that do not converge, a stall counting as one, get a fresh
+    // process; four more end the sweep.
+    const XfoilRun failing = fakeRun({.failFrom = -7, .failTo = -3});
+    EXPECT_EQ(failing.down.end, SweepEnd::NotConverging);
+    EXPECT_EQ(failing.down.lastAlpha, -2.5);
+    EXPECT_EQ(failing.down.restarts, 1);
+    const XfoilRun none = fakeRun({.failFrom = -15, .failTo = -0.5}); // not worth a retry
+    EXPECT_EQ(none.down.end, SweepEnd::NotConverging);
+    EXPECT_FALSE(none.down.anyPoint);
+    EXPECT_EQ(none.down.restarts, 0);
+    const XfoilRun mixed = fakeRun({.hangAt = 4.5, .failFrom = 3, .failTo = 4});
+    EXPECT_EQ(mixed.up.end, SweepEnd::PastStall);
+    EXPECT_EQ(mixed.up.restarts, 1);
+    EXPECT_FALSE(has(degrees(mixed.polar), 4.5));
+    EXPECT_TRUE(has(degrees(mixed.polar), 5.0));
+    EXPECT_TRUE(temp.entries().isEmpty()) << temp.entries().join(' ').toStdString();
+}
+
+TEST(XfoilBatch, AStoppedSweepKeepsThePointsXfoilHadWritten) {
+    ensureApp();
+    const PrivateTemp temp;
+    const XfoilRun crashed = fakeRun({.crashAt = 5});
+    ASSERT_TRUE(crashed.ok) << crashed.error.toStdString();
+    EXPECT_EQ(crashed.up.end, SweepEnd::Stopped);
+    EXPECT_EQ(crashed.up.lastAlpha, 4.5);
+    EXPECT_EQ(crashed.polar.rows.size(), 10u + 30u);
+    EXPECT_EQ(crashed.note.toStdString(), "Reynolds 100000 : arrêté à 4,5° (plantage).");
+
+    QElapsedTimer clock;
+    clock.start();
+    const XfoilRun late = fakeRun({.hangAt = 8}, 2, 30);
+    EXPECT_LT(clock.elapsed(), 15000);
+    ASSERT_TRUE(late.ok) << late.error.toStdString();
+    EXPECT_EQ(late.up.lastAlpha, 7.5);
+    EXPECT_EQ(late.note.toStdString(), "Reynolds 100000 : arrêté à 7,5° (délai de 2 s dépassé).");
+    EXPECT_TRUE(temp.entries().isEmpty()) << temp.entries().join(' ').toStdString();
+}
+
+TEST(XfoilBatch, AnXfoilThatCannotStartIsNamedWithoutACrash) {
+    ensureApp();
+    const QTemporaryDir bin;
+    const PrivateTemp temp;
+    const QString program = bin.filePath(QStringLiteral("xfoil"));
+    QFile file(program);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#!/no/such/interpreter\n");
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    XfoilSettings settings = fake(QString(), {100000, 200000});
+    settings.program = program;
+    const std::vector<XfoilRun> runs = runXfoilBlocking(analysed(), settings);
+    ASSERT_EQ(runs.size(), 2u);
+    for (const XfoilRun& run : runs) {
+        EXPECT_FALSE(run.ok);
+        EXPECT_NE(run.error.toStdString().find("Reynolds " + std::to_string(run.reynolds) +
+                                               " : impossible de lancer XFOIL"),
+                  std::string::npos)
+            << run.error.toStdString();
+    }
+    EXPECT_TRUE(temp.entries().isEmpty()) << temp.entries().join(' ').toStdString();
+}
+
+// Out of file descriptors, a run fails while preparing or inside QProcess::start itself; its
+// directory goes once descriptors are free again.
+TEST(XfoilBatch, RunningOutOfFileDescriptorsIsNamedWithoutACrash) {
+    ensureApp();
+    const PrivateTemp temp;
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    int failed = 0;
+    for (int spare = 0; spare <= 6; ++spare) {
+        XfoilBatch batch;
+        QEventLoop loop;
+        QObject::connect(&batch, &XfoilBatch::finished, &loop, &QEventLoop::quit);
+        // The limit that leaves `spare` descriptor numbers free below it.
+        std::set<int> open;
+        for (const QString& fd : QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files))
+            open.insert(fd.toInt());
+        int limit = 0;
+        for (int free = 0; open.count(limit) || free < spare; ++limit)
+            free += open.count(limit) ? 0 : 1;
+        rlimit tight = saved;
+        tight.rlim_cur = static_cast<rlim_t>(limit);
+        ::setrlimit(RLIMIT_NOFILE, &tight);
+        batch.start(analysed(), fake("xfoil-fake"));
+        if (batch.isRunning())
+            loop.exec();
+        ::setrlimit(RLIMIT_NOFILE, &saved);
+        ASSERT_EQ(batch.runs().size(), 1u);
+        const XfoilRun& run = batch.runs()[0];
+        if (!run.ok) {
+            ++failed;
+            EXPECT_EQ(run.error.toStdString().rfind("Reynolds 100000 : ", 0), 0u)
+                << run.error.toStdString();
+        }
+    }
+    EXPECT_GT(failed, 0);
+    EXPECT_TRUE(temp.entries().isEmpty()) << temp.entries().join(' ').toStdString();
+}
+
 TEST(XfoilBatch, CancelStopsEveryProcessAtOnce) {
     ensureApp();
     XfoilBatch batch;
@@ -192,6 +352,23 @@ TEST(XfoilBatch, CancelStopsEveryProcessAtOnce) {
     EXPECT_TRUE(cancelled);
     for (const XfoilRun& run : batch.runs())
         EXPECT_FALSE(run.ok);
+}
+
+// The program ending while XFOIL works: the batch goes, and its processes and their
+// directories with it.
+TEST(XfoilBatch, NothingIsLeftWhenTheBatchGoesWhileRunning) {
+    ensureApp();
+    const PrivateTemp temp;
+    {
+        XfoilBatch batch;
+        batch.start(analysed(), fake("xfoil-hangs", {50000, 100000}));
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 300)
+            QCoreApplication::processEvents();
+        EXPECT_FALSE(temp.entries().isEmpty());
+    }
+    EXPECT_TRUE(temp.entries().isEmpty()) << temp.entries().join(' ').toStdString();
 }
 
 // A cancel that races the end of the batch (here a settings failure reported on the next
@@ -239,4 +416,49 @@ TEST(XfoilBatch, RealXfoilGivesAPlausibleNaca2412Polar) {
     EXPECT_GT(slope, 5.5);
     EXPECT_LT(slope, 8.5);
     EXPECT_NEAR(runs[0].cm[polar.zeroIndex], -0.055, 0.02);
+}
+
+// The section is the one XFOIL itself means by "NACA 2412": the same lift at Re 200,000.
+TEST(XfoilBatch, RealXfoilNaca2412MatchesXfoilsOwnSection) {
+    ensureApp();
+    if (findXfoil("xfoil").isEmpty())
+        GTEST_SKIP() << "xfoil is not installed";
+    XfoilSettings settings;
+    settings.reynolds = {200000};
+    settings.alphaMax = 8;
+    settings.alphaMin = -1;
+    settings.alphaStep = 1;
+    settings.timeoutSeconds = 120;
+    settings.stallSeconds = 30; // a loaded machine slows it down many times
+    const std::vector<XfoilRun> ours = runXfoilBlocking(analysed(), settings);
+    ASSERT_TRUE(ours.at(0).ok) << ours.at(0).error.toStdString();
+
+    const QTemporaryDir dir;
+    QProcess xfoil;
+    xfoil.setWorkingDirectory(dir.path());
+    xfoil.setProcessEnvironment(xfoilEnvironment());
+    xfoil.start(findXfoil("xfoil"), {});
+    xfoil.write("PLOP\nG\n\nNACA 2412\nPANE\nOPER\nVISC 200000\nITER 100\nPACC\n"
+                "polar.txt\n\nASEQ 0 8 1\nPACC\n\nQUIT\n");
+    xfoil.closeWriteChannel();
+    ASSERT_TRUE(xfoil.waitForFinished(120000));
+    QFile polar(dir.filePath(QStringLiteral("polar.txt")));
+    ASSERT_TRUE(polar.open(QIODevice::ReadOnly));
+    const std::string text = polar.readAll().toStdString();
+    std::vector<PaccPoint> theirs;
+    bool header = false;
+    std::string error;
+    ASSERT_TRUE(parsePaccFile(text, theirs, header, error)) << error;
+    for (const double alpha : {0.0, 4.0, 8.0}) {
+        const auto reference = std::find_if(theirs.begin(), theirs.end(), [&](const PaccPoint& p) {
+            return std::abs(p.alpha - alpha) < 1e-6;
+        });
+        const auto& rows = ours[0].polar.rows;
+        const auto mine = std::find_if(rows.begin(), rows.end(), [&](const PolarPoint& p) {
+            return std::abs(p.alpha * 180 / M_PI - alpha) < 1e-4;
+        });
+        ASSERT_NE(reference, theirs.end()) << alpha;
+        ASSERT_NE(mine, rows.end()) << alpha;
+        EXPECT_NEAR(mine->cl, reference->cl, 0.02) << alpha;
+    }
 }
