@@ -1,5 +1,7 @@
 #include "aero/foilpolars.h"
 
+#include "aero/polarextension.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -24,10 +26,12 @@ FoilPolars::FoilPolars(const Foil& foil) {
         const Polar& polar = foil.polars[i];
         if (polar.reynolds <= 0)
             continue;
+        // The extension's lift near 45° is no stall: only XFOIL's rows count.
+        const RowRange measured = measuredRows(polar);
         std::vector<PolarPoint> rows;
-        for (const PolarPoint& row : polar.rows)
-            if (usable(row))
-                rows.push_back(row);
+        for (std::size_t r = measured.first; r < measured.last; ++r)
+            if (usable(polar.rows[r]))
+                rows.push_back(polar.rows[r]);
         std::stable_sort(rows.begin(), rows.end(), [](const PolarPoint& a, const PolarPoint& b) {
             return a.alpha < b.alpha;
         });

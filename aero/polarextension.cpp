@@ -111,3 +111,64 @@ Polar extendPolar(const Polar& polar, double cdMax) {
                          result.rows.begin());
     return result;
 }
+
+namespace {
+
+constexpr double kAngleTolerance = 2e-4; // radians, past the file's six digits
+constexpr double kCoefficientTolerance = 2e-3;
+
+bool near(double a, double b, double tolerance) {
+    return std::abs(a - b) <= tolerance * std::max(1.0, std::abs(b));
+}
+
+// Whether rows[from, to) continue row `stall` as the extension would, in table order
+// (`positive`) or reversed.
+bool continues(const std::vector<PolarPoint>& rows, std::size_t stall, std::size_t from,
+               std::size_t to, bool positive) {
+    const PolarPoint& s = rows[stall];
+    if (!extendable(s, positive))
+        return false;
+    const std::vector<double> angles = anglesBeyond(s.alpha);
+    if (angles.size() != to - from)
+        return false;
+    double cdMax = -1;
+    for (std::size_t i = from; i < to; ++i)
+        if (std::abs(std::abs(rows[i].alpha) - aero::kPi / 2) < kAngleTolerance)
+            cdMax = rows[i].cd;
+    if (!(cdMax > 0))
+        return false;
+    const Viterna side(s.alpha, s.cl, s.cd, cdMax);
+    for (std::size_t k = 0; k < angles.size(); ++k) {
+        const PolarPoint& row = rows[positive ? from + k : to - 1 - k];
+        const PolarPoint expected = side.at(angles[k]);
+        if (!near(row.alpha, angles[k], kAngleTolerance) ||
+            !near(row.cl, expected.cl, kCoefficientTolerance) ||
+            !near(row.cd, expected.cd, kCoefficientTolerance))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+RowRange measuredRows(const Polar& polar) {
+    const std::vector<PolarPoint>& rows = polar.rows;
+    RowRange range{0, rows.size()};
+    if (rows.size() < 3)
+        return range;
+    if (std::abs(rows.back().alpha - aero::kPi) < kAngleTolerance) {
+        for (std::size_t k = 0; k + 1 < rows.size(); ++k)
+            if (continues(rows, k, k + 1, rows.size(), true)) {
+                range.last = k + 1;
+                break;
+            }
+    }
+    if (std::abs(rows.front().alpha + aero::kPi) < kAngleTolerance) {
+        for (std::size_t k = range.last; k-- > 1;)
+            if (continues(rows, k, 0, k, false)) {
+                range.first = k;
+                break;
+            }
+    }
+    return range;
+}

@@ -17,6 +17,8 @@ constexpr int kPolarPoints = 41;
 constexpr int kSearchPoints = 200;
 constexpr double kStallFactor = 0.9;
 constexpr double kMaxSpeedFactor = 3;
+// Lift ratios this close count as one, so that a flat loading stalls at its root.
+constexpr double kStallTie = 0.003;
 
 // A chordwise strip of a surface: log(chord / ν), so that log Re = log V + this, and its
 // area, both halves counted.
@@ -84,6 +86,13 @@ double largestDiameter(const Body& body) {
     return d;
 }
 
+// A lattice strip with what its profile drag needs.
+struct LoadedStrip {
+    const LatticeStrip* strip;
+    const FoilPolars* polars;
+    double area;
+};
+
 // Everything the drag at one lift coefficient needs, gathered once.
 class DragModel {
 public:
@@ -105,9 +114,23 @@ public:
             stabEfficiency_ = spanEfficiency(*stab_, 0);
         if (options.parts.fuselage)
             fuselage_ = fuselageOf(glider.body);
-        efficiency_ =
-            options.spanEfficiency.value_or(spanEfficiency(wing, largestDiameter(glider.body)));
+        lattice_ = options.lattice;
+        if (lattice_) {
+            for (const LatticeStrip& strip : lattice_->lattice.strips()) {
+                const FoilPolars& polars = strip.part == Part::Wing         ? wingPolars
+                                           : strip.part == Part::Stabiliser ? stabPolars
+                                                                            : finPolars;
+                if (!polars.empty())
+                    loaded_.push_back({&strip, &polars, strip.chord * strip.width});
+            }
+            efficiency_ = options.spanEfficiency.value_or(lattice_->lattice.spanEfficiency());
+        } else {
+            efficiency_ =
+                options.spanEfficiency.value_or(spanEfficiency(wing, largestDiameter(glider.body)));
+        }
     }
+
+    const GliderLattice* lattice() const { return lattice_; }
 
     double efficiency() const { return efficiency_; }
     bool tailsHavePolars() const {
@@ -122,6 +145,8 @@ public:
 
     double dragCoefficient(double cl) const {
         const double v = speedAt(cl);
+        if (lattice_)
+            return latticeDrag(v, lattice_->trimmedAt(cl));
         const double s = wing_.area;
         double cd = profileDragArea(wingStrips_, wingPolars_, wingPolars_.branchDrags(cl), v) / s;
         if (options_.parts.wingInduced)
@@ -132,11 +157,36 @@ public:
             cd += profileDragArea(finStrips_, finPolars_, finZeroLift_, v) / s;
         if (options_.parts.stabiliserInduced)
             cd += trimInducedDrag(cl);
-        if (fuselage_) {
-            const double re = v * fuselage_->length / kKinematicViscosity;
-            cd += 0.074 / std::pow(re, 0.2) * fuselage_->formFactor * fuselage_->wetted / s;
+        return cd + fuselageDrag(v);
+    }
+
+    // The lift along each surface at an attitude and speed.
+    std::vector<SpanLoading> loadings(const GliderLattice::Attitude& at, double v) const {
+        std::vector<SpanLoading> result;
+        for (Part part : {Part::Wing, Part::Stabiliser}) {
+            std::vector<const LoadedStrip*> strips;
+            for (const LoadedStrip& s : loaded_)
+                if (s.strip->part == part)
+                    strips.push_back(&s);
+            if (strips.empty())
+                continue;
+            std::stable_sort(strips.begin(), strips.end(),
+                             [](auto* a, auto* b) { return a->strip->y < b->strip->y; });
+            SpanLoading loading;
+            loading.part = part;
+            for (const LoadedStrip* s : strips) {
+                const double cl = s->strip->cl(at.alpha, at.elevator);
+                loading.y.push_back(s->strip->y);
+                loading.cl.push_back(cl);
+                loading.chordCl.push_back(cl * s->strip->chord);
+                loading.clMax.push_back(
+                    s->polars->maxLift(v * s->strip->chord / kKinematicViscosity));
+                loading.halfSpan =
+                    std::max(loading.halfSpan, std::abs(s->strip->y) + s->strip->width / 2);
+            }
+            result.push_back(std::move(loading));
         }
-        return cd;
+        return result;
     }
 
     SpeedPoint pointAt(double v) const {
@@ -146,6 +196,35 @@ public:
     }
 
 private:
+    double fuselageDrag(double v) const {
+        if (!fuselage_)
+            return 0;
+        const double re = v * fuselage_->length / kKinematicViscosity;
+        return 0.074 / std::pow(re, 0.2) * fuselage_->formFactor * fuselage_->wetted / wing_.area;
+    }
+
+    double latticeDrag(double v, const GliderLattice::Attitude& at) const {
+        double sum = 0;
+        for (const LoadedStrip& s : loaded_)
+            sum += s.polars->dragAt(s.strip->cl(at.alpha, at.elevator),
+                                    v * s.strip->chord / kKinematicViscosity) *
+                   s.area;
+        double cd = sum / wing_.area;
+        const VortexLattice& lattice = lattice_->lattice;
+        const double wingInduced = lattice.wingInducedDrag(at.alpha, at.elevator);
+        if (options_.parts.wingInduced) {
+            if (options_.spanEfficiency) {
+                const double wingLift = lattice.liftOf(Part::Wing).at(at.alpha, at.elevator);
+                cd += wingLift * wingLift / (kPi * efficiency_ * wing_.aspectRatio);
+            } else {
+                cd += wingInduced;
+            }
+        }
+        if (options_.parts.stabiliserInduced)
+            cd += lattice.inducedDrag(at.alpha, at.elevator) - wingInduced;
+        return cd + fuselageDrag(v);
+    }
+
     // The stabiliser's lift balances the wing's about the centre of gravity.
     double trimInducedDrag(double cl) const {
         if (!stab_)
@@ -174,7 +253,35 @@ private:
     double stabEfficiency_ = 1;
     std::optional<Fuselage> fuselage_;
     double efficiency_ = 1;
+    const GliderLattice* lattice_ = nullptr;
+    std::vector<LoadedStrip> loaded_;
 };
+
+// The strip nearest its maximum lift; of strips as near within kStallTie, the innermost.
+std::optional<StallStart> stallStartOf(const std::vector<SpanLoading>& loadings) {
+    double highest = -1;
+    for (const SpanLoading& l : loadings)
+        for (std::size_t i = 0; i < l.y.size(); ++i)
+            if (l.clMax[i] > 0)
+                highest = std::max(highest, l.cl[i] / l.clMax[i]);
+    if (!(highest > 0))
+        return std::nullopt;
+    std::optional<StallStart> start;
+    double inmost = 2;
+    for (const SpanLoading& l : loadings) {
+        for (std::size_t i = 0; i < l.y.size(); ++i) {
+            if (!(l.clMax[i] > 0) || l.cl[i] / l.clMax[i] < highest - kStallTie)
+                continue;
+            const double fraction = l.halfSpan > 0 ? std::abs(l.y[i]) / l.halfSpan : 0;
+            if (fraction < inmost) {
+                inmost = fraction;
+                start = StallStart{l.part, l.y[i],
+                                   l.part == Part::Wing && fraction > kTipStallFraction};
+            }
+        }
+    }
+    return start;
+}
 
 double stallLift(const Planform& wing, const FoilPolars& polars, double weight) {
     double cl = kStallFactor * polars.maxLift(1e6);
@@ -216,6 +323,29 @@ double bestSpeed(double lo, double hi, const std::function<double(double)>& scor
     return (a + b) / 2;
 }
 
+void addTrimAndStall(Performance& p, const GliderLattice& lattice, const DragModel& model) {
+    p.loadingAtStall = model.loadings(lattice.trimmedAt(p.maxLift), p.stallSpeed);
+    p.stallStart = stallStartOf(p.loadingAtStall);
+    const std::optional<double> balance = lattice.untrimmedBalance();
+    if (!balance || !(lattice.momentSlope() < 0)) {
+        p.noTrim = NoTrim::Unstable;
+        return;
+    }
+    const double cl = lattice.lattice.lift().at(*balance, 0);
+    if (!(cl > 0)) {
+        p.noTrim = NoTrim::NoseDown;
+        return;
+    }
+    if (cl > p.maxLift) {
+        p.noTrim = NoTrim::NoseUp;
+        return;
+    }
+    const SpeedPoint point = model.pointAt(model.speedAt(cl));
+    p.trim = TrimPoint{*balance, cl, point.speed, point.sink, point.glide};
+    p.loadingAtTrim = model.loadings({*balance, 0}, point.speed);
+    p.stallStartAtTrim = stallStartOf(p.loadingAtTrim);
+}
+
 } // namespace
 
 std::variant<Performance, Unavailable> performanceOf(const Glider& glider,
@@ -251,6 +381,8 @@ std::variant<Performance, Unavailable> performanceOf(const Glider& glider,
     p.bestGlide = model.pointAt(p.bestGlideSpeed).glide;
     p.minSinkSpeed = bestSpeed(p.stallSpeed, top, [&](double v) { return -model.pointAt(v).sink; });
     p.minSink = model.pointAt(p.minSinkSpeed).sink;
+    if (const GliderLattice* lattice = model.lattice())
+        addTrimAndStall(p, *lattice, model);
     return p;
 }
 

@@ -18,6 +18,15 @@ struct Stability {
     double verticalLever = 0;
     double horizontalVolume = 0;
     double verticalVolume = 0;
+
+    // From the vortex lattice when it could be solved (the neutral point and margin then are
+    // its own), per radian on the wing's area and mean chord, the moment about the centre of
+    // gravity, the fuselage's share included unless left out.
+    bool fromLattice = false;
+    int panelCount = 0;
+    double liftSlope = 0;
+    double momentSlope = 0;
+    double fuselageMomentSlope = 0;
 };
 
 inline constexpr double kTailEfficiency = 0.9;

@@ -7,7 +7,7 @@ packages=(
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri libegl-dev libegl-mesa0
   libgtest-dev libbenchmark-dev
   xvfb xauth
-  qt6-charts-dev qt6-svg-dev xfoil
+  qt6-charts-dev qt6-svg-dev xfoil libeigen3-dev
   desktop-file-utils appstream shared-mime-info dpkg-dev file binutils
 )
 missing=()

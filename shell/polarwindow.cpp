@@ -1,5 +1,6 @@
 #include "shell/polarwindow.h"
 
+#include "shell/report/spanloadingchart.h"
 #include "shell/report/speedpolarchart.h"
 #include "shell/userprompts.h"
 
@@ -12,11 +13,12 @@
 
 CPolarWindow::CPolarWindow(UserPrompts& prompts, QWidget* parent)
     : QWidget(parent, Qt::Window), prompts_(prompts) {
-    resize(720, 760);
+    resize(720, 960);
     auto* column = new QVBoxLayout(this);
     sinkView_ = new QChartView;
     glideView_ = new QChartView;
-    for (QChartView* view : {sinkView_, glideView_}) {
+    loadingView_ = new QChartView;
+    for (QChartView* view : {sinkView_, glideView_, loadingView_}) {
         view->setRenderHint(QPainter::Antialiasing);
         column->addWidget(view, 1);
     }
@@ -37,6 +39,12 @@ void CPolarWindow::setPerformance(const aero::Performance& performance, const QS
     setWindowTitle(tr("Polaire des vitesses - %1").arg(gliderName));
     showChart(*sinkView_, makeSinkChart(performance, FigureTexts::Interface));
     showChart(*glideView_, makeGlideChart(performance, FigureTexts::Interface));
+    auto loading = makeSpanLoadingChart(performance, false, FigureTexts::Interface);
+    if (!loading)
+        loading = makeSpanLoadingChart(performance, true, FigureTexts::Interface);
+    loadingView_->setVisible(loading != nullptr);
+    if (loading)
+        showChart(*loadingView_, std::move(loading));
 }
 
 // A view owns the chart it shows but releases the one it replaces.

@@ -23,6 +23,7 @@ public:
 
     QChartView* sinkView() const { return sinkView_; }
     QChartView* glideView() const { return glideView_; }
+    QChartView* loadingView() const { return loadingView_; }
     QPushButton* pngButton() const { return png_; }
     QPushButton* svgButton() const { return svg_; }
 
@@ -35,6 +36,7 @@ private:
     QString gliderName_;
     QChartView* sinkView_ = nullptr;
     QChartView* glideView_ = nullptr;
+    QChartView* loadingView_ = nullptr; // the lift along the span at trim, else at the stall
     QPushButton* png_ = nullptr;
     QPushButton* svg_ = nullptr;
 };

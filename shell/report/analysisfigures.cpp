@@ -1,6 +1,9 @@
 #include "shell/report/analysisfigures.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+
+#include <cmath>
 
 QString figureText(const char* source, FigureTexts texts) {
     return texts == FigureTexts::Interface ? QCoreApplication::translate("AnalysisFigures", source)
@@ -21,6 +24,35 @@ QString number(double value, int digits = 4) {
 
 QString missing(aero::Unavailable why, FigureTexts texts) {
     return QString::fromUtf8("— (%1)").arg(unavailableReason(why, texts));
+}
+
+// Numbers written in the figures' language.
+QLocale figureLocale(FigureTexts texts) {
+    return texts == FigureTexts::French
+               ? QLocale(QLocale::French)
+               : QLocale(QCoreApplication::translate("AnalysisFigures", "fr"));
+}
+
+QString decimal(double value, int decimals, FigureTexts texts) {
+    return figureLocale(texts).toString(value, 'f', decimals);
+}
+
+QString warningLine(aero::Warning warning, FigureTexts texts) {
+    const std::string text = aero::warningText(warning);
+    return texts == FigureTexts::Interface ? QCoreApplication::translate("aero", text.c_str())
+                                           : QString::fromStdString(text);
+}
+
+const char* noTrimReason(aero::NoTrim why) {
+    switch (why) {
+    case aero::NoTrim::Unstable:
+        return QT_TRANSLATE_NOOP("AnalysisFigures", "impossible, instable");
+    case aero::NoTrim::NoseDown:
+        return QT_TRANSLATE_NOOP("AnalysisFigures", "impossible, piqueur à tous les angles");
+    case aero::NoTrim::NoseUp:
+        return QT_TRANSLATE_NOOP("AnalysisFigures", "impossible, cabreur jusqu'au décrochage");
+    }
+    return "";
 }
 
 QString speed(double ms) {
@@ -70,6 +102,11 @@ QList<FigureLine> analysisFigureLines(const aero::FlightAnalysis& a, FigureTexts
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Marge statique"),
             text(QT_TRANSLATE_NOOP("AnalysisFigures", "%1 % de la corde moyenne"))
                 .arg(QString::number(s->staticMargin * 100, 'f', 1)));
+        if (s->fromLattice)
+            add(QT_TRANSLATE_NOOP("AnalysisFigures", "Treillis tourbillonnaire"),
+                text(QT_TRANSLATE_NOOP("AnalysisFigures", "%1 panneaux, CLα %2, Cmα %3 par radian"))
+                    .arg(QString::number(s->panelCount), decimal(s->liftSlope, 2, texts),
+                         decimal(s->momentSlope, 2, texts)));
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Volume de stab"), number(s->horizontalVolume, 3));
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Volume de dérive"), number(s->verticalVolume, 3));
     } else {
@@ -86,9 +123,28 @@ QList<FigureLine> analysisFigureLines(const aero::FlightAnalysis& a, FigureTexts
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Taux de chute mini"),
             text(QT_TRANSLATE_NOOP("AnalysisFigures", "%1 m/s à %2"))
                 .arg(QString::number(p->minSink, 'f', 2), speed(p->minSinkSpeed)));
+        if (p->trim)
+            add(QT_TRANSLATE_NOOP("AnalysisFigures", "Vol équilibré"),
+                text(QT_TRANSLATE_NOOP("AnalysisFigures", "%1 m/s, finesse %2"))
+                    .arg(decimal(p->trim->speed, 1, texts), decimal(p->trim->glide, 0, texts)));
+        else if (p->noTrim)
+            add(QT_TRANSLATE_NOOP("AnalysisFigures", "Vol équilibré"),
+                text(noTrimReason(*p->noTrim)));
+        if (const auto& start = p->stallStart) {
+            const char* where =
+                start->part != aero::Part::Wing
+                    ? QT_TRANSLATE_NOOP("AnalysisFigures", "stab, y = %1 m")
+                : start->atTip
+                    ? QT_TRANSLATE_NOOP("AnalysisFigures", "bout d'aile, y = %1 m")
+                    : QT_TRANSLATE_NOOP("AnalysisFigures", "vers l'emplanture, y = %1 m");
+            add(QT_TRANSLATE_NOOP("AnalysisFigures", "Début du décrochage"),
+                text(where).arg(decimal(std::abs(start->y), 2, texts)));
+        }
     } else {
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Performances"),
             missing(std::get<aero::Unavailable>(a.performance), texts));
     }
+    for (aero::Warning w : a.warnings)
+        add(QT_TRANSLATE_NOOP("AnalysisFigures", "Attention"), warningLine(w, texts));
     return lines;
 }

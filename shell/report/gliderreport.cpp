@@ -5,15 +5,21 @@
 #include "formats/codepage.h"
 #include "model/glider.h"
 #include "shell/report/analysisfigures.h"
+#include "shell/report/spanloadingchart.h"
 #include "shell/report/speedpolarchart.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QPainter>
 
 namespace {
 
 constexpr int kPolarWidth = 800;
 constexpr int kPolarHeight = 800;
+constexpr int kLoadingHeight = 800;
+
+const QColor kCentreColor(0x1f, 0x5f, 0xa8);
+const QColor kNeutralColor(0xc0, 0x30, 0x30);
 
 QString text(const std::string& bytes) {
     return fromCodePage(bytes).toHtmlEscaped();
@@ -88,10 +94,37 @@ QString analysisFigures(const aero::FlightAnalysis& a) {
     return s + QStringLiteral("</table>\n");
 }
 
+// The top view with the centre of gravity (a crossed circle) and the neutral point (a bar
+// across the centre line) marked.
+QImage markedTopView(const Glider& g, const GliderPictures& pictures,
+                     const aero::FlightAnalysis& a) {
+    QImage top = pictures.top.convertToFormat(QImage::Format_RGB32);
+    QPainter painter(&top);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font = painter.font();
+    font.setPixelSize(14);
+    font.setBold(true);
+    painter.setFont(font);
+    const QPointF centre = pictures.topViewPixel(-double(g.centrum[0]), g.centrum[1]);
+    painter.setPen(QPen(kCentreColor, 2));
+    painter.drawEllipse(centre, 7, 7);
+    painter.drawLine(centre - QPointF(10, 0), centre + QPointF(10, 0));
+    painter.drawLine(centre - QPointF(0, 10), centre + QPointF(0, 10));
+    painter.drawText(centre + QPointF(12, -8), QStringLiteral("CG"));
+    if (const aero::Stability* s = a.stable()) {
+        const QPointF neutral = pictures.topViewPixel(s->neutralPointX, 0);
+        painter.setPen(QPen(kNeutralColor, 3));
+        painter.drawLine(neutral - QPointF(14, 0), neutral + QPointF(14, 0));
+        painter.drawText(neutral + QPointF(16, 14), QStringLiteral("Foyer"));
+    }
+    return top;
+}
+
 } // namespace
 
 QString gliderReportHtml(const Glider& g, const aero::FlightAnalysis& a,
-                         const std::optional<GliderPictures>& pictures, const QImage& polar) {
+                         const std::optional<GliderPictures>& pictures, const QImage& polar,
+                         const QImage& loading) {
     const QString name = text(g.name);
     QString s = QStringLiteral("<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n<meta "
                                "charset=\"utf-8\">\n<title>Rapport : %1</title>\n")
@@ -109,7 +142,9 @@ QString gliderReportHtml(const Glider& g, const aero::FlightAnalysis& a,
     s += analysisFigures(a);
     s += QStringLiteral("<h2>Vues</h2>\n");
     if (pictures) {
-        s += imageTag(pictures->top, QStringLiteral("Vue de haut"));
+        s += QStringLiteral("<p>Vue de haut : centre de gravité du fichier (CG) en bleu, foyer "
+                            "en rouge.</p>\n");
+        s += imageTag(markedTopView(g, *pictures, a), QStringLiteral("Vue de haut"));
         s += imageTag(pictures->front, QStringLiteral("Vue de face"));
         s += imageTag(pictures->side, QStringLiteral("Vue de gauche"));
     } else {
@@ -118,15 +153,23 @@ QString gliderReportHtml(const Glider& g, const aero::FlightAnalysis& a,
     s += QStringLiteral("<h2>Polaire des vitesses</h2>\n");
     s += polar.isNull() ? QStringLiteral("<p>Pas de polaire.</p>\n")
                         : imageTag(polar, QStringLiteral("Polaire des vitesses"));
+    s += QStringLiteral("<h2>Portance le long de l'envergure</h2>\n");
+    s += loading.isNull() ? QStringLiteral("<p>Pas de répartition : le planeur ne s'équilibre "
+                                           "pas ou le treillis n'a pu être résolu.</p>\n")
+                          : imageTag(loading, QStringLiteral("Portance le long de l'envergure"));
     return s + QStringLiteral("</body>\n</html>\n");
 }
 
 bool writeGliderReport(const Glider& glider, const QString& path, QString& error) {
     const aero::FlightAnalysis analysis = aero::analyseGlider(glider);
     QImage polar;
-    if (const aero::Performance* p = analysis.flight())
+    QImage loading;
+    if (const aero::Performance* p = analysis.flight()) {
         polar = polarChartsImage(*p, kPolarWidth, kPolarHeight, FigureTexts::French);
-    const QString html = gliderReportHtml(glider, analysis, drawGliderPictures(glider), polar);
+        loading = spanLoadingImage(*p, kPolarWidth, kLoadingHeight, FigureTexts::French);
+    }
+    const QString html =
+        gliderReportHtml(glider, analysis, drawGliderPictures(glider), polar, loading);
     std::string why;
     if (replaceFileContents(QFile::encodeName(path).toStdString(), html.toUtf8().toStdString(),
                             why))

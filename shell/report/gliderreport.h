@@ -11,11 +11,13 @@ class Glider;
 
 /**
  * The designer's report as one self-contained HTML page (UTF-8, pictures embedded): the
- * main figures, every surface's panes, the analysis, the three views and the speed polar.
- * Missing pictures are said to be missing.
+ * main figures, every surface's panes, the analysis with its warnings, the three views (the
+ * neutral point and the centre of gravity marked from above), the speed polar and the lift
+ * along the span. Missing pictures are said to be missing.
  */
 QString gliderReportHtml(const Glider& glider, const aero::FlightAnalysis& analysis,
-                         const std::optional<GliderPictures>& pictures, const QImage& polar);
+                         const std::optional<GliderPictures>& pictures, const QImage& polar,
+                         const QImage& loading = {});
 
 /**
  * Analyses the glider, draws its pictures and writes the report to `path` in one piece:

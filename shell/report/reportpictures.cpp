@@ -53,7 +53,8 @@ float zoomFor(double across, double up) {
     return float(std::clamp(d, 0.2, kFarthestZoom));
 }
 
-QImage drawView(Glider& glider, GliderGl& gl, OffscreenFrame& frame, int mode, int rotX, int rotZ, float zoom) {
+QImage drawView(Glider& glider, GliderGl& gl, OffscreenFrame& frame, int mode, int rotX, int rotZ,
+                float zoom) {
     GliderRenderer renderer;
     renderer.viewMode = mode;
     renderer.rotX = rotX;
@@ -67,6 +68,14 @@ QImage drawView(Glider& glider, GliderGl& gl, OffscreenFrame& frame, int mode, i
 
 } // namespace
 
+// The camera turns the glider a quarter round about z: the file's x runs down the picture
+// and its y to the left, at the scale of the perspective at the camera's distance.
+QPointF GliderPictures::topViewPixel(double x, double y) const {
+    const double perMetre = top.height() / (topZoom * kViewHeightPerMetre);
+    return {top.width() / 2.0 + (centreY - y) * perMetre,
+            top.height() / 2.0 + (x - centreX) * perMetre};
+}
+
 std::optional<GliderPictures> drawGliderPictures(const Glider& original) {
     OffscreenFrame frame;
     if (!frame.create(QSize(kWidth, kHeight)))
@@ -77,7 +86,10 @@ std::optional<GliderPictures> drawGliderPictures(const Glider& original) {
     const Reach r = reachOf(glider);
     GliderPictures pictures;
     // From above with the span across the picture: the free view turned a quarter round.
-    pictures.top = drawView(glider, gl, frame, ViewFree, 0, 90, zoomFor(r.y, r.x));
+    pictures.topZoom = zoomFor(r.y, r.x);
+    pictures.centreX = -double(glider.centrum[0]);
+    pictures.centreY = glider.centrum[1];
+    pictures.top = drawView(glider, gl, frame, ViewFree, 0, 90, float(pictures.topZoom));
     pictures.front = drawView(glider, gl, frame, ViewFront, 0, 0, zoomFor(r.y, r.z));
     // The near wing points at the eye: stand back twice its reach.
     pictures.side =

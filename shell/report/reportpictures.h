@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPointF>
 #include <optional>
 
 class Glider;
@@ -9,6 +10,14 @@ struct GliderPictures {
     QImage top;
     QImage front;
     QImage side;
+
+    // Where a point of the centre of gravity's height, file frame, lies in the top view.
+    QPointF topViewPixel(double x, double y) const;
+
+    // The top view's camera: its distance and the point it looks at (the file's centre).
+    double topZoom = 1;
+    double centreX = 0;
+    double centreY = 0;
 };
 
 /**

@@ -118,6 +118,86 @@
         <source>Finesse</source>
         <translation>Glide ratio</translation>
     </message>
+    <message>
+        <source>fr</source>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>impossible, instable</source>
+        <translation>impossible, unstable</translation>
+    </message>
+    <message>
+        <source>impossible, piqueur à tous les angles</source>
+        <translation>impossible, nose-down at every angle</translation>
+    </message>
+    <message>
+        <source>impossible, cabreur jusqu&apos;au décrochage</source>
+        <translation>impossible, nose-up until the stall</translation>
+    </message>
+    <message>
+        <source>Treillis tourbillonnaire</source>
+        <translation>Vortex lattice</translation>
+    </message>
+    <message>
+        <source>%1 panneaux, CLα %2, Cmα %3 par radian</source>
+        <translation>%1 panels, CLα %2, Cmα %3 per radian</translation>
+    </message>
+    <message>
+        <source>Vol équilibré</source>
+        <translation>Trimmed flight</translation>
+    </message>
+    <message>
+        <source>%1 m/s, finesse %2</source>
+        <translation>%1 m/s, glide ratio %2</translation>
+    </message>
+    <message>
+        <source>stab, y = %1 m</source>
+        <translation>stabiliser, y = %1 m</translation>
+    </message>
+    <message>
+        <source>bout d&apos;aile, y = %1 m</source>
+        <translation>wing tip, y = %1 m</translation>
+    </message>
+    <message>
+        <source>vers l&apos;emplanture, y = %1 m</source>
+        <translation>towards the root, y = %1 m</translation>
+    </message>
+    <message>
+        <source>Début du décrochage</source>
+        <translation>Stall starts</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Portance le long de l&apos;aile au décrochage</source>
+        <translation>Lift along the wing at the stall</translation>
+    </message>
+    <message>
+        <source>Portance le long de l&apos;aile en vol équilibré</source>
+        <translation>Lift along the wing in trimmed flight</translation>
+    </message>
+    <message>
+        <source>cl local</source>
+        <translation>local cl</translation>
+    </message>
+    <message>
+        <source>cl max du profil</source>
+        <translation>airfoil&apos;s cl max</translation>
+    </message>
+    <message>
+        <source>corde × cl (m)</source>
+        <translation>chord × cl (m)</translation>
+    </message>
+    <message>
+        <source>y (m)</source>
+        <translation>y (m)</translation>
+    </message>
+    <message>
+        <source>cl</source>
+        <translation>cl</translation>
+    </message>
 </context>
 <context>
     <name>AtomicFile</name>
@@ -1829,6 +1909,34 @@ It must not contain \, /, &quot; or [ and cannot be . or ..</translation>
     <message>
         <source>le profil de l&apos;aile ne porte pas</source>
         <translation>the wing&apos;s airfoil gives no lift</translation>
+    </message>
+    <message>
+        <source>Instable : marge statique négative</source>
+        <translation>Unstable: negative static margin</translation>
+    </message>
+    <message>
+        <source>Centrage très avant : marge statique au-dessus de 25 %</source>
+        <translation>Nose-heavy: static margin above 25 %</translation>
+    </message>
+    <message>
+        <source>Pas de vol équilibré aux calages du fichier</source>
+        <translation>No trimmed flight at the file&apos;s incidences</translation>
+    </message>
+    <message>
+        <source>Décrochage en bout d&apos;aile d&apos;abord</source>
+        <translation>Tip stalls first</translation>
+    </message>
+    <message>
+        <source>Une corde ou une envergure nulle ou négative</source>
+        <translation>A chord or span of zero or less</translation>
+    </message>
+    <message>
+        <source>Une pièce plus grande que les 20 m de la vue du simulateur</source>
+        <translation>A part larger than the simulator&apos;s 20 m view</translation>
+    </message>
+    <message>
+        <source>Centre de gravité laissé à zéro alors qu&apos;une estimation existe</source>
+        <translation>Centre of gravity left at zero while an estimate exists</translation>
     </message>
 </context>
 </TS>

@@ -1,9 +1,12 @@
 #include "aero/foilpolars.h"
+#include "aero/polarextension.h"
 #include "testgliders.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 using namespace aero;
 using namespace testgliders;
@@ -38,4 +41,62 @@ TEST(FoilPolars, PolarsWithoutRowsOrReynoldsAreLeftOut) {
     EXPECT_TRUE(FoilPolars(foil).empty());
     Polar bad = constantDragPolar(0, 0.01f, 1.2f);
     EXPECT_TRUE(FoilPolars(foilWith({bad})).empty());
+}
+
+namespace {
+
+// As a file keeps it: angles in degrees and coefficients to six digits.
+Polar asWritten(const Polar& polar) {
+    Polar out = polar;
+    for (PolarPoint& row : out.rows) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.6g", double(row.alpha) * 180 / M_PI);
+        row.alpha = float(std::strtod(text, nullptr) * M_PI / 180);
+        std::snprintf(text, sizeof text, "%.6g %.6g", double(row.cl), double(row.cd));
+        double cl = 0, cd = 0;
+        std::sscanf(text, "%lf %lf", &cl, &cd);
+        row.cl = float(cl);
+        row.cd = float(cd);
+    }
+    return out;
+}
+
+// A thin section's XFOIL rows from −6° to 7°, stalling gently at cl 0.62.
+Polar thinSection() {
+    Polar polar;
+    polar.reynolds = 50000;
+    for (int i = -12; i <= 14; ++i) {
+        const double deg = 0.5 * i;
+        const double cl = std::min(0.1 * deg, 0.62 - 0.02 * (deg - 6.2));
+        polar.rows.push_back({float(deg * M_PI / 180), float(cl), float(0.02 + 0.002 * deg * deg)});
+    }
+    return polar;
+}
+
+} // namespace
+
+TEST(FoilPolars, StallIsXfoilsNotTheExtensions) {
+    for (double cdMax : {1.8, 1.3}) {
+        const Polar measured = thinSection();
+        const Polar extended = asWritten(extendPolar(measured, cdMax));
+        // The extension lifts more near 45° than the section before its stall.
+        double highest = 0;
+        for (const PolarPoint& row : extended.rows)
+            highest = std::max(highest, double(row.cl));
+        ASSERT_GT(highest, 0.65);
+        const RowRange own = measuredRows(extended);
+        EXPECT_EQ(own.last - own.first, measured.rows.size()) << cdMax;
+        EXPECT_NEAR(extended.rows[own.first].alpha, measured.rows.front().alpha, 1e-5);
+        EXPECT_NEAR(FoilPolars(foilWith({extended})).maxLift(50000), 0.614, 1e-6);
+    }
+    // A table without extension is all its own; one side extended is cut on that side only.
+    const Polar plain = thinSection();
+    const RowRange all = measuredRows(plain);
+    EXPECT_EQ(all.first, 0u);
+    EXPECT_EQ(all.last, plain.rows.size());
+    Polar oneSide = asWritten(extendPolar(thinSection()));
+    const RowRange cut = measuredRows(oneSide);
+    oneSide.rows.erase(oneSide.rows.begin(), oneSide.rows.begin() + long(cut.first));
+    EXPECT_EQ(measuredRows(oneSide).first, 0u);
+    EXPECT_EQ(measuredRows(oneSide).last, cut.last - cut.first);
 }

@@ -18,7 +18,9 @@ TEST_F(ReportCommandTest, WritesTheActiveGlidersReportAndOpensIt) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray html = file.readAll();
     EXPECT_TRUE(html.contains("<h1>Martinet</h1>"));
-    EXPECT_EQ(html.count("<img"), 4);
+    EXPECT_EQ(html.count("<img"), 5); // three views, the polar, the span loading
+    EXPECT_TRUE(html.contains("Vol équilibré"));
+    EXPECT_TRUE(html.contains("Foyer"));
 
     // Cancelled, then refused: nothing opened, the reason shown.
     opened.clear();

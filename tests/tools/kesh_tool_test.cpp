@@ -286,6 +286,13 @@ TEST(KeshToolAnalyse, PrintsEveryFigureAsJson) {
         "s = [p[\"speed\"] for p in d[\"polar\"]]\n"
         "assert s == sorted(s) and s[0] == d[\"stallSpeed\"] and s[-1] >= 3 * s[0] * 0.999999\n"
         "assert all(set(p) == {\"speed\", \"sink\", \"glide\", \"cl\"} for p in d[\"polar\"])\n"
+        "assert d[\"cLAlpha\"] > 3 and d[\"cmAlpha\"] < 0 and isinstance(d[\"warnings\"], list)\n"
+        "t = d[\"trim\"]\n"
+        "assert (t is None) == (d[\"noTrim\"] is not None)\n"
+        "assert t is None or set(t) == {\"alpha\", \"cl\", \"speed\", \"sink\", \"glide\"}\n"
+        "w = d[\"spanLoadingAtStall\"][\"wing\"]\n"
+        "assert len(w[\"y\"]) == len(w[\"cl\"]) == len(w[\"ccl\"]) > 4 and w[\"y\"] == sorted(w[\"y\"])\n"
+        "assert d[\"stallStart\"][\"surface\"] in (\"wing\", \"stabiliser\")\n"
         "' " +
         quoted(dir / "a.json");
     EXPECT_EQ(std::system(check.c_str()), 0) << run.out;
@@ -325,6 +332,14 @@ TEST(KeshToolAnalyse, OptionsChangeTheDragAndBadOnesExitTwo) {
     EXPECT_EQ(tool({"analyse", kTiny, "--without", "wings"}, dir).status, 2);
     EXPECT_EQ(tool({"analyse", kTiny, "--span-efficiency", "1.5"}, dir).status, 2);
     EXPECT_EQ(tool({"analyse", kTiny, "--span-efficiency", "x"}, dir).status, 2);
+    const auto panels = [&](const std::string& grid) {
+        const ToolRun run = tool({"analyse", kTiny, "--sim", kSim, "--grid", grid}, dir);
+        const std::size_t at = run.out.find("panels: ");
+        return at == std::string::npos ? 0 : std::atoi(run.out.c_str() + at + 8);
+    };
+    EXPECT_GT(panels("24x8"), 3 * panels("12x4"));
+    for (const char* bad : {"0", "12x", "x4", "12x4x2", "1000"})
+        EXPECT_EQ(tool({"analyse", kTiny, "--grid", bad}, dir).status, 2) << bad;
 }
 
 TEST(KeshToolReport, WritesOneEscapedPageWithItsPictures) {
@@ -343,7 +358,7 @@ TEST(KeshToolReport, WritesOneEscapedPageWithItsPictures) {
     for (std::size_t at = html.find("<img"); at != std::string::npos;
          at = html.find("<img", at + 1))
         ++images;
-    EXPECT_EQ(images, 4u); // top, front, side and the polar
+    EXPECT_EQ(images, 5u); // top, front, side, the polar and the span loading
     EXPECT_NE(html.find("Finesse max"), std::string::npos);
     EXPECT_EQ(html.substr(html.size() - 8), "</html>\n");
 

@@ -1,5 +1,7 @@
 #include "aero/flightanalysis.h"
+#include "aero/units.h"
 #include "commands.h"
+#include "formats/codepage.h"
 #include "formats/keyedtext.h"
 #include "jsonwriter.h"
 #include "model/errors.h"
@@ -36,6 +38,22 @@ std::optional<double> parseEfficiency(const std::string& text) {
     if (text.empty() || *end != '\0' || !(e > 0) || e > 1)
         return std::nullopt;
     return e;
+}
+
+// "24" or "24x6": spanwise strips of a wing half, then chordwise panels.
+std::optional<aero::LatticeResolution> parseGrid(const std::string& text) {
+    aero::LatticeResolution grid;
+    char* end = nullptr;
+    const long spanwise = std::strtol(text.c_str(), &end, 10);
+    long chordwise = grid.chordwise;
+    if (*end == 'x')
+        chordwise = std::strtol(end + 1, &end, 10);
+    if (text.empty() || *end != '\0' || spanwise < 1 || spanwise > 200 || chordwise < 1 ||
+        chordwise > 50)
+        return std::nullopt;
+    grid.spanwise = int(spanwise);
+    grid.chordwise = int(chordwise);
+    return grid;
 }
 
 using Numbers = std::vector<double>;
@@ -85,7 +103,100 @@ std::vector<Figure> figuresOf(const aero::FlightAnalysis& a) {
         {"best-glide-speed", "bestGlideSpeed", given(p, {p ? p->bestGlideSpeed : 0}), noFlight},
         {"min-sink", "minSink", given(p, {p ? p->minSink : 0}), noFlight},
         {"min-sink-speed", "minSinkSpeed", given(p, {p ? p->minSinkSpeed : 0}), noFlight},
+        {"lift-slope", "cLAlpha", given(s && s->fromLattice, {s ? s->liftSlope : 0}), noWing},
+        {"moment-slope", "cmAlpha", given(s && s->fromLattice, {s ? s->momentSlope : 0}), noWing},
+        {"panels", "panels", given(s && s->fromLattice, {s ? double(s->panelCount) : 0}), noWing},
     };
+}
+
+const char* partName(aero::Part part) {
+    return part == aero::Part::Wing         ? "wing"
+           : part == aero::Part::Stabiliser ? "stabiliser"
+                                            : "fin";
+}
+
+const char* noTrimName(aero::NoTrim why) {
+    return why == aero::NoTrim::Unstable   ? "unstable"
+           : why == aero::NoTrim::NoseDown ? "nose-down"
+                                           : "nose-up";
+}
+
+Numbers trimNumbers(const aero::TrimPoint& t) {
+    return {t.alpha * aero::kDegreesPerRadian, t.cl, t.speed, t.sink, t.glide};
+}
+
+void printLattice(const aero::FlightAnalysis& a) {
+    if (const aero::Performance* p = a.flight()) {
+        std::cout << "trim:";
+        if (p->trim) {
+            for (double n : trimNumbers(*p->trim))
+                std::cout << " " << formatNumber(n);
+        } else {
+            std::cout << " none (" << (p->noTrim ? noTrimName(*p->noTrim) : "no lattice") << ")";
+        }
+        std::cout << "\n";
+        if (p->stallStart)
+            std::cout << "stall-start: " << formatNumber(p->stallStart->y) << " "
+                      << partName(p->stallStart->part) << "\n";
+    }
+    for (aero::Warning w : a.warnings)
+        std::cout << "warning: " << aero::warningText(w) << "\n";
+}
+
+void writeLoading(JsonWriter& json, const std::string& key,
+                  const std::vector<aero::SpanLoading>& loadings) {
+    if (loadings.empty()) {
+        json.null(key);
+        return;
+    }
+    json.beginObject(key);
+    for (const aero::SpanLoading& l : loadings) {
+        json.beginObject(partName(l.part));
+        for (const auto& [name, values] :
+             {std::pair{"y", &l.y}, {"cl", &l.cl}, {"ccl", &l.chordCl}, {"clMax", &l.clMax}}) {
+            json.beginArray(name);
+            for (double v : *values)
+                json.element(v);
+            json.endArray();
+        }
+        json.endObject();
+    }
+    json.endObject();
+}
+
+void writeLattice(JsonWriter& json, const aero::FlightAnalysis& a) {
+    const aero::Performance* p = a.flight();
+    if (p && p->trim) {
+        json.beginObject("trim");
+        const Numbers n = trimNumbers(*p->trim);
+        const char* keys[] = {"alpha", "cl", "speed", "sink", "glide"};
+        for (std::size_t i = 0; i < n.size(); ++i)
+            json.value(keys[i], n[i]);
+        json.endObject();
+    } else {
+        json.null("trim");
+    }
+    if (p && p->noTrim)
+        json.value("noTrim", noTrimName(*p->noTrim));
+    else
+        json.null("noTrim");
+    writeLoading(json, "spanLoading", p ? p->loadingAtTrim : std::vector<aero::SpanLoading>{});
+    writeLoading(json, "spanLoadingAtStall",
+                 p ? p->loadingAtStall : std::vector<aero::SpanLoading>{});
+    if (p && p->stallStart) {
+        json.beginObject("stallStart");
+        json.value("y", p->stallStart->y);
+        json.value("surface", partName(p->stallStart->part));
+        json.endObject();
+    } else {
+        json.null("stallStart");
+    }
+    json.beginArray("warnings");
+    for (aero::Warning w : a.warnings) {
+        const std::string text = aero::warningText(w);
+        json.value({}, toCodePage(QString::fromStdString(text)).value_or(text));
+    }
+    json.endArray();
 }
 
 void printText(const aero::FlightAnalysis& a) {
@@ -105,6 +216,7 @@ void printText(const aero::FlightAnalysis& a) {
             std::cout << "  " << formatNumber(point.speed) << " " << formatNumber(point.sink) << " "
                       << formatNumber(point.glide) << " " << formatNumber(point.cl) << "\n";
     }
+    printLattice(a);
 }
 
 void printJson(const aero::FlightAnalysis& a) {
@@ -133,6 +245,7 @@ void printJson(const aero::FlightAnalysis& a) {
     } else {
         json.null("polar");
     }
+    writeLattice(json, a);
     json.endObject();
     std::cout << json.text();
 }
@@ -142,8 +255,8 @@ void printJson(const aero::FlightAnalysis& a) {
 int runAnalyse(const std::vector<std::string>& args) {
     ToolArgs parsed;
     std::string error;
-    if (!parseToolArgs(args, {"--sim", "--without", "--span-efficiency"}, {"--json"}, parsed,
-                       error))
+    if (!parseToolArgs(args, {"--sim", "--without", "--span-efficiency", "--grid"}, {"--json"},
+                       parsed, error))
         return usageError(error);
     if (parsed.files.size() != 1)
         return usageError("analyse takes one glider file");
@@ -158,6 +271,12 @@ int runAnalyse(const std::vector<std::string>& args) {
         options.spanEfficiency = parseEfficiency(parsed.option("--span-efficiency"));
         if (!options.spanEfficiency)
             return usageError("--span-efficiency wants a number above 0, at most 1");
+    }
+    if (parsed.has("--grid")) {
+        const auto grid = parseGrid(parsed.option("--grid"));
+        if (!grid)
+            return usageError("--grid wants SPANWISE or SPANWISExCHORDWISE, 1-200 by 1-50");
+        options.resolution = *grid;
     }
     Glider glider;
     if (const int status = loadNamedGlider(parsed, glider); status != ExitOk)
