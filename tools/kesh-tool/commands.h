@@ -15,3 +15,4 @@ int runSheet(const std::vector<std::string>& args);
 int runSkinTemplate(const std::vector<std::string>& args);
 int runTextureExport(const std::vector<std::string>& args);
 int runTextureImport(const std::vector<std::string>& args);
+int runTune(const std::vector<std::string>& args);

@@ -31,6 +31,7 @@ const Command kCommands[] = {
     {"skin-template", runSkinTemplate},
     {"texture-export", runTextureExport},
     {"texture-import", runTextureImport},
+    {"tune", runTune},
 #ifdef KESH_TOOL_RENDER
     {"render", runRenderCommand},
 #endif
