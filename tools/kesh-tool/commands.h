@@ -9,6 +9,7 @@ int runCheck(const std::vector<std::string>& args);
 int runDump(const std::vector<std::string>& args);
 int runFoil(const std::vector<std::string>& args);
 int runFoilImport(const std::vector<std::string>& args);
+int runNew(const std::vector<std::string>& args);
 int runReport(const std::vector<std::string>& args);
 int runSave(const std::vector<std::string>& args);
 int runSheet(const std::vector<std::string>& args);

@@ -26,6 +26,7 @@ const Command kCommands[] = {
     {"dump", runDump},
     {"foil", runFoil},
     {"foil-import", runFoilImport},
+    {"new", runNew},
     {"save", runSave},
     {"sheet", runSheet},
     {"skin-template", runSkinTemplate},
