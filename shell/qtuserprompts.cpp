@@ -2,6 +2,7 @@
 
 #include "shell/recoverydialog.h"
 #include "shell/setupdialog.h"
+#include "shell/templatedialog.h"
 #include "shell/weightestimatedialog.h"
 
 #include <QColorDialog>
@@ -131,6 +132,14 @@ std::optional<SetupChoice> QtUserPrompts::setup(QWidget* owner, const SetupChoic
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.choice();
+}
+
+std::optional<int> QtUserPrompts::chooseTemplate(QWidget* owner,
+                                                 const QList<TemplateChoice>& choices) {
+    TemplateDialog dialog(choices, owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.chosen();
 }
 
 std::optional<QList<bool>> QtUserPrompts::chooseRecovered(QWidget* owner,
