@@ -3,6 +3,7 @@
 #include "shell/recoverydialog.h"
 #include "shell/setupdialog.h"
 #include "shell/templatedialog.h"
+#include "shell/tunedialog.h"
 #include "shell/weightestimatedialog.h"
 
 #include <QColorDialog>
@@ -140,6 +141,20 @@ std::optional<int> QtUserPrompts::chooseTemplate(QWidget* owner,
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.chosen();
+}
+
+std::optional<double> QtUserPrompts::askStaticMargin(QWidget* owner, double proposed) {
+    TuneDialog dialog(TuneDialog::Margin, proposed, owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.value();
+}
+
+std::optional<TrimRequest> QtUserPrompts::askTrim(QWidget* owner, double proposedSpeed) {
+    TuneDialog dialog(TuneDialog::Trim, proposedSpeed, owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return TrimRequest{dialog.bestGlide(), dialog.value()};
 }
 
 std::optional<QList<bool>> QtUserPrompts::chooseRecovered(QWidget* owner,

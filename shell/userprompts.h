@@ -25,6 +25,12 @@ struct TemplateChoice {
     QImage picture; // seen from above
 };
 
+// What "Caler..." asks: a trim speed in m/s, or the best-glide speed.
+struct TrimRequest {
+    bool bestGlide = false;
+    double speed = 0;
+};
+
 // Answers to the question asked before a modified document is closed.
 enum class SaveAnswer { Yes, No, Cancel };
 
@@ -56,6 +62,11 @@ public:
     // The template a new glider starts from: its index, or nullopt when cancelled.
     virtual std::optional<int> chooseTemplate(QWidget* owner,
                                               const QList<TemplateChoice>& choices) = 0;
+    // "Centrer...": the static margin wanted, in percent of the mean chord, proposed first;
+    // nullopt when cancelled.
+    virtual std::optional<double> askStaticMargin(QWidget* owner, double proposed) = 0;
+    // "Caler...": the trim wanted, the speed proposed first; nullopt when cancelled.
+    virtual std::optional<TrimRequest> askTrim(QWidget* owner, double proposedSpeed) = 0;
     // Colour chooser, preset with `initial` when given; nullopt when cancelled.
     virtual std::optional<QColor> chooseColor(QWidget* owner, std::optional<QColor> initial) = 0;
     // The weight estimator for a component kind and size; the estimate in hundredths of

@@ -2,6 +2,7 @@
 
 #include "formats/codepage.h"
 #include "shell/keshdoc.h"
+#include "shell/pages/designassistant.h"
 #include "shell/polarwindow.h"
 #include "shell/report/analysisfigures.h"
 
@@ -50,6 +51,8 @@ CMiscPage::CMiscPage(ActiveDocumentSource& source, QWidget* parent) : CParamPage
                                  {tr("XX :"), tr("YY : "), tr("ZZ : "), tr("XZ : ")},
                                  inertia_.data(), copyInertia_));
 
+    assistant_ = new DesignAssistant(source, this, [this] { return options(); }, [this] { Load(); });
+    column->addWidget(assistant_->buttonRow());
     column->addWidget(makeDragGroup(), 1);
 
     connect(compute_, &QPushButton::clicked, this, &CMiscPage::compute);

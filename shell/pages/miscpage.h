@@ -8,6 +8,7 @@
 #include <optional>
 
 class CPolarWindow;
+class DesignAssistant;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -35,6 +36,7 @@ public:
     QPushButton* copyCentreButton() const { return copyCentre_; }
     QPushButton* copyInertiaButton() const { return copyInertia_; }
     QLabel* figuresLabel() const { return figures_; }
+    DesignAssistant* assistant() const { return assistant_; }
     CPolarWindow* polarWindow() const;
     // The analysis the figures show; none before the first one.
     const aero::FlightAnalysis* analysis() const { return analysis_ ? &*analysis_ : nullptr; }
@@ -65,4 +67,5 @@ private:
     std::optional<aero::FlightAnalysis> analysis_;
     QString analysedName_;
     QPointer<CPolarWindow> polarWindow_;
+    DesignAssistant* assistant_ = nullptr;
 };

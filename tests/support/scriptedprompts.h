@@ -23,6 +23,8 @@ public:
         SaveFile,
         Choice,
         Template,
+        Margin,
+        Trim,
         Color,
         Weight,
         Setup,
@@ -50,6 +52,9 @@ public:
     // "Nouveau" made before it asked.
     std::deque<std::optional<int>> templateAnswers;
     QList<TemplateChoice> templatesShown;
+    std::deque<std::optional<double>> marginAnswers;
+    std::deque<std::optional<TrimRequest>> trimAnswers;
+    double proposedShown = 0; // the value the last margin or trim question proposed
     std::deque<std::optional<QColor>> colorAnswers;
     std::deque<std::optional<float>> weightAnswers;
     std::deque<std::optional<QString>> setupAnswers;
@@ -103,6 +108,16 @@ public:
         shown.append({Kind::Template, {}, {}, PromptIcon::None, {}, {}});
         templatesShown = choices;
         return take(templateAnswers, std::optional<int>(0));
+    }
+    std::optional<double> askStaticMargin(QWidget*, double proposed) override {
+        shown.append({Kind::Margin, {}, {}, PromptIcon::None, {}, {}});
+        proposedShown = proposed;
+        return take(marginAnswers, std::optional<double>());
+    }
+    std::optional<TrimRequest> askTrim(QWidget*, double proposedSpeed) override {
+        shown.append({Kind::Trim, {}, {}, PromptIcon::None, {}, {}});
+        proposedShown = proposedSpeed;
+        return take(trimAnswers, std::optional<TrimRequest>());
     }
     std::optional<QColor> chooseColor(QWidget*, std::optional<QColor>) override {
         shown.append({Kind::Color, {}, {}, PromptIcon::None, {}, {}});
