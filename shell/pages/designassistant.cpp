@@ -15,16 +15,13 @@ namespace {
 constexpr double kDefaultMarginPercent = 10;
 constexpr double kDefaultTrimSpeed = 8;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("DesignAssistant", text);
-}
-
 QString fixed(double value, int decimals) {
     return QString::number(value, 'f', decimals);
 }
 
 QString speedText(const std::optional<double>& speed) {
-    return speed ? tr("%1 m/s").arg(fixed(*speed, 1)) : tr("pas d'équilibre");
+    return speed ? DesignAssistant::tr("%1 m/s").arg(fixed(*speed, 1))
+                 : DesignAssistant::tr("pas d'équilibre");
 }
 
 } // namespace
