@@ -106,7 +106,7 @@ def make_foil(tool, fname, source, name, res):
 
 YELLOW = (0.98, 0.8, 0.16)
 BLUE = (0.16, 0.38, 0.78)
-WHITE = (0.97, 0.97, 0.97)
+WHITE = (0.84, 0.87, 0.92)  # pale enough to paint on, visible on the white view
 RED = (0.86, 0.16, 0.13)
 GREEN = (0.3, 0.66, 0.3)
 GREY = (0.55, 0.57, 0.6)
