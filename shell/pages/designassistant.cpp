@@ -7,7 +7,6 @@
 #include "shell/userprompts.h"
 
 #include <QCoreApplication>
-#include <QHBoxLayout>
 #include <QPushButton>
 
 namespace {
@@ -30,15 +29,10 @@ DesignAssistant::DesignAssistant(ActiveDocumentSource& source, QWidget* page,
                                  std::function<aero::AnalysisOptions()> options,
                                  std::function<void()> changed)
     : QObject(page), source_(source), page_(page), options_(std::move(options)),
-      changed_(std::move(changed)), row_(new QWidget(page)),
-      centre_(new QPushButton(tr("Centrer..."), row_)),
-      trim_(new QPushButton(tr("Caler..."), row_)) {
+      changed_(std::move(changed)), centre_(new QPushButton(tr("Centrer..."), page)),
+      trim_(new QPushButton(tr("Caler..."), page)) {
     centre_->setToolTip(tr("Place le centre de gravité pour une marge statique choisie"));
     trim_->setToolTip(tr("Cale le stabilisateur pour une vitesse d'équilibre choisie"));
-    auto* layout = new QHBoxLayout(row_);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(centre_);
-    layout->addWidget(trim_);
     connect(centre_, &QPushButton::clicked, this, &DesignAssistant::centre);
     connect(trim_, &QPushButton::clicked, this, &DesignAssistant::trim);
 }

@@ -21,8 +21,7 @@ public:
     DesignAssistant(ActiveDocumentSource& source, QWidget* page,
                     std::function<aero::AnalysisOptions()> options, std::function<void()> changed);
 
-    // The row of both buttons, owned by the caller's layout.
-    QWidget* buttonRow() const { return row_; }
+    // The buttons, for the page to place.
     QPushButton* centreButton() const { return centre_; }
     QPushButton* trimButton() const { return trim_; }
 
@@ -37,7 +36,6 @@ private:
     QWidget* page_;
     std::function<aero::AnalysisOptions()> options_;
     std::function<void()> changed_;
-    QWidget* row_;
     QPushButton* centre_;
     QPushButton* trim_;
 };

@@ -21,14 +21,21 @@ namespace {
 const char* const kNoDocument = QT_TRANSLATE_NOOP("CMiscPage", "Aucun planeurs en cours d'edition");
 
 QGroupBox* fieldGroup(const QString& title, const QStringList& labels, QLineEdit** fields,
-                      QPushButton* copy) {
+                      QPushButton* copy, QPushButton* beside = nullptr) {
     auto* group = new QGroupBox(title);
     auto* form = new QFormLayout(group);
     for (int i = 0; i < labels.size(); ++i) {
         fields[i] = new QLineEdit;
         form->addRow(labels[i], fields[i]);
     }
-    form->addRow(copy);
+    if (beside) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(copy);
+        row->addWidget(beside);
+        form->addRow(row);
+    } else {
+        form->addRow(copy);
+    }
     return group;
 }
 
@@ -44,15 +51,15 @@ CMiscPage::CMiscPage(ActiveDocumentSource& source, QWidget* parent) : CParamPage
     copyCentre_->setToolTip(tr("Reprend le centre de gravité estimé"));
     copyInertia_->setToolTip(tr("Reprend les moments d'inertie estimés"));
 
+    assistant_ = new DesignAssistant(source, this, [this] { return options(); }, [this] { Load(); });
+
     auto* column = new QVBoxLayout(this);
     column->addWidget(fieldGroup(tr("Centre de gravité"), {tr("X :"), tr("Y :"), tr("Z :")},
-                                 centre_.data(), copyCentre_));
+                                 centre_.data(), copyCentre_, assistant_->centreButton()));
     column->addWidget(fieldGroup(tr("Moments d'inertie"),
                                  {tr("XX :"), tr("YY : "), tr("ZZ : "), tr("XZ : ")},
                                  inertia_.data(), copyInertia_));
 
-    assistant_ = new DesignAssistant(source, this, [this] { return options(); }, [this] { Load(); });
-    column->addWidget(assistant_->buttonRow());
     column->addWidget(makeDragGroup(), 1);
 
     connect(compute_, &QPushButton::clicked, this, &CMiscPage::compute);
@@ -85,6 +92,7 @@ QGroupBox* CMiscPage::makeDragGroup() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(compute_);
     buttons->addWidget(chart_);
+    buttons->addWidget(assistant_->trimButton());
     box->addLayout(buttons);
 
     figures_ = new QLabel;
