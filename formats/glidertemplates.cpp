@@ -43,11 +43,10 @@ const GliderTemplate* findTemplate(const std::string& name) {
 }
 
 std::string templatesDirectory(const std::string& programDir) {
+    const fs::path path = fs::path(programDir) / ".." / "share" / "kesh" / "templates";
     std::error_code ignored;
-    const fs::path installed = fs::path(programDir) / ".." / "share" / "kesh" / "templates";
-    if (fs::is_directory(installed, ignored))
-        return fs::weakly_canonical(installed, ignored).string();
-    return KESH_SOURCE_TEMPLATES;
+    const fs::path canonical = fs::weakly_canonical(path, ignored);
+    return (canonical.empty() ? path.lexically_normal() : canonical).string();
 }
 
 void readTemplate(Glider& glider, const std::string& templatesDir, const std::string& name) {

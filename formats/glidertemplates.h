@@ -19,9 +19,9 @@ const std::vector<GliderTemplate>& gliderTemplates();
 const GliderTemplate* findTemplate(const std::string& name);
 
 /**
- * Where the templates are: share/kesh/templates beside the program's directory when
- * installed, else the source tree's own (a program run from its build tree). The templates
- * directory is laid out as a simulator directory, gliders/NAME/NAME.gli and airfoils/.
+ * Where the templates are: share/kesh/templates beside the program's directory, as installed
+ * (the build tree links the sources' there). The templates directory is laid out as a
+ * simulator directory, gliders/NAME/NAME.gli and airfoils/.
  */
 std::string templatesDirectory(const std::string& programDir);
 

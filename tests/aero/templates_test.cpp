@@ -4,11 +4,26 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using namespace aero;
 
-// Run from the build tree, the templates are the sources' own.
+namespace {
+
+const std::string kTemplates = std::string(KESH_SOURCE_DIR) + "/templates";
+
+} // namespace
+
+// A program of the build tree finds the sources' templates where an install puts them.
+TEST(Templates, AreFoundBesideTheProgramsDirectory) {
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe");
+    EXPECT_TRUE(std::filesystem::equivalent(templatesDirectory(program.parent_path().string()),
+                                            kTemplates));
+    EXPECT_EQ(templatesDirectory("/opt/kesh/bin"), "/opt/kesh/share/kesh/templates");
+}
+
 TEST(Templates, EveryTemplateFliesAsItsKindWithoutWarning) {
-    const std::string dir = templatesDirectory("/nonexistent");
+    const std::string dir = kTemplates;
     ASSERT_EQ(gliderTemplates().front().name, kEmptyTemplate);
     for (const GliderTemplate& t : gliderTemplates()) {
         if (t.name == kEmptyTemplate)
@@ -33,10 +48,10 @@ TEST(Templates, EveryTemplateFliesAsItsKindWithoutWarning) {
 TEST(Templates, TheEmptyOneIsTodaysNewGliderAndUnknownNamesAreRefused) {
     Glider glider;
     glider.name = "kept?";
-    readTemplate(glider, templatesDirectory(""), kEmptyTemplate);
+    readTemplate(glider, kTemplates, kEmptyTemplate);
     EXPECT_EQ(glider.valid, 1);
     EXPECT_TRUE(glider.name.empty());
     for (const Surface& s : glider.surfaces)
         EXPECT_EQ(s.npart(), 0);
-    EXPECT_THROW(readTemplate(glider, templatesDirectory(""), "../sample"), errLoadGlider);
+    EXPECT_THROW(readTemplate(glider, kTemplates, "../sample"), errLoadGlider);
 }

@@ -9,7 +9,7 @@
 TEST(TemplateFoils, CopiesAreListedOnceEachWithWhatTheyWouldReplace) {
     ScratchDir dir;
     Glider glider;
-    readTemplate(glider, templatesDirectory(""), "Thermique"); // modele3409 and modele0008
+    readTemplate(glider, KESH_SOURCE_DIR "/templates", "Thermique"); // modele3409 and modele0008
     const std::string sim = dir / "sim";
     std::vector<FoilCopy> copies = foilCopies(glider, sim);
     ASSERT_EQ(copies.size(), 2u);
