@@ -14,8 +14,8 @@ std::string refusalText(TuneRefusal why) {
     case TuneRefusal::NoAnalysis:
         return KESH_TRANSLATABLE("aero", "L'analyse ne donne ni point neutre ni vitesse de vol");
     case TuneRefusal::CentreOffGlider:
-        return KESH_TRANSLATABLE(
-            "aero", "Cette marge placerait le centre de gravité hors du planeur");
+        return KESH_TRANSLATABLE("aero",
+                                 "Cette marge placerait le centre de gravité hors du planeur");
     case TuneRefusal::NoStabiliser:
         return KESH_TRANSLATABLE("aero", "Le planeur n'a pas de stabilisateur à caler");
     case TuneRefusal::BelowStall:
@@ -105,8 +105,8 @@ Tuned<IncidenceChange> trimTowards(Glider& glider, const AnalysisOptions& option
             glider = std::move(work);
             return change;
         }
-        const std::optional<GliderLattice> lattice =
-            gliderLattice(work, *a.wing, centreXOf(work), {options.resolution, options.parts.fuselage});
+        const std::optional<GliderLattice> lattice = gliderLattice(
+            work, *a.wing, centreXOf(work), {options.resolution, options.parts.fuselage});
         if (!lattice || !lattice->hasElevator)
             return TuneRefusal::NoAnalysis;
         // The polar's lift is 2W / (rho S V²), so it scales with the stall's as 1 / V².

@@ -11,14 +11,14 @@ namespace aero {
 
 // Why the design assistant left the glider as it was.
 enum class TuneRefusal {
-    NoAnalysis,       // no neutral point or no speed polar to work from
-    CentreOffGlider,  // the margin asked puts the centre of gravity beyond the nose or the tail
-    NoStabiliser,     // nothing to trim with
-    BelowStall,       // the speed asked is below the stall speed
-    AbovePolar,       // or beyond the speed polar's last point
-    Unstable,         // no stable balance to trim
+    NoAnalysis,        // no neutral point or no speed polar to work from
+    CentreOffGlider,   // the margin asked puts the centre of gravity beyond the nose or the tail
+    NoStabiliser,      // nothing to trim with
+    BelowStall,        // the speed asked is below the stall speed
+    AbovePolar,        // or beyond the speed polar's last point
+    Unstable,          // no stable balance to trim
     IncidenceTooLarge, // the stabiliser would need more than kMaxStabiliserIncidence
-    NotReached,       // the analysis of the changed glider does not fly as asked
+    NotReached,        // the analysis of the changed glider does not fly as asked
 };
 
 // The user's words for it, in UTF-8.

@@ -19,26 +19,26 @@ const std::vector<GliderTemplate>& gliderTemplates() {
     static const std::vector<GliderTemplate> templates{
         {kEmptyTemplate,
          KESH_TRANSLATABLE("GliderTemplates", "Planeur vide : chaque pièce à compléter")},
-        {"Thermique", KESH_TRANSLATABLE("GliderTemplates",
-                                        "Planeur thermique de 2 m, polyèdre, direction et "
-                                        "profondeur")},
+        {"Thermique",
+         KESH_TRANSLATABLE("GliderTemplates", "Planeur thermique de 2 m, polyèdre, direction et "
+                                              "profondeur")},
         {"LanceMain", KESH_TRANSLATABLE("GliderTemplates", "Planeur lancé main de 1,5 m")},
         {"Duree", KESH_TRANSLATABLE("GliderTemplates",
                                     "Planeur de durée thermique de 3,5 m, aile effilée et "
                                     "ailerons")},
-        {"AileVolante", KESH_TRANSLATABLE("GliderTemplates",
-                                          "Aile volante de pente de 2 m, en flèche, profil "
-                                          "autostable, sans stabilisateur")},
-        {"EmpennageV", KESH_TRANSLATABLE("GliderTemplates",
-                                         "Planeur de 2,5 m à empennage en V et ailerons")},
+        {"AileVolante",
+         KESH_TRANSLATABLE("GliderTemplates", "Aile volante de pente de 2 m, en flèche, profil "
+                                              "autostable, sans stabilisateur")},
+        {"EmpennageV",
+         KESH_TRANSLATABLE("GliderTemplates", "Planeur de 2,5 m à empennage en V et ailerons")},
     };
     return templates;
 }
 
 const GliderTemplate* findTemplate(const std::string& name) {
     const auto& all = gliderTemplates();
-    const auto found =
-        std::find_if(all.begin(), all.end(), [&](const GliderTemplate& t) { return t.name == name; });
+    const auto found = std::find_if(all.begin(), all.end(),
+                                    [&](const GliderTemplate& t) { return t.name == name; });
     return found == all.end() ? nullptr : &*found;
 }
 
@@ -51,9 +51,9 @@ std::string templatesDirectory(const std::string& programDir) {
 
 void readTemplate(Glider& glider, const std::string& templatesDir, const std::string& name) {
     if (!findTemplate(name))
-        throw errLoadGlider(MessageText("GliderTemplates", "Le modèle '%1' n'existe pas.")
-                                .arg(name),
-                            MessageText("GliderTemplates", "Erreur"));
+        throw errLoadGlider(
+            MessageText("GliderTemplates", "Le modèle '%1' n'existe pas.").arg(name),
+            MessageText("GliderTemplates", "Erreur"));
     glider = Glider();
     if (name != kEmptyTemplate)
         readGlider(glider, simulatorFilePath(templatesDir, "gliders", name + "/" + name + ".gli"),
@@ -100,8 +100,8 @@ std::vector<FoilCopy> foilCopies(const Glider& glider, const std::string& simula
 bool copyFoil(const FoilCopy& copy, std::string& error) {
     const std::optional<std::string> bytes = bytesOf(copy.source);
     if (!bytes) {
-        error = MessageText("GliderTemplates", "Impossible de lire le profil '%1'.")
-                    .arg(copy.source);
+        error =
+            MessageText("GliderTemplates", "Impossible de lire le profil '%1'.").arg(copy.source);
         return false;
     }
     std::error_code ignored;

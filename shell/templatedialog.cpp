@@ -96,9 +96,9 @@ TemplateDialog::TemplateDialog(const QList<TemplateChoice>& choices, QWidget* pa
     layout->addWidget(new QLabel(tr("Partir de quel modèle ?"), this));
     QSize iconSize(96, 72);
     for (const TemplateChoice& choice : choices) {
-        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(choice.picture)),
-                                         choice.name + QStringLiteral(" — ") + choice.description,
-                                         list_);
+        auto* item =
+            new QListWidgetItem(QIcon(QPixmap::fromImage(choice.picture)),
+                                choice.name + QStringLiteral(" — ") + choice.description, list_);
         item->setToolTip(choice.description);
         if (!choice.picture.isNull())
             iconSize = choice.picture.size();

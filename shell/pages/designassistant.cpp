@@ -101,6 +101,7 @@ void DesignAssistant::inform(const QString& text) {
 
 void DesignAssistant::refuse(const QString& reason) {
     source_.prompts().message(
-        page_, tr("Rien n'a été changé : %1.").arg(QCoreApplication::translate("aero", reason.toUtf8())),
+        page_,
+        tr("Rien n'a été changé : %1.").arg(QCoreApplication::translate("aero", reason.toUtf8())),
         tr("Assistant"), PromptIcon::Warning);
 }

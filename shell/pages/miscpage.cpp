@@ -51,7 +51,8 @@ CMiscPage::CMiscPage(ActiveDocumentSource& source, QWidget* parent) : CParamPage
     copyCentre_->setToolTip(tr("Reprend le centre de gravité estimé"));
     copyInertia_->setToolTip(tr("Reprend les moments d'inertie estimés"));
 
-    assistant_ = new DesignAssistant(source, this, [this] { return options(); }, [this] { Load(); });
+    assistant_ = new DesignAssistant(
+        source, this, [this] { return options(); }, [this] { Load(); });
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(fieldGroup(tr("Centre de gravité"), {tr("X :"), tr("Y :"), tr("Z :")},

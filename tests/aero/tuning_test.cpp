@@ -39,7 +39,7 @@ TEST(Tuning, CentringReachesTheMarginAskedAndTheAnalysisAgrees) {
             EXPECT_NEAR(a.stable()->staticMargin, margin, 0.005);
             EXPECT_DOUBLE_EQ(a.stable()->staticMargin, c.marginAfter);
             // A larger margin means a centre further forward.
-            EXPECT_EQ(c.centreXAfter < c.centreXBefore, margin > c.marginBefore);
+            EXPECT_EQ(c.centreXAfter<c.centreXBefore, margin> c.marginBefore);
         }
 }
 
@@ -97,8 +97,8 @@ TEST(Tuning, ImpossibleRequestsAreRefusedAndChangeNothing) {
          [&](Glider& g) { return refusal(trimForSpeed(g, 80.0)); }, TuneRefusal::AbovePolar},
         {"unstable", unstable, [&](Glider& g) { return refusal(trimForSpeed(g, 9.0)); },
          TuneRefusal::Unstable},
-        {"no stabiliser", noStabiliser,
-         [&](Glider& g) { return refusal(trimForBestGlide(g)); }, TuneRefusal::NoStabiliser},
+        {"no stabiliser", noStabiliser, [&](Glider& g) { return refusal(trimForBestGlide(g)); },
+         TuneRefusal::NoStabiliser},
         {"no wing", Glider{}, [&](Glider& g) { return refusal(centreForMargin(g, 0.1)); },
          TuneRefusal::NoAnalysis},
     };

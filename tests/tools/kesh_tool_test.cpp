@@ -608,9 +608,10 @@ TEST(KeshToolNew, ListsTheTemplatesAndWritesOneWithItsAirfoils) {
     ScratchDir dir;
     const ToolRun listed = tool({"new", "--list"}, dir);
     ASSERT_EQ(listed.status, 0) << listed.err;
-    for (const char* name : {"Vide ", "Thermique ", "LanceMain ", "Duree ", "AileVolante ",
-                             "EmpennageV "})
-        EXPECT_NE(("\n" + listed.out).find(std::string("\n") + name), std::string::npos) << listed.out;
+    for (const char* name :
+         {"Vide ", "Thermique ", "LanceMain ", "Duree ", "AileVolante ", "EmpennageV "})
+        EXPECT_NE(("\n" + listed.out).find(std::string("\n") + name), std::string::npos)
+            << listed.out;
 
     std::filesystem::create_directories(dir / "sim");
     const ToolRun made = tool({"new", "Duree", "--name", "Longue", "--sim", dir / "sim"}, dir);
@@ -622,7 +623,8 @@ TEST(KeshToolNew, ListsTheTemplatesAndWritesOneWithItsAirfoils) {
     EXPECT_EQ(glider.name, "Longue");
     const std::string templates = std::string(KESH_SOURCE_DIR) + "/templates";
     for (const char* foil : {"modele3410.txt", "modele0008.txt"})
-        EXPECT_EQ(readBytes(dir / "sim/airfoils/" + foil), readBytes(templates + "/airfoils/" + foil));
+        EXPECT_EQ(readBytes(dir / "sim/airfoils/" + foil),
+                  readBytes(templates + "/airfoils/" + foil));
 
     // A second glider sharing an identical airfoil is fine; a different file of the same name,
     // or a glider file already there, is refused and nothing is written.
@@ -666,8 +668,8 @@ TEST(KeshToolTune, WritesTheTunedGliderOrNothing) {
         EXPECT_FALSE(std::filesystem::exists(dir / "no.gli"));
     }
     EXPECT_EQ(tool({"tune", pipit, "--sim", kSample, "-o", dir / "no.gli"}, dir).status, 2);
-    EXPECT_EQ(tool({"tune", pipit, "--trim-speed", "8", "--trim-best-glide", "-o", dir / "no.gli"},
-                   dir)
-                  .status,
-              2);
+    EXPECT_EQ(
+        tool({"tune", pipit, "--trim-speed", "8", "--trim-best-glide", "-o", dir / "no.gli"}, dir)
+            .status,
+        2);
 }

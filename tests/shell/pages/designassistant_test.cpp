@@ -84,7 +84,8 @@ TEST_F(DesignAssistantTest, RefusedOrCancelledRequestsChangeNothing) {
     ASSERT_EQ(prompts.messages().size(), 2);
     for (const auto& message : prompts.messages()) {
         EXPECT_EQ(message.icon, PromptIcon::Warning);
-        EXPECT_TRUE(message.text.startsWith(QString::fromUtf8("Rien n'a été changé"))) << message.text.toStdString();
+        EXPECT_TRUE(message.text.startsWith(QString::fromUtf8("Rien n'a été changé")))
+            << message.text.toStdString();
     }
     EXPECT_TRUE(prompts.messages()[1].text.contains("stabilisateur"));
     EXPECT_EQ(doc->undoStack()->count(), 0);
