@@ -30,9 +30,6 @@ struct GliderLattice {
     double liftSlope() const { return lattice.lift().perAlpha; }
     double momentSlope() const { return lattice.moment().perAlpha + fuselageMomentSlope; }
     double neutralPointX() const { return centreX - meanChord * momentSlope() / liftSlope(); }
-    double momentAt(double alpha, double elevator) const {
-        return lattice.moment().at(alpha, elevator) + fuselageMomentSlope * alpha;
-    }
 
     // Angle of attack and elevator at which the glider flies at lift coefficient cl with no
     // pitching moment about its centre of gravity; without a stabiliser, the angle alone.

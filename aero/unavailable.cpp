@@ -20,6 +20,8 @@ std::string unavailableText(Unavailable why) {
         return KESH_TRANSLATABLE("aero", "pas de polaire pour le profil du stab ou de la dérive");
     case Unavailable::NoLift:
         return KESH_TRANSLATABLE("aero", "le profil de l'aile ne porte pas");
+    case Unavailable::NoLattice:
+        return KESH_TRANSLATABLE("aero", "treillis tourbillonnaire sans solution");
     }
     return {};
 }

@@ -13,6 +13,7 @@ enum class Unavailable {
     NoWingPolars,
     NoTailPolars,
     NoLift,
+    NoLattice,
 };
 
 // The user's words for it, in UTF-8.

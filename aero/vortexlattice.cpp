@@ -171,6 +171,8 @@ struct VortexLattice::Panel {
     double core2 = 0;    // squared core radius
     double elevator = 0; // change of the right-hand side per radian of elevator
     std::size_t strip = 0;
+    Eigen::Index unknown = 0; // shared with the mirror image
+    bool mirrored = false;
     Part part = Part::Wing;
     Linear circulation;
 };
@@ -225,7 +227,11 @@ void VortexLattice::build(const std::vector<LiftingSurface>& surfaces,
         const int count =
             std::max(1, surface.part == Part::Wing ? resolution.spanwise : resolution.spanwise / 2);
         const std::vector<StripEdge> edges = spanwiseStrips(half, count);
+        const std::size_t firstPanel = panels_.size();
+        std::size_t halfCount = 0;
         for (int mirror = 0; mirror < (surface.mirrored ? 2 : 1); ++mirror) {
+            if (mirror)
+                halfCount = panels_.size() - firstPanel;
             for (const StripEdge& edge : edges) {
                 PaneShape pane = half[edge.pane];
                 if (mirror) {
@@ -269,6 +275,11 @@ void VortexLattice::build(const std::vector<LiftingSurface>& surfaces,
                     panel.core2 = kCore * kCore * dot(leg, leg);
                     panel.strip = stripIndex;
                     panel.part = surface.part;
+                    // The mirror half repeats the first one's panels in order and, the
+                    // flight being symmetric, their circulations.
+                    panel.unknown =
+                        mirror ? panels_[panels_.size() - halfCount].unknown : unknowns_++;
+                    panel.mirrored = surface.mirrored;
                     panels_.push_back(panel);
                 }
             }
@@ -278,21 +289,29 @@ void VortexLattice::build(const std::vector<LiftingSurface>& surfaces,
 }
 
 void VortexLattice::solve() {
-    const Eigen::Index n = Eigen::Index(panels_.size());
-    Eigen::MatrixXd influence(n, n);
-    Eigen::MatrixXd rhs(n, 3);
-    for (Eigen::Index j = 0; j < n; ++j) {
-        const Panel& source = panels_[std::size_t(j)];
-        for (Eigen::Index i = 0; i < n; ++i) {
-            const Panel& target = panels_[std::size_t(i)];
+    // One row per unknown, at the control point of the panel that owns it; each column sums
+    // the panel and its mirror image.
+    const Eigen::Index m = unknowns_;
+    Eigen::MatrixXd influence = Eigen::MatrixXd::Zero(m, m);
+    Eigen::MatrixXd rhs(m, 3);
+    std::vector<const Panel*> rows(std::size_t(m), nullptr);
+    for (const Panel& p : panels_)
+        if (!rows[std::size_t(p.unknown)])
+            rows[std::size_t(p.unknown)] = &p;
+    for (const Panel& source : panels_) {
+        for (Eigen::Index i = 0; i < m; ++i) {
+            const Panel& target = *rows[std::size_t(i)];
+            // A fin's own load is antisymmetric and cancels over the two halves.
+            if (target.mirrored && !source.mirrored)
+                continue;
             const Vec3 v = segmentVelocity(target.control, source.a, source.b, source.core2) +
                            trailingVelocity(target.control, source.b, source.core2) -
                            trailingVelocity(target.control, source.a, source.core2);
-            influence(i, j) = dot(v, target.normal);
+            influence(i, source.unknown) += dot(v, target.normal);
         }
     }
-    for (Eigen::Index i = 0; i < n; ++i) {
-        const Panel& p = panels_[std::size_t(i)];
+    for (Eigen::Index i = 0; i < m; ++i) {
+        const Panel& p = *rows[std::size_t(i)];
         rhs(i, 0) = -p.normal[0];
         rhs(i, 1) = -p.normal[2];
         rhs(i, 2) = p.elevator;
@@ -302,8 +321,8 @@ void VortexLattice::solve() {
         return;
 
     std::array<Linear*, 3> parts{&wingLift_, &stabLift_, &finLift_};
-    for (Eigen::Index i = 0; i < n; ++i) {
-        Panel& p = panels_[std::size_t(i)];
+    for (Panel& p : panels_) {
+        const Eigen::Index i = p.unknown;
         p.circulation = {gamma(i, 0), gamma(i, 1), gamma(i, 2)};
         const double liftPerCirculation = 2 * (p.b[1] - p.a[1]) / referenceArea_;
         const double arm = (p.a[0] + p.b[0]) / 2 - referenceX_;

@@ -13,8 +13,7 @@ public:
     MeanLine() = default; // flat
     explicit MeanLine(const std::vector<FoilPoint>& outline);
 
-    double slopeAt(double x) const; // dz/dx at chord fraction x
-    bool flat() const { return slopes_.empty(); }
+    double slopeAt(double x) const; // dz/dx at chord fraction x; 0 when flat
 
 private:
     std::vector<double> slopes_; // at the middles of equal chord steps
@@ -32,7 +31,7 @@ struct LiftingSurface {
 // Spanwise strips of a wing half (the tails get half as many) and chordwise panels per strip.
 struct LatticeResolution {
     int spanwise = 12;
-    int chordwise = 4;
+    int chordwise = 8;
 };
 
 // A quantity of the linear model: its value at zero angle of attack and zero elevator, and
@@ -75,7 +74,7 @@ struct LatticeStrip {
  * Frame: the file's (x aft, y to side +1, z up); free stream (cos α, 0, sin α); pitching
  * moment positive nose up about (referenceX, ·, ·); coefficients on the reference area and
  * chord. Angles in radians; everything is linear in α and in the elevator, which is a
- * change of the stabilisers' incidence.
+ * change of the stabilisers' incidence. vortexlattice.md says more, and how it was checked.
  */
 class VortexLattice {
 public:
@@ -92,7 +91,6 @@ public:
     const Linear& lift() const { return lift_; }
     const Linear& moment() const { return moment_; } // about referenceX
     Linear liftOf(Part part) const;
-    double referenceX() const { return referenceX_; }
     double neutralPointX() const; // where the moment does not change with α
 
     const std::vector<LatticeStrip>& strips() const { return strips_; }
@@ -120,6 +118,7 @@ private:
     double referenceX_;
     bool valid_ = false;
     int panelCount_ = 0;
+    long unknowns_ = 0;
     double wingSpan_ = 0; // projected on y
     std::vector<Panel> panels_;
     std::vector<LatticeStrip> strips_;

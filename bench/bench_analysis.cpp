@@ -1,6 +1,9 @@
-// The whole flight analysis of the largest glider the file format allows: five surfaces of
-// ten panes, 200 body sections, every airfoil with four polars of 61 rows.
+// The whole flight analysis of the largest glider the file format allows (five surfaces of
+// ten panes, 200 body sections, every airfoil with four polars of 61 rows) and of each
+// sample glider, at the lattice's default grid; the lattice alone at finer grids.
 #include "aero/flightanalysis.h"
+#include "aero/gliderlattice.h"
+#include "formats/gliderfile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -75,6 +78,53 @@ void BM_AnalyseLargestGlider(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AnalyseLargestGlider)->Unit(benchmark::kMillisecond);
+
+const char* const kSamples[] = {"Pipit", "Harle", "Martinet", "Mouette"};
+
+void BM_AnalyseSampleGlider(benchmark::State& state) {
+    const std::string sim = std::string(KESH_SOURCE_DIR) + "/sample";
+    const std::string name = kSamples[state.range(0)];
+    Glider glider;
+    readGlider(glider, sim + "/gliders/" + name + "/" + name + ".gli", sim);
+    const aero::FlightAnalysis first = aero::analyseGlider(glider);
+    if (!first.stable() || !first.flight()) {
+        state.SkipWithError("the sample has no analysis");
+        return;
+    }
+    state.SetLabel(name);
+    state.counters["panels"] = first.stable()->panelCount;
+    for (auto _ : state) {
+        aero::FlightAnalysis analysis = aero::analyseGlider(glider);
+        benchmark::DoNotOptimize(analysis);
+    }
+}
+BENCHMARK(BM_AnalyseSampleGlider)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// The lattice of the largest glider alone (geometry, solve, Trefftz plane, fuselage), by
+// spanwise strips of a wing half and chordwise panels.
+void BM_LatticeOfLargestGlider(benchmark::State& state) {
+    const Glider glider = largestGlider();
+    const aero::Planform wing = *aero::planformOf(glider, aero::Part::Wing);
+    const aero::LatticeSettings settings{{int(state.range(0)), int(state.range(1))}, true};
+    const double centre = -double(glider.centrum[0]);
+    const auto first = aero::gliderLattice(glider, wing, centre, settings);
+    if (!first) {
+        state.SkipWithError("no lattice");
+        return;
+    }
+    state.counters["panels"] = first->lattice.panelCount();
+    for (auto _ : state) {
+        auto lattice = aero::gliderLattice(glider, wing, centre, settings);
+        benchmark::DoNotOptimize(lattice);
+    }
+}
+BENCHMARK(BM_LatticeOfLargestGlider)
+    ->Args({12, 4})
+    ->Args({12, 8})
+    ->Args({16, 6})
+    ->Args({24, 8})
+    ->Args({48, 8})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

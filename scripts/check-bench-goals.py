@@ -32,6 +32,7 @@ def main():
         ("BM_OpenGliderToFirstPaintedView", "opening a sample glider to its first frame", 250.0),
         ("BM_ImportNaca2412FullPolars/0", "NACA 2412 with polars at four Reynolds numbers", 4000.0),
         ("BM_AnalyseLargestGlider", "flight analysis of the largest glider", 20.0),
+        ("BM_AnalyseSampleGlider", "flight analysis of each sample glider", 50.0),
         ("BM_ApplyChordFourViews", "Appliquer of one chord to four views repainted", 16.0),
         ("BM_UndoApply", "undo of that step to four views repainted", 16.0),
         ("BM_RedoApply", "redo of that step to four views repainted", 16.0),

@@ -13,15 +13,20 @@
 
 CPolarWindow::CPolarWindow(UserPrompts& prompts, QWidget* parent)
     : QWidget(parent, Qt::Window), prompts_(prompts) {
-    resize(720, 960);
+    resize(960, 960);
     auto* column = new QVBoxLayout(this);
     sinkView_ = new QChartView;
     glideView_ = new QChartView;
     loadingView_ = new QChartView;
-    for (QChartView* view : {sinkView_, glideView_, loadingView_}) {
+    stallLoadingView_ = new QChartView;
+    for (QChartView* view : {sinkView_, glideView_, loadingView_, stallLoadingView_})
         view->setRenderHint(QPainter::Antialiasing);
-        column->addWidget(view, 1);
-    }
+    column->addWidget(sinkView_, 1);
+    column->addWidget(glideView_, 1);
+    auto* loadings = new QHBoxLayout;
+    loadings->addWidget(loadingView_, 1);
+    loadings->addWidget(stallLoadingView_, 1);
+    column->addLayout(loadings, 1);
     auto* buttons = new QHBoxLayout;
     png_ = new QPushButton(tr("Exporter en PNG..."));
     svg_ = new QPushButton(tr("Exporter en SVG..."));
@@ -39,12 +44,13 @@ void CPolarWindow::setPerformance(const aero::Performance& performance, const QS
     setWindowTitle(tr("Polaire des vitesses - %1").arg(gliderName));
     showChart(*sinkView_, makeSinkChart(performance, FigureTexts::Interface));
     showChart(*glideView_, makeGlideChart(performance, FigureTexts::Interface));
-    auto loading = makeSpanLoadingChart(performance, false, FigureTexts::Interface);
-    if (!loading)
-        loading = makeSpanLoadingChart(performance, true, FigureTexts::Interface);
-    loadingView_->setVisible(loading != nullptr);
-    if (loading)
-        showChart(*loadingView_, std::move(loading));
+    for (bool atStall : {false, true}) {
+        QChartView& view = atStall ? *stallLoadingView_ : *loadingView_;
+        auto loading = makeSpanLoadingChart(performance, atStall, FigureTexts::Interface);
+        view.setVisible(loading != nullptr);
+        if (loading)
+            showChart(view, std::move(loading));
+    }
 }
 
 // A view owns the chart it shows but releases the one it replaces.

@@ -24,6 +24,7 @@ public:
     QChartView* sinkView() const { return sinkView_; }
     QChartView* glideView() const { return glideView_; }
     QChartView* loadingView() const { return loadingView_; }
+    QChartView* stallLoadingView() const { return stallLoadingView_; }
     QPushButton* pngButton() const { return png_; }
     QPushButton* svgButton() const { return svg_; }
 
@@ -36,7 +37,8 @@ private:
     QString gliderName_;
     QChartView* sinkView_ = nullptr;
     QChartView* glideView_ = nullptr;
-    QChartView* loadingView_ = nullptr; // the lift along the span at trim, else at the stall
+    QChartView* loadingView_ = nullptr;      // the lift along the span at trim
+    QChartView* stallLoadingView_ = nullptr; // and at the stall
     QPushButton* png_ = nullptr;
     QPushButton* svg_ = nullptr;
 };

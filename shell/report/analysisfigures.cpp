@@ -102,11 +102,13 @@ QList<FigureLine> analysisFigureLines(const aero::FlightAnalysis& a, FigureTexts
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Marge statique"),
             text(QT_TRANSLATE_NOOP("AnalysisFigures", "%1 % de la corde moyenne"))
                 .arg(QString::number(s->staticMargin * 100, 'f', 1)));
-        if (s->fromLattice)
-            add(QT_TRANSLATE_NOOP("AnalysisFigures", "Treillis tourbillonnaire"),
-                text(QT_TRANSLATE_NOOP("AnalysisFigures", "%1 panneaux, CLα %2, Cmα %3 par radian"))
-                    .arg(QString::number(s->panelCount), decimal(s->liftSlope, 2, texts),
-                         decimal(s->momentSlope, 2, texts)));
+        add(QT_TRANSLATE_NOOP("AnalysisFigures", "Treillis tourbillonnaire"),
+            s->fromLattice
+                ? text(QT_TRANSLATE_NOOP("AnalysisFigures",
+                                         "%1 panneaux, CLα %2, Cmα %3 par radian"))
+                      .arg(QString::number(s->panelCount), decimal(s->liftSlope, 2, texts),
+                           decimal(s->momentSlope, 2, texts))
+                : missing(aero::Unavailable::NoLattice, texts));
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Volume de stab"), number(s->horizontalVolume, 3));
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Volume de dérive"), number(s->verticalVolume, 3));
     } else {

@@ -2111,6 +2111,10 @@ It must not contain \, /, &quot; or [ and cannot be . or ..</translation>
         <translation>Centre of gravity left at zero while an estimate exists</translation>
     </message>
     <message>
+        <source>treillis tourbillonnaire sans solution</source>
+        <translation>the vortex lattice has no solution</translation>
+    </message>
+    <message>
         <source>L&apos;analyse ne donne ni point neutre ni vitesse de vol</source>
         <translation>The analysis gives neither a neutral point nor a flying speed</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "aero/foilpolars.h"
 #include "aero/polarextension.h"
+#include "formats/foilfile.h"
 #include "testgliders.h"
 
 #include <gtest/gtest.h>
@@ -99,4 +100,23 @@ TEST(FoilPolars, StallIsXfoilsNotTheExtensions) {
     oneSide.rows.erase(oneSide.rows.begin(), oneSide.rows.begin() + long(cut.first));
     EXPECT_EQ(measuredRows(oneSide).first, 0u);
     EXPECT_EQ(measuredRows(oneSide).last, cut.last - cut.first);
+}
+
+TEST(FoilPolars, SampleAirfoilFilesKeepXfoilsRowsApart) {
+    // The sample files hold XFOIL's sweep from −15° to 20° and the extension beyond, as read
+    // back from six digits in degrees.
+    for (const char* name : {"tail8.txt", "pipit.txt", "harle.txt"}) {
+        Foil foil;
+        loadFoil(foil, std::string(KESH_SOURCE_DIR) + "/sample/airfoils/" + name);
+        for (std::size_t i = 1; i + 1 < foil.polars.size(); ++i) {
+            const Polar& polar = foil.polars[i];
+            const RowRange own = measuredRows(polar);
+            ASSERT_LT(own.first, own.last) << name;
+            EXPECT_GT(own.first, 0u) << name << " " << polar.reynolds;
+            EXPECT_LT(own.last, polar.rows.size()) << name << " " << polar.reynolds;
+            EXPECT_GE(polar.rows[own.first].alpha, -15.01 * M_PI / 180) << name;
+            EXPECT_LE(polar.rows[own.last - 1].alpha, 20.01 * M_PI / 180) << name;
+            EXPECT_GE(polar.rows.size() - own.last, 30u) << name; // every 5° to 180°
+        }
+    }
 }

@@ -200,7 +200,7 @@ TEST(VortexLattice, GridConvergence) {
         Part::Stabiliser, {trapezoid({1.0, 0, 0.05}, 0.3, 0.12, 0.08, 0.04, 0.6)}, true, -0.02, {}};
     const double chord = 0.19;
     const VortexLattice coarse({wing, tail}, 0.4, chord, 0.1);
-    const VortexLattice fine({wing, tail}, 0.4, chord, 0.1, {24, 8});
+    const VortexLattice fine({wing, tail}, 0.4, chord, 0.1, {24, 16});
     ASSERT_TRUE(coarse.valid() && fine.valid());
     EXPECT_GT(fine.panelCount(), 3 * coarse.panelCount());
     EXPECT_LT(std::abs(fine.neutralPointX() - coarse.neutralPointX()) / chord, 0.003);

@@ -337,7 +337,7 @@ TEST(KeshToolAnalyse, OptionsChangeTheDragAndBadOnesExitTwo) {
         const std::size_t at = run.out.find("panels: ");
         return at == std::string::npos ? 0 : std::atoi(run.out.c_str() + at + 8);
     };
-    EXPECT_GT(panels("24x8"), 3 * panels("12x4"));
+    EXPECT_GT(panels("24x16"), 3 * panels("12x8"));
     for (const char* bad : {"0", "12x", "x4", "12x4x2", "1000"})
         EXPECT_EQ(tool({"analyse", kTiny, "--grid", bad}, dir).status, 2) << bad;
 }

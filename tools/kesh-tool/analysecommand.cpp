@@ -80,6 +80,7 @@ std::vector<Figure> figuresOf(const aero::FlightAnalysis& a) {
     const std::string noWing = aero::unavailableText(aero::Unavailable::NoWing);
     const std::string noMass = whyMissing(a.balance);
     const std::string noFlight = whyMissing(a.performance);
+    const std::string noLattice = s ? aero::unavailableText(aero::Unavailable::NoLattice) : noWing;
     const auto given = [](bool present, Numbers numbers) {
         return present ? std::optional<Numbers>(std::move(numbers)) : std::nullopt;
     };
@@ -103,9 +104,11 @@ std::vector<Figure> figuresOf(const aero::FlightAnalysis& a) {
         {"best-glide-speed", "bestGlideSpeed", given(p, {p ? p->bestGlideSpeed : 0}), noFlight},
         {"min-sink", "minSink", given(p, {p ? p->minSink : 0}), noFlight},
         {"min-sink-speed", "minSinkSpeed", given(p, {p ? p->minSinkSpeed : 0}), noFlight},
-        {"lift-slope", "cLAlpha", given(s && s->fromLattice, {s ? s->liftSlope : 0}), noWing},
-        {"moment-slope", "cmAlpha", given(s && s->fromLattice, {s ? s->momentSlope : 0}), noWing},
-        {"panels", "panels", given(s && s->fromLattice, {s ? double(s->panelCount) : 0}), noWing},
+        {"lift-slope", "cLAlpha", given(s && s->fromLattice, {s ? s->liftSlope : 0}), noLattice},
+        {"moment-slope", "cmAlpha", given(s && s->fromLattice, {s ? s->momentSlope : 0}),
+         noLattice},
+        {"panels", "panels", given(s && s->fromLattice, {s ? double(s->panelCount) : 0}),
+         noLattice},
     };
 }
 
@@ -132,7 +135,10 @@ void printLattice(const aero::FlightAnalysis& a) {
             for (double n : trimNumbers(*p->trim))
                 std::cout << " " << formatNumber(n);
         } else {
-            std::cout << " none (" << (p->noTrim ? noTrimName(*p->noTrim) : "no lattice") << ")";
+            std::cout << " none ("
+                      << (p->noTrim ? noTrimName(*p->noTrim)
+                                    : aero::unavailableText(aero::Unavailable::NoLattice))
+                      << ")";
         }
         std::cout << "\n";
         if (p->stallStart)
@@ -183,13 +189,17 @@ void writeLattice(JsonWriter& json, const aero::FlightAnalysis& a) {
     writeLoading(json, "spanLoading", p ? p->loadingAtTrim : std::vector<aero::SpanLoading>{});
     writeLoading(json, "spanLoadingAtStall",
                  p ? p->loadingAtStall : std::vector<aero::SpanLoading>{});
-    if (p && p->stallStart) {
-        json.beginObject("stallStart");
-        json.value("y", p->stallStart->y);
-        json.value("surface", partName(p->stallStart->part));
-        json.endObject();
-    } else {
-        json.null("stallStart");
+    for (const auto& [key, start] :
+         {std::pair{"stallStart", p ? p->stallStart : std::nullopt},
+          {"stallStartAtTrim", p ? p->stallStartAtTrim : std::nullopt}}) {
+        if (start) {
+            json.beginObject(key);
+            json.value("y", start->y);
+            json.value("surface", partName(start->part));
+            json.endObject();
+        } else {
+            json.null(key);
+        }
     }
     json.beginArray("warnings");
     for (aero::Warning w : a.warnings) {

@@ -72,6 +72,11 @@ TEST_F(MiscPageTest, ChartWindowShowsBothCurvesAndExports) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Polaire des vitesses - Harle"));
     EXPECT_EQ(window->sinkView()->chart()->series().size(), 3); // curve and two marks
     EXPECT_EQ(window->glideView()->chart()->series().size(), 2);
+    // The lift along the span at trim and at the stall: local cl, the airfoil's cl max and
+    // chord × cl.
+    EXPECT_EQ(window->loadingView()->chart()->series().size(), 3);
+    EXPECT_EQ(window->stallLoadingView()->chart()->series().size(), 3);
+    EXPECT_TRUE(misc().figuresLabel()->text().contains(QString::fromUtf8("Vol équilibré")));
 
     const QString png = temp.filePath(QStringLiteral("polar.png"));
     const QString svg = temp.filePath(QStringLiteral("polar.svg"));
