@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QPushButton>
 
+#include <cmath>
+
 namespace {
 
 constexpr double kDefaultMarginPercent = 10;
@@ -70,7 +72,12 @@ void DesignAssistant::trim() {
     CKeshDoc* doc = source_.activeDocument();
     if (!doc)
         return;
-    const std::optional<TrimRequest> request = source_.prompts().askTrim(page_, kDefaultTrimSpeed);
+    // The speed it trims at now, to the half metre per second, is where the user starts from.
+    const aero::FlightAnalysis now = aero::analyseGlider(doc->glider(), options_());
+    const double proposed = now.flight() && now.flight()->trim
+                                ? std::round(now.flight()->trim->speed * 2) / 2
+                                : kDefaultTrimSpeed;
+    const std::optional<TrimRequest> request = source_.prompts().askTrim(page_, proposed);
     if (!request)
         return;
     Glider glider = doc->glider();

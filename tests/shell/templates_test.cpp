@@ -1,10 +1,8 @@
 #include "tests/support/shellfixture.h"
 
 #include "formats/glidertemplates.h"
-#include "shell/templatedialog.h"
 
 #include <QAction>
-#include <QListWidget>
 
 namespace {
 
@@ -79,15 +77,4 @@ TEST_F(TemplatesTest, TheFirstSaveCopiesTheAirfoilsAskingBeforeReplacingADiffere
     document->glider().centrum[0] = -0.46f;
     ASSERT_TRUE(frame->fileSave());
     EXPECT_EQ(prompts.shown.size(), questions);
-}
-
-TEST_F(TemplatesTest, TheChooserAnswersWithTheRowPicked) {
-    const QList<TemplateChoice> choices{{"A", "a", QImage(96, 72, QImage::Format_RGB32)},
-                                        {"B", "b", QImage(96, 72, QImage::Format_RGB32)}};
-    TemplateDialog dialog(choices);
-    EXPECT_EQ(dialog.list()->count(), 2);
-    EXPECT_EQ(dialog.chosen(), 0);
-    dialog.list()->setCurrentRow(1);
-    EXPECT_EQ(dialog.chosen(), 1);
-    EXPECT_TRUE(dialog.list()->item(1)->text().contains("b"));
 }

@@ -57,6 +57,7 @@ TEST_F(DesignAssistantTest, CalerSetsBothStabiliserHalvesForTheSpeedOrTheBestGli
     frame->paramBar()->ReloadPages();
     prompts.trimAnswers.push_back(TrimRequest{false, 10.0});
     misc().assistant()->trimButton()->click();
+    EXPECT_DOUBLE_EQ(prompts.proposedShown, 8); // the template's trim, 8.0 m/s
     EXPECT_NEAR(trimSpeedOf(doc->glider()), 10, 0.2);
     EXPECT_EQ(doc->glider().surfaces[StabLeft].calage, doc->glider().surfaces[StabRight].calage);
     ASSERT_EQ(prompts.messages().size(), 1);
