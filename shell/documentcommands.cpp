@@ -6,6 +6,7 @@
 #include "formats/diskpath.h"
 #include "formats/foilfile.h"
 #include "formats/gliderfile.h"
+#include "formats/glidertemplates.h"
 #include "formats/settingsstore.h"
 #include "formats/simulatorpaths.h"
 #include "model/errors.h"
@@ -19,6 +20,7 @@
 #include "shell/recoverykeeper.h"
 #include "shell/recoverystore.h"
 #include "shell/setupdialog.h"
+#include "shell/templatedialog.h"
 #include "shell/toolsbardlg.h"
 #include "shell/userprompts.h"
 
@@ -31,6 +33,7 @@
 #include <QUndoGroup>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -153,8 +156,57 @@ void CMainFrame::refreshBars() {
 }
 
 CKeshDoc* CMainFrame::fileNew() {
+    return newDocument(Glider());
+}
+
+namespace {
+
+std::string templatesDir() {
+    return templatesDirectory(toDiskPath(QCoreApplication::applicationDirPath()));
+}
+
+} // namespace
+
+CKeshDoc* CMainFrame::fileNewChosen() {
+    const std::string dir = templatesDir();
+    QList<TemplateChoice> choices;
+    std::vector<std::string> names;
+    for (const GliderTemplate& t : gliderTemplates()) {
+        Glider glider;
+        try {
+            readTemplate(glider, dir, t.name);
+        } catch (const err&) {
+            continue; // not installed: not offered
+        }
+        choices.append({QString::fromStdString(t.name),
+                        QCoreApplication::translate("GliderTemplates", t.description.c_str()),
+                        topViewPicture(glider, QSize(96, 72))});
+        names.push_back(t.name);
+    }
+    const std::optional<int> chosen = prompts_.chooseTemplate(this, choices);
+    if (!chosen || *chosen < 0 || *chosen >= int(names.size()))
+        return nullptr;
+    return newFromTemplate(names[*chosen]);
+}
+
+CKeshDoc* CMainFrame::newFromTemplate(const std::string& name) {
+    Glider glider;
+    try {
+        readTemplate(glider, templatesDir(), name);
+    } catch (const err& failure) {
+        prompts_.message(this, QString::fromStdString(failure.text()),
+                         QString::fromStdString(failure.caption()), PromptIcon::Error);
+        return nullptr;
+    }
+    CKeshDoc* document = newDocument(std::move(glider));
+    document->setCopiesFoilsOnSave(name != kEmptyTemplate);
+    return document;
+}
+
+CKeshDoc* CMainFrame::newDocument(Glider glider) {
     auto document = std::make_unique<CKeshDoc>();
     document->setTitle(QStringLiteral("Kesh%1").arg(++untitledCount_));
+    document->glider() = std::move(glider);
     // Named as its window, so that a save needs no name typed first.
     document->glider().name = toCodePage(document->title()).value_or(std::string());
     document->glider().markNew();
@@ -246,6 +298,15 @@ bool CMainFrame::saveTo(CKeshDoc& document, const QString& chosen) {
         return false;
     if (!sameFile(*written, document.path()))
         adoptSavedPath(document, *written);
+    if (document.copiesFoilsOnSave()) {
+        // From now on the glider draws the simulator's airfoils, as when it is opened again.
+        const std::filesystem::path root =
+            std::filesystem::path(toDiskPath(*written)).parent_path().parent_path().parent_path();
+        pointFoilsAtSimulator(document.glider(), root.string());
+        document.setCopiesFoilsOnSave(false);
+        document.rebuildModel(true);
+        document.updateAllViews(HintRedraw);
+    }
     document.setModified(false);
     if (!sameDirectory(*written, chosen))
         statusBar()->showMessage(
@@ -271,6 +332,11 @@ std::optional<QString> CMainFrame::writeDocument(const CKeshDoc& document, const
         const std::string target = gliderSaveTarget(iniPath, document.glider().name, chosen);
         if (!confirmReplace(document, fromDiskPath(target)))
             return std::nullopt;
+        // gliders/<name>/<file> under the simulator's directory.
+        const std::filesystem::path root =
+            std::filesystem::path(target).parent_path().parent_path().parent_path();
+        if (document.copiesFoilsOnSave() && !copyTemplateFoils(document, root.string()))
+            return std::nullopt;
         return fromDiskPath(writeGlider(document.glider(), iniPath, chosen));
     } catch (const err& failure) {
         if (!failure.text().empty())
@@ -278,6 +344,36 @@ std::optional<QString> CMainFrame::writeDocument(const CKeshDoc& document, const
                              QString::fromStdString(failure.caption()), PromptIcon::Error);
         return std::nullopt;
     }
+}
+
+bool CMainFrame::copyTemplateFoils(const CKeshDoc& document, const std::string& simulatorDir) {
+    // Every question first, so that a cancel leaves the simulator as it was.
+    std::vector<FoilCopy> copies;
+    for (const FoilCopy& copy : foilCopies(document.glider(), simulatorDir)) {
+        if (copy.same)
+            continue;
+        if (copy.present) {
+            const std::optional<int> answer = prompts_.chooseOne(
+                this,
+                tr("Le profil %1 existe déjà dans le simulateur et diffère de celui du "
+                   "modèle.\nLe remplacer par celui du modèle ?")
+                    .arg(QDir::toNativeSeparators(fromDiskPath(copy.target))),
+                tr("Question"), {tr("Remplacer"), tr("Garder l'existant")});
+            if (!answer)
+                return false;
+            if (*answer == 1)
+                continue;
+        }
+        copies.push_back(copy);
+    }
+    for (const FoilCopy& copy : copies) {
+        std::string error;
+        if (!copyFoil(copy, error)) {
+            prompts_.message(this, QString::fromStdString(error), tr("Erreur"), PromptIcon::Error);
+            return false;
+        }
+    }
+    return true;
 }
 
 bool CMainFrame::confirmReplace(const CKeshDoc& document, const QString& target) {

@@ -46,6 +46,10 @@ public:
 
     QUndoStack* undoStack() { return &undo_; }
 
+    // Made from a template whose airfoils the simulator may lack: the first save copies them.
+    bool copiesFoilsOnSave() const { return copiesFoils_; }
+    void setCopiesFoilsOnSave(bool copies) { copiesFoils_ = copies; }
+
     // One user action. Edits the pages make to the glider between the outermost begin and
     // its end are one undo step, recorded when one of them noted a change; the glider is
     // then re-derived and redrawn once. The step is named after the innermost edits that
@@ -105,6 +109,7 @@ private:
     GliderGl gl_;
     DisplaySettings display_;
     QString title_;
+    bool copiesFoils_ = false;
     QString path_;
     bool marked_ = false;
     bool reportedModified_ = false;

@@ -260,7 +260,7 @@ void CMainFrame::createActions() {
         action(idle)->setEnabled(false);
     createEditCommands();
 
-    connect(action(New), &QAction::triggered, this, &CMainFrame::fileNew);
+    connect(action(New), &QAction::triggered, this, &CMainFrame::fileNewChosen);
     connect(action(Open), &QAction::triggered, this, &CMainFrame::fileOpen);
     connect(action(Save), &QAction::triggered, this, &CMainFrame::fileSave);
     connect(action(SaveAs), &QAction::triggered, this, &CMainFrame::fileSaveAs);

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 class CChildFrame;
 class CDialogDockBar;
@@ -18,6 +19,7 @@ class CKeshDoc;
 class CParamBarDlg;
 class CSplashWindow;
 class CToolsBarDlg;
+class Glider;
 class QAction;
 class QUndoGroup;
 class QLabel;
@@ -99,7 +101,11 @@ public:
     void showWithStoredPlacement();
 
     // Document commands; each returns what it made or whether it succeeded.
+    // "Nouveau": asks which template, then newFromTemplate.
+    CKeshDoc* fileNewChosen();
+    // An untitled document of the empty glider, or of a template.
     CKeshDoc* fileNew();
+    CKeshDoc* newFromTemplate(const std::string& name);
     CKeshDoc* fileOpen();
     CKeshDoc* openFile(const QString& path);
     bool fileSave();
@@ -160,6 +166,10 @@ private:
     // than the document's own; the path written, or nullopt.
     std::optional<QString> writeDocument(const CKeshDoc& document, const QString& path);
     bool confirmReplace(const CKeshDoc& document, const QString& target);
+    // The airfoils of a document made from a template, into the simulator it is saved in;
+    // false when the user cancels or a copy fails.
+    bool copyTemplateFoils(const CKeshDoc& document, const std::string& simulatorDir);
+    CKeshDoc* newDocument(Glider glider);
     void adoptSavedPath(CKeshDoc& document, const QString& written);
     void rememberFile(const QString& path);
     QString storedIniPath(bool offerWorking);

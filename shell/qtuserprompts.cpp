@@ -2,6 +2,8 @@
 
 #include "shell/recoverydialog.h"
 #include "shell/setupdialog.h"
+#include "shell/templatedialog.h"
+#include "shell/tunedialog.h"
 #include "shell/weightestimatedialog.h"
 
 #include <QColorDialog>
@@ -131,6 +133,28 @@ std::optional<SetupChoice> QtUserPrompts::setup(QWidget* owner, const SetupChoic
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.choice();
+}
+
+std::optional<int> QtUserPrompts::chooseTemplate(QWidget* owner,
+                                                 const QList<TemplateChoice>& choices) {
+    TemplateDialog dialog(choices, owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.chosen();
+}
+
+std::optional<double> QtUserPrompts::askStaticMargin(QWidget* owner, double proposed) {
+    TuneDialog dialog(TuneDialog::Margin, proposed, owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.value();
+}
+
+std::optional<TrimRequest> QtUserPrompts::askTrim(QWidget* owner, double proposedSpeed) {
+    TuneDialog dialog(TuneDialog::Trim, proposedSpeed, owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return TrimRequest{dialog.bestGlide(), dialog.value()};
 }
 
 std::optional<QList<bool>> QtUserPrompts::chooseRecovered(QWidget* owner,

@@ -23,6 +23,10 @@ public:
                      bool confirmOverwrite) override;
     std::optional<int> chooseOne(QWidget* owner, const QString& text, const QString& caption,
                                  const QStringList& choices) override;
+    std::optional<int> chooseTemplate(QWidget* owner,
+                                      const QList<TemplateChoice>& choices) override;
+    std::optional<double> askStaticMargin(QWidget* owner, double proposed) override;
+    std::optional<TrimRequest> askTrim(QWidget* owner, double proposedSpeed) override;
     std::optional<QColor> chooseColor(QWidget* owner, std::optional<QColor> initial) override;
     std::optional<float> estimateWeight(QWidget* owner, int kind, float size) override;
     std::optional<SetupChoice> setup(QWidget* owner, const SetupChoice& current) override;

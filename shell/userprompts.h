@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,19 @@ enum class PromptIcon { None, Error, Warning, Question, Exclamation, Information
 struct SetupChoice {
     QString iniPath;
     QString language;
+};
+
+// One glider "Nouveau" can start from, as the chooser shows it.
+struct TemplateChoice {
+    QString name;
+    QString description;
+    QImage picture; // seen from above
+};
+
+// What "Caler..." asks: a trim speed in m/s, or the best-glide speed.
+struct TrimRequest {
+    bool bestGlide = false;
+    double speed = 0;
 };
 
 // Answers to the question asked before a modified document is closed.
@@ -45,6 +59,14 @@ public:
     // when cancelled.
     virtual std::optional<int> chooseOne(QWidget* owner, const QString& text,
                                          const QString& caption, const QStringList& choices) = 0;
+    // The template a new glider starts from: its index, or nullopt when cancelled.
+    virtual std::optional<int> chooseTemplate(QWidget* owner,
+                                              const QList<TemplateChoice>& choices) = 0;
+    // "Centrer...": the static margin wanted, in percent of the mean chord, proposed first;
+    // nullopt when cancelled.
+    virtual std::optional<double> askStaticMargin(QWidget* owner, double proposed) = 0;
+    // "Caler...": the trim wanted, the speed proposed first; nullopt when cancelled.
+    virtual std::optional<TrimRequest> askTrim(QWidget* owner, double proposedSpeed) = 0;
     // Colour chooser, preset with `initial` when given; nullopt when cancelled.
     virtual std::optional<QColor> chooseColor(QWidget* owner, std::optional<QColor> initial) = 0;
     // The weight estimator for a component kind and size; the estimate in hundredths of

@@ -2,6 +2,7 @@
 
 #include "formats/codepage.h"
 #include "shell/keshdoc.h"
+#include "shell/pages/designassistant.h"
 #include "shell/polarwindow.h"
 #include "shell/report/analysisfigures.h"
 
@@ -21,7 +22,7 @@ namespace {
 const char* const kNoDocument = QT_TRANSLATE_NOOP("CMiscPage", "Aucun planeurs en cours d'edition");
 
 QGroupBox* fieldGroup(const QString& title, const QStringList& labels, QLineEdit** fields,
-                      QPushButton* copy, QLabel* note = nullptr) {
+                      QPushButton* copy, QLabel* note = nullptr, QPushButton* beside = nullptr) {
     auto* group = new QGroupBox(title);
     auto* form = new QFormLayout(group);
     for (int i = 0; i < labels.size(); ++i) {
@@ -30,7 +31,14 @@ QGroupBox* fieldGroup(const QString& title, const QStringList& labels, QLineEdit
     }
     if (note)
         form->addRow(note);
-    form->addRow(copy);
+    if (beside) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(copy);
+        row->addWidget(beside);
+        form->addRow(row);
+    } else {
+        form->addRow(copy);
+    }
     return group;
 }
 
@@ -49,10 +57,13 @@ CMiscPage::CMiscPage(ActiveDocumentSource& source, QWidget* parent) : CParamPage
     // The field keeps the sign the model has always held; the frame says what it means.
     frameNote_ = new QLabel(tr("X vers l'avant depuis le nez : négatif derrière lui."));
     frameNote_->setWordWrap(true);
+    assistant_ = new DesignAssistant(
+        source, this, [this] { return options(); }, [this] { Load(); });
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(fieldGroup(tr("Centre de gravité"), {tr("X :"), tr("Y :"), tr("Z :")},
-                                 centre_.data(), copyCentre_, frameNote_));
+                                 centre_.data(), copyCentre_, frameNote_,
+                                 assistant_->centreButton()));
     column->addWidget(fieldGroup(tr("Moments d'inertie"),
                                  {tr("XX :"), tr("YY : "), tr("ZZ : "), tr("XZ : ")},
                                  inertia_.data(), copyInertia_));
@@ -84,6 +95,7 @@ QGroupBox* CMiscPage::makeDragGroup() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(compute_);
     buttons->addWidget(chart_);
+    buttons->addWidget(assistant_->trimButton());
     box->addLayout(buttons);
 
     figures_ = new QTextBrowser;

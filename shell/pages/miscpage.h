@@ -8,6 +8,7 @@
 #include <optional>
 
 class CPolarWindow;
+class DesignAssistant;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -37,6 +38,7 @@ public:
     QPushButton* copyInertiaButton() const { return copyInertia_; }
     QLabel* frameNote() const { return frameNote_; }
     QTextBrowser* figuresView() const { return figures_; }
+    DesignAssistant* assistant() const { return assistant_; }
     CPolarWindow* polarWindow() const;
     // The analysis the figures show; none before the first one.
     const aero::FlightAnalysis* analysis() const { return analysis_ ? &*analysis_ : nullptr; }
@@ -73,4 +75,5 @@ private:
     QString analysedName_;
     QPointer<CPolarWindow> polarWindow_;
     QPointer<CKeshDoc> followed_;
+    DesignAssistant* assistant_ = nullptr;
 };

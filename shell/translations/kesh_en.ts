@@ -967,6 +967,20 @@ Enregistrer dans le simulateur du répertoire de travail, avec %1 ?
 Save into the simulator of the working directory, with %1?
 (This choice is kept; Setup changes it.)</translation>
     </message>
+    <message>
+        <source>Le profil %1 existe déjà dans le simulateur et diffère de celui du modèle.
+Le remplacer par celui du modèle ?</source>
+        <translation>The airfoil %1 is already in the simulator and differs from the template&apos;s.
+Replace it with the template&apos;s?</translation>
+    </message>
+    <message>
+        <source>Remplacer</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Garder l&apos;existant</source>
+        <translation>Keep the existing one</translation>
+    </message>
 </context>
 <context>
     <name>CMiscPage</name>
@@ -1408,6 +1422,63 @@ Save into the simulator of the working directory, with %1?
     </message>
 </context>
 <context>
+    <name>DesignAssistant</name>
+    <message>
+        <source>%1 m/s</source>
+        <translation>%1 m/s</translation>
+    </message>
+    <message>
+        <source>pas d&apos;équilibre</source>
+        <translation>no trim</translation>
+    </message>
+    <message>
+        <source>Centrer...</source>
+        <translation>Balance...</translation>
+    </message>
+    <message>
+        <source>Caler...</source>
+        <translation>Trim...</translation>
+    </message>
+    <message>
+        <source>Place le centre de gravité pour une marge statique choisie</source>
+        <translation>Places the centre of gravity for a chosen static margin</translation>
+    </message>
+    <message>
+        <source>Cale le stabilisateur pour une vitesse d&apos;équilibre choisie</source>
+        <translation>Sets the stabiliser&apos;s incidence for a chosen trim speed</translation>
+    </message>
+    <message>
+        <source>Centrer</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>Centre de gravité, x : %1 m → %2 m
+Marge statique : %3 % → %4 %
+Vitesse d&apos;équilibre : %5 → %6</source>
+        <translation>Centre of gravity, x: %1 m → %2 m
+Static margin: %3 % → %4 %
+Trim speed: %5 → %6</translation>
+    </message>
+    <message>
+        <source>Caler</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>Calage du stabilisateur : %1° → %2°
+Vitesse d&apos;équilibre : %3 → %4</source>
+        <translation>Stabiliser incidence: %1° → %2°
+Trim speed: %3 → %4</translation>
+    </message>
+    <message>
+        <source>Assistant</source>
+        <translation>Assistant</translation>
+    </message>
+    <message>
+        <source>Rien n&apos;a été changé : %1.</source>
+        <translation>Nothing was changed: %1.</translation>
+    </message>
+</context>
+<context>
     <name>FoilBuilder</name>
     <message>
         <source>Le nombre de points du profil doit aller de %1 à %2.</source>
@@ -1516,6 +1587,49 @@ The previous file was not changed.</translation>
     <message>
         <source>Le fichier planeur &apos;%1&apos; est incomplet : la section [%2] de la ligne %3 n&apos;a pas de clé %4.</source>
         <translation>The glider file &apos;%1&apos; is incomplete: the [%2] section at line %3 has no %4 key.</translation>
+    </message>
+</context>
+<context>
+    <name>GliderTemplates</name>
+    <message>
+        <source>Planeur vide : chaque pièce à compléter</source>
+        <translation>Empty glider: every part to fill in</translation>
+    </message>
+    <message>
+        <source>Planeur thermique de 2 m, polyèdre, direction et profondeur</source>
+        <translation>2 m thermal glider, polyhedral, rudder and elevator</translation>
+    </message>
+    <message>
+        <source>Planeur lancé main de 1,5 m</source>
+        <translation>1.5 m hand-launch glider</translation>
+    </message>
+    <message>
+        <source>Planeur de durée thermique de 3,5 m, aile effilée et ailerons</source>
+        <translation>3.5 m thermal-duration glider, tapered wing and ailerons</translation>
+    </message>
+    <message>
+        <source>Aile volante de pente de 2 m, en flèche, profil autostable, sans stabilisateur</source>
+        <translation>2 m slope flying wing, swept, reflexed section, no stabiliser</translation>
+    </message>
+    <message>
+        <source>Planeur de 2,5 m à empennage en V et ailerons</source>
+        <translation>2.5 m V-tail glider with ailerons</translation>
+    </message>
+    <message>
+        <source>Le modèle &apos;%1&apos; n&apos;existe pas.</source>
+        <translation>There is no template &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le profil &apos;%1&apos;.</source>
+        <translation>Cannot read the airfoil &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le profil &apos;%1&apos; : %2.</source>
+        <translation>Cannot write the airfoil &apos;%1&apos;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1800,6 +1914,25 @@ It must not contain \, /, &quot; or [ and cannot be . or ..</translation>
     </message>
 </context>
 <context>
+    <name>TemplateDialog</name>
+    <message>
+        <source>Nouveau planeur</source>
+        <translation>New glider</translation>
+    </message>
+    <message>
+        <source>Partir de quel modèle ?</source>
+        <translation>Start from which template?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>TextureFile</name>
     <message>
         <source>une texture fait %1 octets, pas %2</source>
@@ -1827,6 +1960,45 @@ It must not contain \, /, &quot; or [ and cannot be . or ..</translation>
     <message>
         <source>impossible de coder l&apos;image en PNG</source>
         <translation>cannot encode the image as PNG</translation>
+    </message>
+</context>
+<context>
+    <name>TuneDialog</name>
+    <message>
+        <source>Centrer</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Marge statique voulue :</source>
+        <translation>Static margin wanted:</translation>
+    </message>
+    <message>
+        <source>Caler</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source> m/s</source>
+        <translation> m/s</translation>
+    </message>
+    <message>
+        <source>Vitesse d&apos;équilibre voulue :</source>
+        <translation>Trim speed wanted:</translation>
+    </message>
+    <message>
+        <source>À la vitesse de meilleure finesse</source>
+        <translation>At the best-glide speed</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -2000,6 +2172,38 @@ It must not contain \, /, &quot; or [ and cannot be . or ..</translation>
     <message>
         <source>treillis tourbillonnaire sans solution</source>
         <translation>the vortex lattice has no solution</translation>
+    </message>
+    <message>
+        <source>L&apos;analyse ne donne ni point neutre ni vitesse de vol</source>
+        <translation>The analysis gives neither a neutral point nor a flying speed</translation>
+    </message>
+    <message>
+        <source>Cette marge placerait le centre de gravité hors du planeur</source>
+        <translation>This margin would put the centre of gravity outside the glider</translation>
+    </message>
+    <message>
+        <source>Le planeur n&apos;a pas de stabilisateur à caler</source>
+        <translation>The glider has no stabiliser to trim with</translation>
+    </message>
+    <message>
+        <source>Cette vitesse est sous la vitesse de décrochage</source>
+        <translation>This speed is below the stall speed</translation>
+    </message>
+    <message>
+        <source>Cette vitesse dépasse la polaire des vitesses</source>
+        <translation>This speed is beyond the speed polar</translation>
+    </message>
+    <message>
+        <source>Le planeur est instable : centrez-le d&apos;abord</source>
+        <translation>The glider is unstable: balance it first</translation>
+    </message>
+    <message>
+        <source>Il faudrait caler le stabilisateur à plus de 10° : vitesse hors d&apos;atteinte</source>
+        <translation>The stabiliser would need more than 10° of incidence: speed out of reach</translation>
+    </message>
+    <message>
+        <source>L&apos;analyse ne confirme pas le vol demandé</source>
+        <translation>The analysis does not confirm the flight asked for</translation>
     </message>
 </context>
 </TS>

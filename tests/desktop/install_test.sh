@@ -13,6 +13,7 @@ DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null
 usr="$work/root/usr"
 sample="$usr/share/kesh/sample"
 for file in bin/kesh bin/kesh-tool "$libdir/kesh/libkesh-nofpe.so" share/kesh/sample/vantair.ini \
+    share/kesh/templates/gliders/Thermique/Thermique.gli share/kesh/templates/airfoils/modele0008.txt \
     share/applications/$id.desktop share/mime/packages/$id.xml share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/scalable/apps/$id.svg share/doc/kesh/README.md; do
     [ -f "$usr/$file" ] || fail "not installed: $file"
@@ -26,6 +27,9 @@ done
 # (debug information aside).
 "$usr/bin/kesh-tool" check "$sample/gliders/Pipit/Pipit.gli" --sim "$sample" >"$work/check"
 grep -qx "name: Pipit" "$work/check" || fail "kesh-tool check: $(cat "$work/check")"
+mkdir "$work/sim"
+"$usr/bin/kesh-tool" new Thermique --name T --sim "$work/sim" >/dev/null &&
+    [ -f "$work/sim/airfoils/modele3409.txt" ] || fail "kesh-tool new does not find the templates"
 [ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/kesh" --version)" = "kesh $version" ] ||
     fail "kesh --version"
 env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/kesh" --help | grep -q -- "--open FICHIER" ||

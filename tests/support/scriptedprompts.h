@@ -22,6 +22,9 @@ public:
         OpenFile,
         SaveFile,
         Choice,
+        Template,
+        Margin,
+        Trim,
         Color,
         Weight,
         Setup,
@@ -45,6 +48,13 @@ public:
     std::deque<QString> saveFileAnswers;
     std::deque<std::optional<int>> choiceAnswers;
     QStringList choicesShown; // the choices of the last question with choices
+    // Unlike the other queues, an empty one picks the first template, the empty glider, as
+    // "Nouveau" made before it asked.
+    std::deque<std::optional<int>> templateAnswers;
+    QList<TemplateChoice> templatesShown;
+    std::deque<std::optional<double>> marginAnswers;
+    std::deque<std::optional<TrimRequest>> trimAnswers;
+    double proposedShown = 0; // the value the last margin or trim question proposed
     std::deque<std::optional<QColor>> colorAnswers;
     std::deque<std::optional<float>> weightAnswers;
     std::deque<std::optional<QString>> setupAnswers;
@@ -93,6 +103,21 @@ public:
         shown.append({Kind::Choice, text, caption, PromptIcon::Question, {}, {}});
         choicesShown = choices;
         return take(choiceAnswers, std::optional<int>());
+    }
+    std::optional<int> chooseTemplate(QWidget*, const QList<TemplateChoice>& choices) override {
+        shown.append({Kind::Template, {}, {}, PromptIcon::None, {}, {}});
+        templatesShown = choices;
+        return take(templateAnswers, std::optional<int>(0));
+    }
+    std::optional<double> askStaticMargin(QWidget*, double proposed) override {
+        shown.append({Kind::Margin, {}, {}, PromptIcon::None, {}, {}});
+        proposedShown = proposed;
+        return take(marginAnswers, std::optional<double>());
+    }
+    std::optional<TrimRequest> askTrim(QWidget*, double proposedSpeed) override {
+        shown.append({Kind::Trim, {}, {}, PromptIcon::None, {}, {}});
+        proposedShown = proposedSpeed;
+        return take(trimAnswers, std::optional<TrimRequest>());
     }
     std::optional<QColor> chooseColor(QWidget*, std::optional<QColor>) override {
         shown.append({Kind::Color, {}, {}, PromptIcon::None, {}, {}});

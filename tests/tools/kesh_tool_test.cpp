@@ -510,8 +510,8 @@ TEST(KeshToolHelp, EveryCommandHasItsUsageFromTheReadme) {
     EXPECT_EQ(tool({"-h"}, dir).out, help.out);
     const std::string readme = readBytes(std::string(KESH_SOURCE_DIR) + "/README.md");
     for (const std::string name :
-         {"analyse", "check", "dump", "foil", "foil-import", "render", "report", "save", "sheet",
-          "skin-template", "texture-export", "texture-import"}) {
+         {"analyse", "check", "dump", "foil", "foil-import", "new", "render", "report", "save",
+          "sheet", "skin-template", "texture-export", "texture-import", "tune"}) {
         EXPECT_NE(readme.find("| `kesh-tool " + name + " "), std::string::npos) << name;
         for (const char* asking : {"--help", "-h"}) {
             const ToolRun one = tool({name, asking}, dir);
@@ -602,4 +602,74 @@ TEST(KeshToolHeadless, ReportAndSkinTemplateNeedNoDisplay) {
         {"skin-template", kTiny, "--sim", kSim, "--part", "wing", "-o", dir / "wing.png"}, dir);
     ASSERT_EQ(skin.status, 0) << skin.err;
     EXPECT_EQ(QImage(QString::fromStdString(dir / "wing.png")).size(), QSize(256, 256));
+}
+
+TEST(KeshToolNew, ListsTheTemplatesAndWritesOneWithItsAirfoils) {
+    ScratchDir dir;
+    const ToolRun listed = tool({"new", "--list"}, dir);
+    ASSERT_EQ(listed.status, 0) << listed.err;
+    for (const char* name :
+         {"Vide ", "Thermique ", "LanceMain ", "Duree ", "AileVolante ", "EmpennageV "})
+        EXPECT_NE(("\n" + listed.out).find(std::string("\n") + name), std::string::npos)
+            << listed.out;
+
+    std::filesystem::create_directories(dir / "sim");
+    const ToolRun made = tool({"new", "Duree", "--name", "Longue", "--sim", dir / "sim"}, dir);
+    ASSERT_EQ(made.status, 0) << made.err;
+    const std::string path = dir / "sim/gliders/Longue/Longue.gli";
+    EXPECT_EQ(made.out, path + "\n");
+    Glider glider;
+    readGlider(glider, path, dir / "sim"); // its airfoils are found in the simulator's own
+    EXPECT_EQ(glider.name, "Longue");
+    const std::string templates = std::string(KESH_SOURCE_DIR) + "/templates";
+    for (const char* foil : {"modele3410.txt", "modele0008.txt"})
+        EXPECT_EQ(readBytes(dir / "sim/airfoils/" + foil),
+                  readBytes(templates + "/airfoils/" + foil));
+
+    // A second glider sharing an identical airfoil is fine; a different file of the same name,
+    // or a glider file already there, is refused and nothing is written.
+    EXPECT_EQ(tool({"new", "Thermique", "--name", "T", "--sim", dir / "sim"}, dir).status, 0);
+    writeBytes(dir / "sim/airfoils/modele0008.txt", "mine");
+    const ToolRun clash = tool({"new", "EmpennageV", "--name", "V", "--sim", dir / "sim"}, dir);
+    EXPECT_EQ(clash.status, 1);
+    EXPECT_NE(clash.err.find("modele0008.txt"), std::string::npos) << clash.err;
+    EXPECT_EQ(readBytes(dir / "sim/airfoils/modele0008.txt"), "mine");
+    EXPECT_FALSE(std::filesystem::exists(dir / "sim/gliders/V"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "sim/airfoils/modele2410.txt"));
+    const std::string before = readBytes(path);
+    EXPECT_EQ(tool({"new", "Vide", "--name", "Longue", "--sim", dir / "sim"}, dir).status, 1);
+    EXPECT_EQ(readBytes(path), before);
+    EXPECT_EQ(tool({"new", "Rien", "--name", "R", "--sim", dir / "sim"}, dir).status, 1);
+    EXPECT_EQ(tool({"new", "Duree", "--sim", dir / "sim"}, dir).status, 2);
+}
+
+TEST(KeshToolTune, WritesTheTunedGliderOrNothing) {
+    ScratchDir dir;
+    const std::string pipit = kSample + "/gliders/Pipit/Pipit.gli";
+    const ToolRun tuned = tool({"tune", pipit, "--sim", kSample, "--static-margin", "12",
+                                "--trim-speed", "8", "-o", dir / "out.gli"},
+                               dir);
+    ASSERT_EQ(tuned.status, 0) << tuned.err;
+    EXPECT_NE(tuned.out.find("static margin"), std::string::npos) << tuned.out;
+    EXPECT_NE(tuned.out.find("-> 8.0"), std::string::npos) << tuned.out;
+    const ToolRun analysed = tool({"analyse", dir / "out.gli", "--sim", kSample, "--json"}, dir);
+    ASSERT_EQ(analysed.status, 0);
+    EXPECT_NEAR(jsonNumbers(analysed.out, "staticMargin").at(0), 0.12, 0.005);
+    const std::string trim = analysed.out.substr(analysed.out.find("\"trim\":"));
+    EXPECT_NEAR(jsonNumbers(trim, "speed").at(0), 8, 0.2);
+
+    for (const std::vector<std::string>& request :
+         {std::vector<std::string>{"--static-margin", "400"}, {"--trim-speed", "1"}}) {
+        std::vector<std::string> args{"tune", pipit, "--sim", kSample, "-o", dir / "no.gli"};
+        args.insert(args.end(), request.begin(), request.end());
+        const ToolRun refused = tool(args, dir);
+        EXPECT_EQ(refused.status, 1) << request[0];
+        EXPECT_FALSE(refused.err.empty());
+        EXPECT_FALSE(std::filesystem::exists(dir / "no.gli"));
+    }
+    EXPECT_EQ(tool({"tune", pipit, "--sim", kSample, "-o", dir / "no.gli"}, dir).status, 2);
+    EXPECT_EQ(
+        tool({"tune", pipit, "--trim-speed", "8", "--trim-best-glide", "-o", dir / "no.gli"}, dir)
+            .status,
+        2);
 }

@@ -26,11 +26,13 @@ const Command kCommands[] = {
     {"dump", runDump},
     {"foil", runFoil},
     {"foil-import", runFoilImport},
+    {"new", runNew},
     {"save", runSave},
     {"sheet", runSheet},
     {"skin-template", runSkinTemplate},
     {"texture-export", runTextureExport},
     {"texture-import", runTextureImport},
+    {"tune", runTune},
 #ifdef KESH_TOOL_RENDER
     {"render", runRenderCommand},
 #endif
