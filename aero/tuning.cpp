@@ -38,7 +38,7 @@ namespace {
 constexpr int kMaxSteps = 4;
 
 double centreXOf(const Glider& glider) {
-    return -double(glider.centrum[0]); // the model holds it negated
+    return glider.fileCentrum()[0];
 }
 
 std::optional<double> trimSpeedOf(const FlightAnalysis& a) {
@@ -137,7 +137,9 @@ Tuned<CentreChange> centreForMargin(Glider& glider, double margin, const Analysi
         const double x = a.stable()->neutralPointX - margin * a.wing->meanChord;
         if (!(x >= front && x <= back))
             return TuneRefusal::CentreOffGlider;
-        work.centrum[0] = float(-x);
+        Vec3f centre = work.fileCentrum();
+        centre[0] = float(x);
+        work.centrum = centrumFromFileFrame(centre);
         a = analyseGlider(work, options);
         if (!a.wing || !a.stable())
             return TuneRefusal::NotReached;

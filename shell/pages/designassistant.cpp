@@ -55,6 +55,8 @@ void DesignAssistant::centre() {
         return;
     }
     const aero::CentreChange& c = std::get<aero::CentreChange>(tuned);
+    // Shown as the "X :" field holds it, which is what changes before the user's eyes.
+    const float fieldBefore = doc->glider().centrum[0];
     {
         CKeshDoc::EditScope step(doc, tr("Centrer"));
         doc->glider().centrum = glider.centrum;
@@ -63,7 +65,7 @@ void DesignAssistant::centre() {
     changed_();
     inform(tr("Centre de gravité, x : %1 m → %2 m\nMarge statique : %3 % → %4 %\n"
               "Vitesse d'équilibre : %5 → %6")
-               .arg(fixed(c.centreXBefore, 3), fixed(c.centreXAfter, 3),
+               .arg(fixed(fieldBefore, 3), fixed(glider.centrum[0], 3),
                     fixed(c.marginBefore * 100, 1), fixed(c.marginAfter * 100, 1),
                     speedText(c.trimSpeedBefore), speedText(c.trimSpeedAfter)));
 }

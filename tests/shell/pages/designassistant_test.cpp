@@ -43,6 +43,10 @@ TEST_F(DesignAssistantTest, CentrerIsOneUndoableStepShowingTheFiguresBeforeAndAf
     EXPECT_EQ(prompts.messages()[0].icon, PromptIcon::Information);
     EXPECT_TRUE(prompts.messages()[0].text.contains(QString::fromUtf8("10.0 % → 14.0 %")))
         << prompts.messages()[0].text.toStdString();
+    // The message speaks in the field's sign.
+    EXPECT_TRUE(prompts.messages()[0].text.contains(
+        QStringLiteral("→ %1 m").arg(QString::number(doc->glider().centrum[0], 'f', 3))))
+        << prompts.messages()[0].text.toStdString();
     // The page shows the new centre, and one undo puts the old one back.
     EXPECT_NEAR(misc().centreField(0)->text().toDouble(), doc->glider().centrum[0], 1e-5);
     EXPECT_EQ(doc->undoStack()->count(), 1);
