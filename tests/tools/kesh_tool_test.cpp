@@ -291,7 +291,8 @@ TEST(KeshToolAnalyse, PrintsEveryFigureAsJson) {
         "assert (t is None) == (d[\"noTrim\"] is not None)\n"
         "assert t is None or set(t) == {\"alpha\", \"cl\", \"speed\", \"sink\", \"glide\"}\n"
         "w = d[\"spanLoadingAtStall\"][\"wing\"]\n"
-        "assert len(w[\"y\"]) == len(w[\"cl\"]) == len(w[\"ccl\"]) > 4 and w[\"y\"] == sorted(w[\"y\"])\n"
+        "assert len(w[\"y\"]) == len(w[\"cl\"]) == len(w[\"ccl\"]) > 4 and w[\"y\"] == "
+        "sorted(w[\"y\"])\n"
         "assert d[\"stallStart\"][\"surface\"] in (\"wing\", \"stabiliser\")\n"
         "' " +
         quoted(dir / "a.json");
