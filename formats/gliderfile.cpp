@@ -118,6 +118,21 @@ int paneCount(const std::string& section, const char* sectionName) {
     return count;
 }
 
+// A file that stops inside a surface's last pane has lost that pane's end and every section
+// after it; the simulator would fly what is left, so it is refused rather than opened short.
+// It is taken as cut only when another pane shows that its writer ends panes with that key and
+// the section written next is missing: a hand-made file may leave keys out and still be whole.
+void refuseIfCutInLastPane(const GliderText& text, const std::string& section, int slot,
+                           int count) {
+    if (count == 0)
+        return;
+    const char* next = slot < StabLeft ? "hstab" : slot < Fin ? "vstab" : "body";
+    const std::string lastKey = "pane" + std::to_string(count) + ".throw.down";
+    if (!hasValue(section, lastKey) && !hasSection(text.flat, next) &&
+        hasValue(text.flat, "pane1.throw.down"))
+        refuseIncomplete(text, kSectionNames[slot], lastKey.c_str());
+}
+
 Pane readPane(const std::string& section, int number, int slot) {
     const std::string prefix = "pane" + std::to_string(number);
     Pane pane;
@@ -160,6 +175,7 @@ void readSurface(Surface& surface, int slot, const GliderText& text,
     const std::string texture = findValue(section, "texture");
     if (!texture.empty())
         surface.texturePath = storedToDiskPath(simulatorDir, "gliders", texture);
+    refuseIfCutInLastPane(text, section, slot, count);
     for (int n = 1; n <= count; ++n)
         surface.appendPane(readPane(section, n, slot));
     surface.chainRootPoints();

@@ -274,6 +274,9 @@ TEST(ReadGlider, BrokenFilesNameTheMissingSectionOrKeyAndTheLine) {
         {"cut-in-body", whole.substr(0, whole.find("coord")),
          "la section [body] de la ligne " + linesIn(whole.substr(0, whole.find("[body]"))) +
              " n'a pas de clé coord"},
+        {"cut-in-fin-pane", whole.substr(0, whole.find("cord.c1", whole.find("[vstab]"))),
+         "la section [vstab] de la ligne " + linesIn(whole.substr(0, whole.find("[vstab]"))) +
+             " n'a pas de clé pane1.throw.down"},
         {"empty-main", "// c\n\n[main]\n[wing]\nfoil.filename = \"tiny.txt\"\n",
          "la section [main] est absente ou vide (ligne 3)"},
     };
