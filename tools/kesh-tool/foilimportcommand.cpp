@@ -14,17 +14,8 @@
 
 namespace {
 
-std::optional<double> number(const ToolArgs& args, const std::string& name) {
-    double value = 0;
-    if (!args.has(name))
-        return std::nullopt;
-    if (!parseWholeNumber(args.option(name), value) || !std::isfinite(value))
-        throw std::invalid_argument(name + " takes a number");
-    return value;
-}
-
 std::optional<int> whole(const ToolArgs& args, const std::string& name) {
-    const std::optional<double> value = number(args, name);
+    const std::optional<double> value = args.number(name);
     if (value && (*value != std::floor(*value) || std::abs(*value) > 1e9))
         throw std::invalid_argument(name + " takes a whole number");
     return value ? std::optional<int>(static_cast<int>(*value)) : std::nullopt;
@@ -37,12 +28,12 @@ void readSettings(const ToolArgs& args, XfoilSettings& settings, FoilBuildOption
         if (!readReynoldsList(args.option("--re"), settings.reynolds, error))
             throw std::invalid_argument(error.toStdString());
     }
-    settings.ncrit = number(args, "--ncrit").value_or(settings.ncrit);
-    settings.alphaStep = number(args, "--alpha-step").value_or(settings.alphaStep);
+    settings.ncrit = args.number("--ncrit").value_or(settings.ncrit);
+    settings.alphaStep = args.number("--alpha-step").value_or(settings.alphaStep);
     settings.jobs = whole(args, "--jobs").value_or(settings.jobs);
     settings.timeoutSeconds = whole(args, "--timeout").value_or(settings.timeoutSeconds);
     options.points = whole(args, "--points").value_or(options.points);
-    options.cdMax = number(args, "--cdmax").value_or(options.cdMax);
+    options.cdMax = args.number("--cdmax").value_or(options.cdMax);
     options.extend = !args.switches.count("--no-extend");
     if (settings.jobs < 0)
         throw std::invalid_argument("--jobs is out of range");

@@ -1,16 +1,28 @@
 #include "toolargs.h"
 
 #include "formats/gliderfile.h"
+#include "formats/keyedtext.h"
 #include "formats/simulatorpaths.h"
 #include "model/errors.h"
 
+#include <cmath>
 #include <filesystem>
 #include <iostream>
+#include <stdexcept>
 #include <system_error>
 
 std::string ToolArgs::option(const std::string& name, const std::string& def) const {
     const auto found = options.find(name);
     return found == options.end() ? def : found->second;
+}
+
+std::optional<double> ToolArgs::number(const std::string& name) const {
+    double value = 0;
+    if (!has(name))
+        return std::nullopt;
+    if (!parseWholeNumber(option(name), value) || !std::isfinite(value))
+        throw std::invalid_argument(name + " takes a number");
+    return value;
 }
 
 bool parseToolArgs(const std::vector<std::string>& args, const std::set<std::string>& valueOptions,

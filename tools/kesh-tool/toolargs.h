@@ -3,6 +3,7 @@
 #include "model/glider.h"
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -20,6 +21,9 @@ struct ToolArgs {
 
     bool has(const std::string& name) const { return options.count(name) != 0; }
     std::string option(const std::string& name, const std::string& def = {}) const;
+    // The option's number, none when it is not given; throws std::invalid_argument when it is
+    // not a finite number.
+    std::optional<double> number(const std::string& name) const;
 };
 
 // False, with the reason in `error`, for an unknown "--" word or an option without value.

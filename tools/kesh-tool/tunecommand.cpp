@@ -56,15 +56,6 @@ bool trim(Glider& glider, std::optional<double> speed) {
     return c != nullptr;
 }
 
-std::optional<double> numberOption(const ToolArgs& args, const std::string& name) {
-    double value = 0;
-    if (!args.has(name))
-        return std::nullopt;
-    if (!parseWholeNumber(args.option(name), value) || !std::isfinite(value))
-        throw std::invalid_argument(name + " takes a number");
-    return value;
-}
-
 } // namespace
 
 int runTune(const std::vector<std::string>& args) {
@@ -80,8 +71,8 @@ int runTune(const std::vector<std::string>& args) {
     const bool bestGlide = parsed.switches.count("--trim-best-glide") != 0;
     std::optional<double> margin, speed;
     try {
-        margin = numberOption(parsed, "--static-margin");
-        speed = numberOption(parsed, "--trim-speed");
+        margin = parsed.number("--static-margin");
+        speed = parsed.number("--trim-speed");
     } catch (const std::invalid_argument& e) {
         return usageError(e.what());
     }
