@@ -18,23 +18,25 @@ QString unavailableReason(aero::Unavailable why, FigureTexts texts) {
 
 namespace {
 
-QString number(double value, int digits = 4) {
-    return QString::number(value, 'g', digits);
-}
-
 QString missing(aero::Unavailable why, FigureTexts texts) {
     return QString::fromUtf8("— (%1)").arg(unavailableReason(why, texts));
 }
 
-// Numbers written in the figures' language.
+// Numbers written in the figures' language: a decimal comma in French, a point in English.
 QLocale figureLocale(FigureTexts texts) {
-    return texts == FigureTexts::French
-               ? QLocale(QLocale::French)
-               : QLocale(QCoreApplication::translate("AnalysisFigures", "fr"));
+    QLocale locale = texts == FigureTexts::French
+                         ? QLocale(QLocale::French)
+                         : QLocale(QCoreApplication::translate("AnalysisFigures", "fr"));
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
 }
 
 QString decimal(double value, int decimals, FigureTexts texts) {
     return figureLocale(texts).toString(value, 'f', decimals);
+}
+
+QString number(double value, FigureTexts texts, int digits = 4) {
+    return figureLocale(texts).toString(value, 'g', digits);
 }
 
 QString warningLine(aero::Warning warning, FigureTexts texts) {
@@ -55,8 +57,8 @@ const char* noTrimReason(aero::NoTrim why) {
     return "";
 }
 
-QString speed(double ms) {
-    return QStringLiteral("%1 km/h").arg(QString::number(ms * kKmhPerMs, 'f', 1));
+QString speed(double ms, FigureTexts texts) {
+    return QStringLiteral("%1 km/h").arg(decimal(ms * kKmhPerMs, 1, texts));
 }
 
 } // namespace
@@ -66,10 +68,10 @@ Vec3f estimatedCentrum(const aero::MassProperties& mass) {
         {float(mass.centre[0]), float(mass.centre[1]), float(mass.centre[2])});
 }
 
-QString centreText(const Vec3f& centrum) {
-    return QStringLiteral("X %1, Y %2, Z %3 m")
-        .arg(QString::number(centrum[0], 'f', 3), QString::number(centrum[1], 'f', 3),
-             QString::number(centrum[2], 'f', 3));
+QString centreText(const Vec3f& centrum, FigureTexts texts) {
+    return figureText(QT_TRANSLATE_NOOP("AnalysisFigures", "X %1 ; Y %2 ; Z %3 m"), texts)
+        .arg(decimal(centrum[0], 3, texts), decimal(centrum[1], 3, texts),
+             decimal(centrum[2], 3, texts));
 }
 
 QList<FigureLine> analysisFigureLines(const aero::FlightAnalysis& a, FigureTexts texts) {
@@ -82,24 +84,24 @@ QList<FigureLine> analysisFigureLines(const aero::FlightAnalysis& a, FigureTexts
 
     if (const auto& w = a.wing) {
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Envergure"),
-            QStringLiteral("%1 m").arg(number(w->span)));
+            QStringLiteral("%1 m").arg(number(w->span, texts)));
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Surface ailaire"),
-            QString::fromUtf8("%1 m²").arg(number(w->area)));
-        add(QT_TRANSLATE_NOOP("AnalysisFigures", "Allongement"), number(w->aspectRatio, 3));
+            QString::fromUtf8("%1 m²").arg(number(w->area, texts)));
+        add(QT_TRANSLATE_NOOP("AnalysisFigures", "Allongement"), number(w->aspectRatio, texts, 3));
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Corde moyenne"),
             text(QT_TRANSLATE_NOOP("AnalysisFigures", "%1 m, bord d'attaque à x = %2 m"))
-                .arg(number(w->meanChord), number(w->meanChordLeadingEdgeX)));
+                .arg(number(w->meanChord, texts), number(w->meanChordLeadingEdgeX, texts)));
     } else {
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Aile"), noWing);
     }
 
     if (const aero::MassProperties* m = a.mass()) {
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Centre de gravité estimé"),
-            centreText(estimatedCentrum(*m)));
+            centreText(estimatedCentrum(*m), texts));
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Inerties estimées"),
-            QString::fromUtf8("XX %1, YY %2, ZZ %3, XZ %4 kg·m²")
-                .arg(number(m->inertia[0]), number(m->inertia[1]), number(m->inertia[2]),
-                     number(m->inertia[3])));
+            text(QT_TRANSLATE_NOOP("AnalysisFigures", "XX %1 ; YY %2 ; ZZ %3 ; XZ %4 kg·m²"))
+                .arg(number(m->inertia[0], texts), number(m->inertia[1], texts),
+                     number(m->inertia[2], texts), number(m->inertia[3], texts)));
     } else {
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Centre de gravité estimé"),
             missing(std::get<aero::Unavailable>(a.balance), texts));
@@ -107,33 +109,36 @@ QList<FigureLine> analysisFigureLines(const aero::FlightAnalysis& a, FigureTexts
 
     if (const aero::Stability* s = a.stable()) {
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Foyer"),
-            QStringLiteral("x = %1 m").arg(number(s->neutralPointX)));
+            QStringLiteral("x = %1 m").arg(number(s->neutralPointX, texts)));
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Marge statique"),
             text(QT_TRANSLATE_NOOP("AnalysisFigures", "%1 % de la corde moyenne"))
-                .arg(QString::number(s->staticMargin * 100, 'f', 1)));
+                .arg(decimal(s->staticMargin * 100, 1, texts)));
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Treillis tourbillonnaire"),
             s->fromLattice
                 ? text(QT_TRANSLATE_NOOP("AnalysisFigures",
-                                         "%1 panneaux, CLα %2, Cmα %3 par radian"))
+                                         "%1 panneaux ; CLα %2 ; Cmα %3 par radian"))
                       .arg(QString::number(s->panelCount), decimal(s->liftSlope, 2, texts),
                            decimal(s->momentSlope, 2, texts))
                 : missing(aero::Unavailable::NoLattice, texts));
-        add(QT_TRANSLATE_NOOP("AnalysisFigures", "Volume de stab"), number(s->horizontalVolume, 3));
-        add(QT_TRANSLATE_NOOP("AnalysisFigures", "Volume de dérive"), number(s->verticalVolume, 3));
+        add(QT_TRANSLATE_NOOP("AnalysisFigures", "Volume de stab"),
+            number(s->horizontalVolume, texts, 3));
+        add(QT_TRANSLATE_NOOP("AnalysisFigures", "Volume de dérive"),
+            number(s->verticalVolume, texts, 3));
     } else {
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Stabilité"), noWing);
     }
 
     if (const aero::Performance* p = a.flight()) {
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Efficacité d'envergure"),
-            number(p->spanEfficiency, 3));
-        add(QT_TRANSLATE_NOOP("AnalysisFigures", "Vitesse de décrochage"), speed(p->stallSpeed));
+            number(p->spanEfficiency, texts, 3));
+        add(QT_TRANSLATE_NOOP("AnalysisFigures", "Vitesse de décrochage"),
+            speed(p->stallSpeed, texts));
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Finesse max"),
             text(QT_TRANSLATE_NOOP("AnalysisFigures", "%1 à %2"))
-                .arg(QString::number(p->bestGlide, 'f', 1), speed(p->bestGlideSpeed)));
+                .arg(decimal(p->bestGlide, 1, texts), speed(p->bestGlideSpeed, texts)));
         add(QT_TRANSLATE_NOOP("AnalysisFigures", "Taux de chute mini"),
             text(QT_TRANSLATE_NOOP("AnalysisFigures", "%1 m/s à %2"))
-                .arg(QString::number(p->minSink, 'f', 2), speed(p->minSinkSpeed)));
+                .arg(decimal(p->minSink, 2, texts), speed(p->minSinkSpeed, texts)));
         if (p->trim)
             add(QT_TRANSLATE_NOOP("AnalysisFigures", "Vol équilibré"),
                 text(QT_TRANSLATE_NOOP("AnalysisFigures", "%1 m/s, finesse %2"))

@@ -26,7 +26,7 @@ QString unavailableReason(aero::Unavailable why, FigureTexts texts);
 // The centre of gravity is shown everywhere as the Divers page's fields hold it, so that an
 // estimate reads as the value it becomes once copied: X forward from the nose.
 Vec3f estimatedCentrum(const aero::MassProperties& mass);
-QString centreText(const Vec3f& centrum);
+QString centreText(const Vec3f& centrum, FigureTexts texts);
 
 QList<FigureLine> analysisFigureLines(const aero::FlightAnalysis& analysis, FigureTexts texts);
 

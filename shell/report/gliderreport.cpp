@@ -10,6 +10,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QLocale>
 #include <QPainter>
 
 namespace {
@@ -25,8 +26,11 @@ QString text(const std::string& bytes) {
     return fromCodePage(bytes).toHtmlEscaped();
 }
 
+// The report is a French document: decimal commas, as in its analysis figures.
 QString num(double value) {
-    return QString::number(value, 'g', 6);
+    QLocale french(QLocale::French);
+    french.setNumberOptions(QLocale::OmitGroupSeparator);
+    return french.toString(value, 'g', 6);
 }
 
 QString imageTag(const QImage& image, const QString& alt) {
@@ -53,10 +57,10 @@ QString mainFigures(const Glider& g) {
     s += row({QStringLiteral("Surface ailaire"), num(g.wingArea()) + QStringLiteral(" m²")});
     s += row({QStringLiteral("Charge ailaire"), num(g.wingLoading()) + QStringLiteral(" g/dm²")});
     s += row({QStringLiteral("Centre de gravité (X vers l'avant depuis le nez)"),
-              centreText(g.centrum)});
+              centreText(g.centrum, FigureTexts::French)});
     s +=
         row({QStringLiteral("Moments d'inertie (fichier)"),
-             QStringLiteral("XX %1, YY %2, ZZ %3, XZ %4 kg·m²")
+             QStringLiteral("XX %1 ; YY %2 ; ZZ %3 ; XZ %4 kg·m²")
                  .arg(num(g.inertia[0]), num(g.inertia[1]), num(g.inertia[2]), num(g.inertia[3]))});
     return s + QStringLiteral("</table>\n");
 }
@@ -64,7 +68,7 @@ QString mainFigures(const Glider& g) {
 QString paneTable(const Glider& g, int slot, const QString& title) {
     const Surface& s = g.surfaces[slot];
     const QString perSide = slot == Fin ? QString() : QStringLiteral(" par côté");
-    QString out = QStringLiteral("<h3>%1</h3>\n<p>Profil %2 (%3), position x %4, y %5, z %6 m, "
+    QString out = QStringLiteral("<h3>%1</h3>\n<p>Profil %2 (%3), position x %4 ; y %5 ; z %6 m, "
                                  "calage %7°, poids %8 kg%9</p>\n")
                       .arg(title, text(s.foil.name), text(s.foil.foilFilename), num(s.position[0]),
                            num(s.position[1]), num(s.position[2]),

@@ -139,10 +139,6 @@
         <translation>Vortex lattice</translation>
     </message>
     <message>
-        <source>%1 panneaux, CLα %2, Cmα %3 par radian</source>
-        <translation>%1 panels, CLα %2, Cmα %3 per radian</translation>
-    </message>
-    <message>
         <source>Vol équilibré</source>
         <translation>Trimmed flight</translation>
     </message>
@@ -197,6 +193,18 @@
     <message>
         <source>cl</source>
         <translation>cl</translation>
+    </message>
+    <message>
+        <source>X %1 ; Y %2 ; Z %3 m</source>
+        <translation>X %1, Y %2, Z %3 m</translation>
+    </message>
+    <message>
+        <source>XX %1 ; YY %2 ; ZZ %3 ; XZ %4 kg·m²</source>
+        <translation>XX %1, YY %2, ZZ %3, XZ %4 kg·m²</translation>
+    </message>
+    <message>
+        <source>%1 panneaux ; CLα %2 ; Cmα %3 par radian</source>
+        <translation>%1 panels, CLα %2, Cmα %3 per radian</translation>
     </message>
 </context>
 <context>

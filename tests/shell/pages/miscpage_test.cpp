@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -80,8 +81,11 @@ TEST_F(MiscPageTest, TheEstimatedCentreIsShownInTheSignOfItsField) {
     const QString figures = misc().figuresView()->toPlainText();
     const qsizetype at = figures.indexOf(QString::fromUtf8("Centre de gravité estimé : X "));
     ASSERT_GE(at, 0) << figures.toStdString();
-    const QString shown = figures.mid(at).section(QLatin1Char(' '), 6, 6).remove(QLatin1Char(','));
-    EXPECT_NEAR(shown.toDouble(), copied, 5e-4) << shown.toStdString();
+    const QString shown = figures.mid(at).section(QLatin1Char(' '), 6, 6);
+    bool read = false;
+    EXPECT_NEAR(QLocale(QLocale::French).toDouble(shown, &read), copied, 5e-4)
+        << shown.toStdString();
+    EXPECT_TRUE(read) << "a French decimal: " << shown.toStdString();
 }
 
 TEST_F(MiscPageTest, EveryFigureLineCanBeScrolledTo) {
