@@ -17,6 +17,11 @@ Vec3 PaneShape::leadingEdgeAt(double s) const {
             root[2] + s * std::sin(dihedral)};
 }
 
+std::array<Vec3, 4> PaneShape::corners() const {
+    const Vec3 tip = leadingEdgeAt(env);
+    return {root, Vec3{root[0] + c1, root[1], root[2]}, tip, Vec3{tip[0] + c2, tip[1], tip[2]}};
+}
+
 double PaneShape::meanChord() const {
     const double sum = c1 + c2;
     return sum > 0 ? 2.0 / 3.0 * (c1 * c1 + c1 * c2 + c2 * c2) / sum : 0;

@@ -29,6 +29,8 @@ struct PaneShape {
     double leadingEdgeXAt(double s) const;
     // The point at spanwise distance s on the leading edge.
     Vec3 leadingEdgeAt(double s) const;
+    // Root leading and trailing edges, then tip leading and trailing edges.
+    std::array<Vec3, 4> corners() const;
     double meanChord() const;
     double meanChordSpan() const; // spanwise distance of the mean chord from the root
 };

@@ -48,8 +48,7 @@ std::optional<double> trimSpeedOf(const FlightAnalysis& a) {
     return std::nullopt;
 }
 
-// The glider's extent along the file's x: body sections and every pane's leading and
-// trailing edges.
+// The glider's extent along the file's x: body sections and every pane's corners.
 std::pair<double, double> lengthwiseExtent(const Glider& glider) {
     double lo = std::numeric_limits<double>::infinity();
     double hi = -lo;
@@ -59,16 +58,10 @@ std::pair<double, double> lengthwiseExtent(const Glider& glider) {
     };
     for (const BodySection& s : glider.body.sections)
         take(s.x);
-    for (const Surface& surface : glider.surfaces) {
-        double leadingEdge = surface.position[0];
-        for (const Pane& pane : surface.panes()) {
-            take(leadingEdge);
-            take(leadingEdge + pane.c1);
-            leadingEdge += pane.fleche;
-            take(leadingEdge);
-            take(leadingEdge + pane.c2);
-        }
-    }
+    for (int slot = 0; slot < Glider::kSlots; ++slot)
+        for (const PaneShape& pane : paneShapes(glider.surfaces[slot], slot))
+            for (const Vec3& corner : pane.corners())
+                take(corner[0]);
     return {lo, hi};
 }
 

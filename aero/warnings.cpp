@@ -1,6 +1,7 @@
 #include "aero/warnings.h"
 
 #include "aero/flightanalysis.h"
+#include "model/glider.h"
 #include "model/translatable.h"
 
 #include <algorithm>
@@ -39,22 +40,19 @@ bool badPane(const Pane& p) {
 
 // Whether a surface, both halves counted, or the body spans more than the simulator shows.
 bool tooLarge(const Glider& glider) {
-    const auto beyond = [](double lo, double hi) { return !(hi - lo <= kSimulatorViewDepth); };
+    const auto beyond = [](double lo, double hi) { return !(hi - lo <= kLongestLength); };
     for (int slot : {int(WingLeft), int(StabLeft), int(Fin)}) {
         const std::vector<PaneShape> panes = paneShapes(glider.surfaces[slot], slot);
         if (panes.empty())
             continue;
         Vec3 lo = panes.front().root;
         Vec3 hi = lo;
-        for (const PaneShape& p : panes) {
-            const Vec3 tip = p.leadingEdgeAt(p.env);
-            for (const Vec3& corner : {p.root, Vec3{p.root[0] + p.c1, p.root[1], p.root[2]}, tip,
-                                       Vec3{tip[0] + p.c2, tip[1], tip[2]}})
+        for (const PaneShape& p : panes)
+            for (const Vec3& corner : p.corners())
                 for (int k = 0; k < 3; ++k) {
                     lo[k] = std::min(lo[k], corner[k]);
                     hi[k] = std::max(hi[k], corner[k]);
                 }
-        }
         const double halfSpan = std::max(std::abs(lo[1]), std::abs(hi[1]));
         if (beyond(lo[0], hi[0]) || beyond(lo[2], hi[2]) ||
             (slot == Fin ? beyond(lo[1], hi[1]) : beyond(-halfSpan, halfSpan)))

@@ -18,9 +18,6 @@ enum class Warning {
 // The user's words for it, in UTF-8.
 std::string warningText(Warning warning);
 
-// The simulator draws nothing farther than this from the camera, in metres.
-inline constexpr double kSimulatorViewDepth = 20;
-
 // Static margins outside these, fractions of the mean chord, are warned about.
 inline constexpr double kLowestMargin = 0;
 inline constexpr double kHighestMargin = 0.25;

@@ -28,23 +28,23 @@ Run from anywhere: python3 scripts/make-templates.py [--tool KESH_TOOL] [--keep-
 About a minute on one core, nearly all of it XFOIL.
 """
 
-import importlib.util
 import json
 import math
 import os
+import runpy
 import subprocess
 import sys
 import tempfile
+import types
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 OUT = os.path.join(ROOT, "templates")
 AIRFOILS = os.path.join(OUT, "airfoils")
 GLIDERS = os.path.join(OUT, "gliders")
 
-spec = importlib.util.spec_from_file_location(
-    "sample_gliders", os.path.join(ROOT, "scripts", "make-sample-gliders.py"))
-sample = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(sample)
+# The sample gliders' writer and weight laws, shared (the script's name is not a module name).
+sample = types.SimpleNamespace(
+    **runpy.run_path(os.path.join(ROOT, "scripts", "make-sample-gliders.py")))
 STRUCTURE, SHELL, SOLID = sample.STRUCTURE, sample.SHELL, sample.SOLID
 
 WING_RE = (40000, 80000, 150000, 300000)
